@@ -1,0 +1,27 @@
+#pragma once
+// Letter case and ordering of Czech text held as Windows-1250 bytes.
+
+#include <string>
+#include <string_view>
+
+// Upper-cases a to z and the fifteen Czech letters
+// š ť ž á č é ě í ď ň ó ř ů ú ý (0x9A 0x9D 0x9E 0xE1 0xE8 0xE9 0xEC 0xED 0xEF 0xF2 0xF3 0xF8 0xF9 0xFA 0xFD)
+// to Š Ť Ž Á Č É Ě Í Ď Ň Ó Ř Ů Ú Ý; every other byte stays as it is.
+unsigned char czechUpperChar(unsigned char c);
+std::string czechUpperCase(std::string_view text);
+
+// The exact inverse over the same letters.
+unsigned char czechLowerChar(unsigned char c);
+std::string czechLowerCase(std::string_view text);
+
+// Case-insensitive Czech ordering, as a Czech user expects in a sorted word list:
+// "ch" is one letter between h and i; č, ř, š, ž are letters of their own after
+// c, r, s, z; other accents (á, é, ě, í, ď, ň, ó, ť, ú, ů, ý) only break ties
+// between words that are otherwise equal. Letter case never matters, so
+// "Pes" and "pes" compare equal while "pas" and "pás" do not.
+// Answers a negative number, zero or a positive number.
+int czechCompare(std::string_view a, std::string_view b);
+
+struct CzechLess {
+    bool operator()(std::string_view a, std::string_view b) const { return czechCompare(a, b) < 0; }
+};

@@ -1,0 +1,61 @@
+#pragma once
+// Message boxes, file choosers, program start and the desktop's default handler.
+//
+// Everything that talks to the user or to the rest of the desktop goes through
+// these functions, so a test can answer for the user (see DesktopHooks).
+
+#include <QCursor>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace desktop {
+
+// A warning with one OK button.
+void warning(QWidget* parent, const QString& text);
+// A plain message box titled with the application's name.
+void message(QWidget* parent, const QString& text);
+// A question with Yes and No; true for Yes.
+bool ask(QWidget* parent, const QString& text);
+
+// File choosers; an empty text when the user cancelled. `filter` uses the
+// "Description|*.ext;*.ext2|Description|*.ext" form of the program's captions.
+QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter,
+                       const QString& folder = {});
+QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                       const QString& folder = {}, bool askBeforeOverwrite = true);
+
+// Starts a program with its arguments (never a joined command line); true when it started.
+bool startProgram(const QString& program, const QStringList& arguments);
+// Opens a file or address with the desktop's default handler; true when that worked.
+bool openWithDesktop(const QUrl& url);
+
+// Converts a "Description|*.a;*.b|..." filter to Qt's ";;"-separated form.
+QString qtFilter(const QString& filter);
+
+// The program's numbered screen cursors (loaded from cursor files at start-up).
+void setScreenCursor(int number, const QCursor& cursor);
+QCursor screenCursor(int number);  // the arrow for a number never set
+
+// Reads a Windows cursor file: first by the bare name (current folder), then
+// from the program's folder. Nothing when neither exists or the file is bad.
+std::optional<QCursor> loadCursorFile(const QString& name);
+
+// What the functions above do instead of asking the user, while a test sets them.
+struct DesktopHooks {
+    enum class Box { Warning, Message, Question };
+    // Answers every box; for a question, the return value is the answer.
+    std::function<bool(Box, const QString& text)> box;
+    // Answers every file chooser; `save` tells a save chooser from an open one.
+    std::function<QString(const QString& caption, const QString& filter, bool save)> fileName;
+    std::function<bool(const QString& program, const QStringList& arguments)> start;
+    std::function<bool(const QUrl& url)> open;
+};
+DesktopHooks& hooks();
+
+}  // namespace desktop

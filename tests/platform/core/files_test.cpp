@@ -1,0 +1,136 @@
+#include "platform/core/random.h"
+#include "platform/core/textfile.h"
+#include "support/core/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <thread>
+
+TEST(LineReader, AcceptsBothLineEndsAndKeepsContent) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {" x \t\r\n", {" x \t"}},        // blanks inside a line stay
+        {"a\rb\r\n", {"a\rb"}},           // a lone CR is content
+        {"\n", {""}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> got;
+        for (auto line : splitLines(c.text)) got.emplace_back(line);
+        EXPECT_EQ(got, c.lines) << "text: " << c.text;
+    }
+}
+
+TEST(LineReader, MissingFileIsNoFile) {
+    TempFolder folder;
+    EXPECT_FALSE(readLines(folder / "missing.txt").has_value());
+    folder.write("two.txt", "x\r\ny");
+    EXPECT_EQ(readLines(folder / "two.txt"), (std::vector<std::string>{"x", "y"}));
+}
+
+TEST(NumberParser, IsStrict) {
+    struct Case {
+        const char* text;
+        std::optional<std::int64_t> value;
+    };
+    const Case cases[] = {
+        {"0", 0},      {"40", 40},     {"-3", -3},   {"+7", 7},     {"007", 7},
+        {"", {}},      {"-", {}},      {" 1", {}},   {"1 ", {}},    {"abc", {}},
+        {"1.5", {}},   {"0x10", {}},   {"41", {}},   {"-101", {}},  {"99999999999999999999", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(parseNumber(c.text, -100, 40), c.value) << "text: " << c.text;
+    EXPECT_EQ(parseNumber("-9223372036854775808", INT64_MIN, INT64_MAX), INT64_MIN);
+}
+
+TEST(LineCursor, NamesTheLineThatFailed) {
+    const std::string text = "5\r\nTRUE\r\nfalse\r\nx\r\n";
+    LineCursor cursor(splitLines(text));
+    EXPECT_EQ(cursor.number(0, 10), 5);
+    EXPECT_TRUE(cursor.boolean());
+    EXPECT_FALSE(cursor.boolean());
+    try {
+        cursor.number(0, 10);
+        FAIL() << "x is no number";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.error.kind, FileError::Kind::NotANumber);
+        EXPECT_EQ(e.error.line, 4);
+    }
+    try {
+        cursor.text();
+        FAIL() << "the file has ended";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.error.kind, FileError::Kind::EndOfFile);
+        EXPECT_EQ(e.error.line, 5);
+    }
+    LineCursor range(splitLines("41"));
+    try {
+        range.number(2, 40);
+        FAIL();
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.error.kind, FileError::Kind::OutOfRange);
+    }
+}
+
+TEST(AtomicWriter, WritesCrLfLinesAndReplacesWhole) {
+    TempFolder folder;
+    const auto file = folder / "list.txt";
+    ASSERT_TRUE(writeLinesAtomic(file, {"a", "", "\x9E"}));
+    EXPECT_EQ(folder.read("list.txt"), "a\r\n\r\n\x9E\r\n");
+    ASSERT_TRUE(writeLinesAtomic(file, {"b"}));
+    EXPECT_EQ(folder.read("list.txt"), "b\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary left";
+}
+
+TEST(AtomicWriter, FailureLeavesTheOldFileWhole) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    TempFolder folder;
+    const auto file = folder.write("keep.txt", "old\r\n");
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(writeLinesAtomic(file, {"new"}));
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(folder.read("keep.txt"), "old\r\n");
+}
+
+TEST(AtomicWriter, FailedRenameLeavesNoTemporary) {
+    TempFolder folder;
+    EXPECT_FALSE(writeFileAtomic(folder / "no" / "such.txt", "x"));
+    folder.write("taken/inner.txt", "keep");  // a folder where the file should go
+    EXPECT_FALSE(writeFileAtomic(folder / "taken", "x"));
+    EXPECT_EQ(folder.read("taken/inner.txt"), "keep");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(LinearRandom, FollowsItsRecurrenceFromAFreshState) {
+    LinearRandom generator;
+    std::vector<int> draws;
+    for (int i = 0; i < 8; ++i) draws.push_back(generator.random(10));
+    EXPECT_EQ(draws, (std::vector<int>{0, 0, 8, 2, 2, 6, 3, 1}));
+    EXPECT_EQ(generator.random(0), 0);
+    for (int i = 0; i < 1000; ++i) {
+        const int r = generator.random(7);
+        ASSERT_GE(r, 0);
+        ASSERT_LT(r, 7);
+    }
+}
+
+TEST(LinearRandom, IsSafeToShareBetweenThreads) {
+    LinearRandom shared;
+    std::vector<std::jthread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 10000; ++i) shared.random(100);
+        });
+    threads.clear();
+    LinearRandom serial;
+    for (int i = 0; i < 40000; ++i) serial.random(100);
+    EXPECT_EQ(shared.state(), serial.state());
+}
