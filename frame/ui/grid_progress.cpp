@@ -1,0 +1,63 @@
+#include "frame/ui/grid_progress.h"
+
+#include "platform/ui/desktop.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <new>
+
+Twaitform::Twaitform(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowMinimizeButtonHint) {
+    setObjectName(QStringLiteral("waitform"));
+    setWindowTitle(QStringLiteral("Mindgrid!"));
+    Label1 = new QLabel(QStringLiteral("Upravuji prostředí...."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setMinimumWidth(260);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar1);
+    setFixedSize(sizeHint());
+    if (owner) {
+        const QRect frame = owner->window()->frameGeometry();
+        move(frame.center() - rect().center());
+    }
+}
+
+GridProgress::~GridProgress() { close(); }
+
+Twaitform* GridProgress::createWindow(QWidget* owner) { return new Twaitform(owner); }
+
+QString progressWindowFailure() {
+    return QStringLiteral("Chyba při otevírání okna pro ukazatel průběhu. Pravděpodobně není dostatek paměti.");
+}
+
+bool GridProgress::open(int) {
+    try {
+        window_ = createWindow(owner_);
+    } catch (const std::bad_alloc&) {
+        desktop::warning(owner_, progressWindowFailure());
+        return false;
+    }
+    window_->ProgressBar1->setValue(0);
+    window_->show();
+    return true;
+}
+
+void GridProgress::step(int, int percent) {
+    if (window_) window_->ProgressBar1->setValue(percent);
+}
+
+void GridProgress::close() { delete window_.data(); }
+
+CellGrid::ResizeResult resizeGridWithProgress(QWidget* owner, CellGrid& grid, int cols, int rows, int cellSize) {
+    GridProgress progress(owner);
+    return grid.resizeGrid(cols, rows, cellSize, &progress);
+}

@@ -1,0 +1,100 @@
+#include "wordsearch/core/osm_file.h"
+
+#include <algorithm>
+
+OsmDocument OsmDocument::blank(int columns, int rows) {
+    OsmDocument document;
+    document.columns = columns;
+    document.rows = rows;
+    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
+    return document;
+}
+
+bool OsmDocument::isComplete() const {
+    return std::none_of(cells.begin(), cells.end(), [](const OsmCell& c) { return c.text.empty(); });
+}
+
+OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits) {
+    OsmDocument document;
+    document.columns = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
+    document.rows = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
+    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    for (OsmCell& cell : document.cells) {
+        cell.text = lines.text();
+        cell.colour = static_cast<std::int32_t>(lines.number(INT32_MIN, INT32_MAX));
+    }
+    document.processedPhrase = lines.text();
+    document.typedPhrase = lines.text();
+    const std::int64_t count = lines.number(0, limits.maxWords);
+    // No reserve by the announced count: a file that announces more words than it
+    // holds ends at its last line.
+    for (std::int64_t i = 0; i < count; ++i) document.words.emplace_back(lines.text());
+    return document;
+}
+
+OsmReadResult parseOsm(std::string_view bytes) {
+    try {
+        LineCursor lines(splitLines(bytes));
+        OsmDocument document = parseOsmLines(lines, OsmLimits{});
+        if (document.processedPhrase.size() > kOsmMaxPhraseLength) document.processedPhrase.resize(kOsmMaxPhraseLength);
+        if (document.typedPhrase.size() > kOsmMaxPhraseLength) document.typedPhrase.resize(kOsmMaxPhraseLength);
+        return document;
+    } catch (const FileFormatError& e) {
+        return e.error;
+    }
+}
+
+OsmReadResult readOsmFile(const std::filesystem::path& path) {
+    const auto bytes = readFileBytes(path);
+    if (!bytes) return FileError{FileError::Kind::CannotOpen, 0};
+    return parseOsm(*bytes);
+}
+
+std::vector<std::string> osmLines(const OsmDocument& document) {
+    std::vector<std::string> lines;
+    lines.reserve(document.cells.size() * 2 + document.words.size() + 5);
+    lines.push_back(std::to_string(document.columns));
+    lines.push_back(std::to_string(document.rows));
+    for (const OsmCell& cell : document.cells) {
+        lines.push_back(cell.text);
+        lines.push_back(std::to_string(cell.colour));
+    }
+    lines.push_back(document.processedPhrase);
+    lines.push_back(document.typedPhrase);
+    lines.push_back(std::to_string(document.words.size()));
+    lines.insert(lines.end(), document.words.begin(), document.words.end());
+    return lines;
+}
+
+namespace {
+bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+}  // namespace
+
+bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document) {
+    if (document.columns < 0 || document.rows < 0 ||
+        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+        return false;
+    // A line break inside a text would shift every later line of the file.
+    const bool breaks = holdsLineBreak(document.processedPhrase) || holdsLineBreak(document.typedPhrase) ||
+                        std::any_of(document.cells.begin(), document.cells.end(),
+                                    [](const OsmCell& c) { return holdsLineBreak(c.text); }) ||
+                        std::any_of(document.words.begin(), document.words.end(),
+                                    [](const std::string& w) { return holdsLineBreak(w); });
+    if (breaks) return false;
+    return writeLinesAtomic(path, osmLines(document));
+}
+
+std::string withDocumentExtension(std::string_view path, std::string_view extension) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    std::string result(path);
+    if (name.find(extension) == std::string_view::npos) result += extension;
+    return result;
+}
+
+std::optional<std::string> pathFromCaption(std::string_view caption) {
+    const std::size_t open = caption.find('(');
+    const std::size_t close = caption.rfind(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || close <= open + 1) return std::nullopt;
+    return std::string(caption.substr(open + 1, close - open - 1));
+}

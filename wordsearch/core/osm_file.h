@@ -1,0 +1,106 @@
+#pragma once
+// The word-search document file (.osm), shared by grilpad and the analyzer.
+//
+// Lines, each ending CR LF: columns, rows; then for every cell, rows outer and
+// columns inner, its text and its colour; then the processed secret phrase, the
+// phrase as typed, the number of placed words and the words one a line.
+// A cell text is empty, one letter, "ch"/"CH" for the letter CH, or "@" for a
+// hidden cell. Colours are the 32-bit RGB values of the cell, in decimal.
+//
+// Texts are Windows-1250 bytes, written and read as they stand.
+
+#include "platform/core/textfile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+inline constexpr std::int32_t kOsmWhite = 16777215;
+inline constexpr std::int32_t kOsmRed = 255;  // a cell of the secret phrase
+inline constexpr std::string_view kOsmHiddenCell = "@";
+
+struct OsmCell {
+    std::string text;  // "@" for a hidden cell
+    std::int32_t colour = kOsmWhite;
+
+    bool hidden() const { return text == kOsmHiddenCell; }
+    friend bool operator==(const OsmCell&, const OsmCell&) = default;
+};
+
+// Everything a word-search file holds.
+struct OsmDocument {
+    int columns = 0;
+    int rows = 0;
+    std::vector<OsmCell> cells;     // rows outer, columns inner; columns * rows entries
+    std::string processedPhrase;    // the phrase as the generator uses it ("#" for CH, no blanks)
+    std::string typedPhrase;        // the phrase as the user typed it
+    std::vector<std::string> words; // the placed words in the order of the file
+
+    // An empty grid of the given size: every cell visible, empty and white.
+    static OsmDocument blank(int columns, int rows);
+
+    // Column and row count from 1.
+    OsmCell& cell(int column, int row) { return cells[index(column, row)]; }
+    const OsmCell& cell(int column, int row) const { return cells[index(column, row)]; }
+
+    // Finished: every cell holds a text ("@" counts). An unfinished puzzle opens paused.
+    bool isComplete() const;
+
+    friend bool operator==(const OsmDocument&, const OsmDocument&) = default;
+
+private:
+    std::size_t index(int column, int row) const {
+        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
+               static_cast<std::size_t>(column - 1);
+    }
+};
+
+// Sizes grilpad accepts in a word-search file or a grid template.
+inline constexpr int kOsmMinSize = 2;
+inline constexpr int kOsmMaxSize = 40;
+// grilpad keeps at most this many characters of each phrase line it reads.
+inline constexpr std::size_t kOsmMaxPhraseLength = 255;
+
+// What a reader accepts; grilpad and the analyzer read the same lines with
+// different limits.
+struct OsmLimits {
+    int minSize = kOsmMinSize;
+    int maxSize = kOsmMaxSize;
+    std::int64_t maxWords = INT32_MAX;
+};
+
+// Reads the lines of an .osm file from `lines`, checking every line against
+// `limits`; throws FileFormatError naming the first bad line. Phrases and words
+// are kept exactly as they stand.
+OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits);
+
+using OsmReadResult = std::variant<OsmDocument, FileError>;
+
+// grilpad's reading of a whole .osm file (sizes 2 to 40, phrases cut to 255
+// characters). Nothing is returned but a fully checked document or the error.
+OsmReadResult parseOsm(std::string_view bytes);
+OsmReadResult readOsmFile(const std::filesystem::path& path);
+
+// The exact lines of the file, without line ends.
+std::vector<std::string> osmLines(const OsmDocument& document);
+
+// Writes the file at exactly `path` (apply withDocumentExtension first). False
+// when it could not be written, or when the document cannot be stored: cells
+// that do not match the size, or a text holding a line break. On false the
+// previous file at `path` is left as it was.
+bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document);
+
+// The extension rule of document and template paths: when the file-name part
+// (after the last "/") does not contain `extension` (case-sensitive, anywhere),
+// `extension` is appended. "rebus" -> "rebus.osm", "a.osm.txt" stays.
+std::string withDocumentExtension(std::string_view path, std::string_view extension);
+
+// A document window keeps its path in its caption, "Kind (path)": the path is
+// the text between the first "(" and the last ")". Nothing when the caption
+// holds no such pair or the path between them is empty (the window was never
+// saved). Works on UTF-8 and Windows-1250 text alike.
+std::optional<std::string> pathFromCaption(std::string_view caption);
