@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+Tnastavvelform* nastavvelform = nullptr;
+
 namespace {
 
 constexpr int smallest = 2;

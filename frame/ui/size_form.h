@@ -30,3 +30,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 };
+
+// The one instance, created at start-up and shared by every document window.
+extern Tnastavvelform* nastavvelform;

@@ -10,6 +10,8 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+Ttajenkaform* tajenkaform = nullptr;
+
 namespace {
 
 constexpr int mostLetters = 10;

@@ -51,3 +51,6 @@ private:
     bool chAsOneLetter_ = false;
     QString lastAccepted_;
 };
+
+// The one instance, created at start-up and shared by every document window.
+extern Ttajenkaform* tajenkaform;

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+Tvodsviform* vodsviform = nullptr;
+
 Tvodsviform::Tvodsviform(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("vodsviform"));
     setWindowTitle(QStringLiteral("Mindgrid!"));

@@ -23,3 +23,6 @@ public:
     QPushButton* Button1;
     QPushButton* Button2;
 };
+
+// The one instance, created at start-up and shared by every document window.
+extern Tvodsviform* vodsviform;

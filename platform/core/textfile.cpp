@@ -9,6 +9,9 @@
 #include <fstream>
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    // A folder opens like a file here but has no content to read.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;

@@ -33,6 +33,8 @@ TEST(LineReader, AcceptsBothLineEndsAndKeepsContent) {
 TEST(LineReader, MissingFileIsNoFile) {
     TempFolder folder;
     EXPECT_FALSE(readLines(folder / "missing.txt").has_value());
+    folder.write("sub/inner.txt", "x");
+    EXPECT_FALSE(readLines(folder / "sub").has_value()) << "a folder is no file";
     folder.write("two.txt", "x\r\ny");
     EXPECT_EQ(readLines(folder / "two.txt"), (std::vector<std::string>{"x", "y"}));
 }

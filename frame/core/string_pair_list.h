@@ -1,0 +1,67 @@
+#pragma once
+// The container behind the word and clue stores and behind the word lists of the
+// crossword windows: (key, value) pairs of Windows-1250 text kept in the order
+// they were appended. Word stores use only the keys; clue stores keep a word as
+// the key and its clue as the value.
+//
+// Readers go through the pairs with a walk: firstKey (or firstPair), then, while
+// the key returned is not empty, use the pair and call nextKey (or nextPair). The
+// walk therefore ends on the first pair with an empty key; the stores' readers
+// never append such pairs. There is no count, no deletion of single pairs and no
+// sorting; look-ups are linear and duplicate keys are allowed (find answers the
+// first).
+
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <string_view>
+
+class StringPairList {
+public:
+    struct Node {
+        std::string key;
+        std::string value;
+    };
+
+    StringPairList() = default;
+
+    // Empties the list: no pairs, the walk back at the (empty) end.
+    void init();
+    // Appends a pair with an empty value / with the value given. Constant time.
+    void addKey(std::string key);
+    void addPair(std::string key, std::string value);
+
+    // The first pair whose key equals `key` byte for byte (case-sensitive), or
+    // nullptr. Searching never changes what a walk delivers, and does not move it.
+    // The node stays valid while the list lives and is not emptied.
+    Node* find(std::string_view key);
+    const Node* find(std::string_view key) const;
+
+    // Starts a walk at the first pair; the key of that pair, empty when there are none.
+    const std::string& firstKey();
+    // Moves the walk on; the key of the next pair, empty when the walk has ended.
+    const std::string& nextKey();
+    // As firstKey / nextKey, handing out the whole pair (both texts empty at the end).
+    const Node& firstPair();
+    const Node& nextPair();
+
+    // Overwrites the pair the walk stands on. Once the walk has ended there is no
+    // pair to change and nothing happens.
+    void setCurrentPair(std::string key, std::string value);
+
+    // Kept for callers that walk after searching: searching leaves nothing behind,
+    // so there is nothing to clear.
+    void clearSentinel() {}
+
+    // Appends every pair a walk of this list delivers to `destination`, in order,
+    // behind the pairs it already holds. Copying a list into itself doubles it.
+    void copyTo(StringPairList& destination) const;
+
+    // Disposes of every pair; the list is empty afterwards.
+    void done() { init(); }
+
+private:
+    std::deque<Node> nodes_;
+    std::size_t current_ = 0;  // index of the walk's pair; nodes_.size() once it has ended
+    static const Node end_;    // what a walk delivers once it has ended
+};

@@ -1,0 +1,611 @@
+#include "frame/ui/main_form.h"
+
+#include "frame/core/config.h"
+#include "frame/core/documents.h"
+#include "frame/core/word_stores.h"
+#include "frame/ui/about_box.h"
+#include "frame/ui/actions.h"
+#include "frame/ui/config_messages.h"
+#include "frame/ui/file_chooser.h"
+#include "frame/ui/icons.h"
+#include "frame/ui/init_form.h"
+#include "frame/ui/new_form.h"
+#include "frame/ui/settings_form.h"
+#include "frame/ui/wait_form2.h"
+#include "platform/core/folders.h"
+#include "platform/core/random.h"
+#include "platform/ui/background.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/printing.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+TMindgridMainForm* MindgridMainForm = nullptr;
+
+namespace {
+
+// Window-menu items of document windows form this group.
+constexpr int windowItemGroup = 10;
+
+QAction* makeAction(QObject* list, const char* name, const char* category, int image = -1,
+                    const QKeySequence& shortcut = {}) {
+    auto* action = new QAction(list);
+    action->setObjectName(QLatin1String(name));
+    action->setProperty("category", QLatin1String(category));
+    if (image >= 0) action->setIcon(toolImage(image));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// A placeholder: disabled, no handler, replaced on the controls by the active document window.
+QAction* makePlaceholder(QObject* list, const char* name, const char* category, int image = -1,
+                         const QKeySequence& shortcut = {}) {
+    QAction* action = makeAction(list, name, category, image, shortcut);
+    action->setEnabled(false);
+    return action;
+}
+
+MenuItem* makeItem(QMenu* menu, const char* name, QAction* action) {
+    auto* item = new MenuItem(QLatin1String(name), menu);
+    item->setAction(action);
+    menu->addAction(item);
+    return item;
+}
+
+QAction* makeSeparator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+// A button of the menu row: flat, text only, opens its drop-down menu at once.
+QToolButton* makeMenuButton(QToolBar* bar, const char* name, QMenu* menu) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setAutoRaise(true);
+    if (menu) button->setMenu(menu);
+    else button->setEnabled(false);  // until a document window lends its menu
+    bar->addWidget(button);
+    return button;
+}
+
+// A tool button bound to an action, following its tool bar's look.
+QToolButton* makeToolButton(QToolBar* bar, const char* name, QAction* action) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    button->setIconSize(bar->iconSize());
+    button->setToolButtonStyle(bar->toolButtonStyle());
+    QObject::connect(bar, &QToolBar::iconSizeChanged, button, &QToolButton::setIconSize);
+    QObject::connect(bar, &QToolBar::toolButtonStyleChanged, button, &QToolButton::setToolButtonStyle);
+    bindButton(button, action);
+    bar->addWidget(button);
+    return button;
+}
+
+// Trims blanks and control characters from both ends.
+QString trimControls(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20) ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20) --end;
+    return text.mid(begin, end - begin);
+}
+
+}  // namespace
+
+TMindgridMainForm::TMindgridMainForm(const QStringList& parameters)
+    : parameters_(parameters), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    MindgridMainForm = this;
+    setObjectName(QStringLiteral("MindgridMainForm"));
+    setWindowTitle(QStringLiteral("Mindgrid!"));
+    setWindowIcon(programIcon());
+    resize(537, 350);
+    createComponents();
+    FormCreate();
+}
+
+TMindgridMainForm::~TMindgridMainForm() {
+    if (MindgridMainForm == this) MindgridMainForm = nullptr;
+}
+
+void TMindgridMainForm::createComponents() {
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("ClientArea"));
+    mdiArea_->setBackground(palette().brush(QPalette::Dark));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+
+    // ActionList1
+    auto* list = new QObject(this);
+    list->setObjectName(QStringLiteral("ActionList1"));
+    FileNew1 = makeAction(list, "FileNew1", "File", 6, QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileOpen1 = makeAction(list, "FileOpen1", "File", 7, QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileClose1 = makeAction(list, "FileClose1", "File");
+    FileSave1 = makePlaceholder(list, "FileSave1", "File", 8, QKeySequence(Qt::CTRL | Qt::Key_S));
+    FileSaveAs1 = makePlaceholder(list, "FileSaveAs1", "File");
+    FileExit1 = makeAction(list, "FileExit1", "File", 23);
+    FilePrint = makePlaceholder(list, "FilePrint", "File", 14);
+    FileExport = makePlaceholder(list, "FileExport", "File");
+    FileObr = makePlaceholder(list, "FileObr", "File");
+    FilePrinterSetup = makeAction(list, "FilePrinterSetup", "File");
+    WindowCascade1 = makeAction(list, "WindowCascade1", "Window", 17);
+    WindowTileHorizontal1 = makeAction(list, "WindowTileHorizontal1", "Window", 15);
+    WindowTileVertical1 = makeAction(list, "WindowTileVertical1", "Window", 16);
+    WindowMinimizeAll1 = makeAction(list, "WindowMinimizeAll1", "Window");
+    HelpAbout1 = makeAction(list, "HelpAbout1", "Help");
+    nastaveni = makeAction(list, "nastaveni", "Nastroje", 22);
+    acobsaharejstrik = makeAction(list, "acobsaharejstrik", "Help", 11, QKeySequence(Qt::Key_F1));
+    acVelikost = makePlaceholder(list, "acVelikost", "Upravy", 19);
+    acNavrhar = makePlaceholder(list, "acNavrhar", "Upravy", 29);
+    // Shortcuts work while the frame (or any of its document windows) is active.
+    addActions(list->findChildren<QAction*>(Qt::FindDirectChildrenOnly));
+
+    connect(FileNew1, &QAction::triggered, this, &TMindgridMainForm::FileNew1Execute);
+    connect(FileOpen1, &QAction::triggered, this, &TMindgridMainForm::FileOpen1Execute);
+    connect(FileClose1, &QAction::triggered, this, &TMindgridMainForm::FileClose1Execute);
+    connect(FileExit1, &QAction::triggered, this, &TMindgridMainForm::FileExit1Execute);
+    connect(FilePrinterSetup, &QAction::triggered, this, &TMindgridMainForm::FilePrinterSetupExecute);
+    connect(WindowCascade1, &QAction::triggered, this, &TMindgridMainForm::WindowCascade1Execute);
+    connect(WindowTileHorizontal1, &QAction::triggered, this, &TMindgridMainForm::WindowTileHorizontal1Execute);
+    connect(WindowTileVertical1, &QAction::triggered, this, &TMindgridMainForm::WindowTileVertical1Execute);
+    connect(WindowMinimizeAll1, &QAction::triggered, this, &TMindgridMainForm::WindowMinimizeAll1Execute);
+    connect(HelpAbout1, &QAction::triggered, this, &TMindgridMainForm::HelpAbout1Execute);
+    connect(nastaveni, &QAction::triggered, this, &TMindgridMainForm::nastaveniExecute);
+    connect(acobsaharejstrik, &QAction::triggered, this, &TMindgridMainForm::acobsaharejstrikExecute);
+
+    // Drop-down menus.
+    menusoubor = new QMenu(this);
+    menusoubor->setObjectName(QStringLiteral("menusoubor"));
+    Nov1 = makeItem(menusoubor, "Nov1", FileNew1);
+    Otevt1 = makeItem(menusoubor, "Otevt1", FileOpen1);
+    Zavt1 = makeItem(menusoubor, "Zavt1", FileClose1);
+    makeSeparator(menusoubor, "N4");
+    Uloit1 = makeItem(menusoubor, "Uloit1", FileSave1);
+    Uloitjako1 = makeItem(menusoubor, "Uloitjako1", FileSaveAs1);
+    auto* exportMenu = new QMenu(menusoubor);
+    exportMenu->setObjectName(QStringLiteral("Export1Menu"));
+    Export1 = menusoubor->addMenu(exportMenu);
+    Export1->setObjectName(QStringLiteral("Export1"));
+    Export2 = makeItem(exportMenu, "Export2", FileExport);
+    Uloitjakoobrzek1 = makeItem(exportMenu, "Uloitjakoobrzek1", FileObr);
+    makeSeparator(menusoubor, "N5");
+    Tisk2 = makeItem(menusoubor, "Tisk2", FilePrint);
+    Vlastnostitisku1 = makeItem(menusoubor, "Vlastnostitisku1", FilePrinterSetup);
+    makeSeparator(menusoubor, "N6");
+    Konec1 = makeItem(menusoubor, "Konec1", FileExit1);
+
+    menunastroje = new QMenu(this);
+    menunastroje->setObjectName(QStringLiteral("menunastroje"));
+    Nastaven2 = makeItem(menunastroje, "Nastaven2", nastaveni);
+
+    menuokno = new QMenu(this);
+    menuokno->setObjectName(QStringLiteral("menuokno"));
+    Nasebe1 = makeItem(menuokno, "Nasebe1", WindowCascade1);
+    Vodorovn1 = makeItem(menuokno, "Vodorovn1", WindowTileHorizontal1);
+    Svisle1 = makeItem(menuokno, "Svisle1", WindowTileVertical1);
+    Minimalizovatve1 = makeItem(menuokno, "Minimalizovatve1", WindowMinimizeAll1);
+    N7 = makeSeparator(menuokno, "N7");
+    windowItems_ = new QActionGroup(menuokno);
+    windowItems_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+
+    menunapoveda = new QMenu(this);
+    menunapoveda->setObjectName(QStringLiteral("menunapoveda"));
+    Obsaharejstrik1 = makeItem(menunapoveda, "Obsaharejstrik1", acobsaharejstrik);
+    Oprogramu1 = makeItem(menunapoveda, "Oprogramu1", HelpAbout1);
+
+    // Panel1: the menu row, with the buttons for the active document at its right edge.
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    ToolBar1 = new QToolBar(Panel1);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+    toolsoubor = makeMenuButton(ToolBar1, "toolsoubor", menusoubor);
+    toolupravy = makeMenuButton(ToolBar1, "toolupravy", nullptr);
+    tooltvorba = makeMenuButton(ToolBar1, "tooltvorba", nullptr);
+    toolsablony = makeMenuButton(ToolBar1, "toolsablony", nullptr);
+    toolnastroje = makeMenuButton(ToolBar1, "toolnastroje", menunastroje);
+    toolokno = makeMenuButton(ToolBar1, "toolokno", menuokno);
+    toolnapoveda = makeMenuButton(ToolBar1, "toolnapoveda", menunapoveda);
+
+    systemtoolbar = new QToolBar(Panel1);
+    systemtoolbar->setObjectName(QStringLiteral("systemtoolbar"));
+    systemtoolbar->setMovable(false);
+    systemtoolbar->setFloatable(false);
+    systemtoolbar->setIconSize(QSize(12, 12));
+    systemtoolbar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto systemButton = [this](const char* name, QStyle::StandardPixmap picture, const QString& hint) {
+        auto* button = new QToolButton(systemtoolbar);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoRaise(true);
+        button->setIcon(style()->standardIcon(picture));
+        setHint(button, hint);
+        systemtoolbar->addWidget(button);
+        return button;
+    };
+    ToolButton4 = systemButton("ToolButton4", QStyle::SP_TitleBarMinButton,
+                               QStringLiteral("Minimalizovat okno aktivního dokumentu"));
+    ToolButton5 = systemButton("ToolButton5", QStyle::SP_TitleBarNormalButton,
+                               QStringLiteral("Obnovit okno aktivního dokumentu"));
+    ToolButton16 = systemButton("ToolButton16", QStyle::SP_TitleBarCloseButton,
+                                QStringLiteral("Zavřít okno aktivního dokumentu"));
+    connect(ToolButton4, &QToolButton::clicked, this, &TMindgridMainForm::ToolButton4Click);
+    connect(ToolButton5, &QToolButton::clicked, this, &TMindgridMainForm::ToolButton5Click);
+    connect(ToolButton16, &QToolButton::clicked, this, &TMindgridMainForm::ToolButton16Click);
+
+    auto* row = new QHBoxLayout(Panel1);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(ToolBar1);
+    row->addStretch(1);
+    row->addWidget(systemtoolbar);
+    setMenuWidget(Panel1);
+
+    // The dockable tool bars.
+    ToolBar2 = new QToolBar(this);
+    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
+    ToolBar2->setIconSize(QSize(16, 16));
+    ToolButton9 = makeToolButton(ToolBar2, "ToolButton9", FileNew1);
+    ToolButton1 = makeToolButton(ToolBar2, "ToolButton1", FileOpen1);
+    ToolButton2 = makeToolButton(ToolBar2, "ToolButton2", FileSave1);
+    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton3"));
+    ToolButton8 = makeToolButton(ToolBar2, "ToolButton8", WindowCascade1);
+    ToolButton10 = makeToolButton(ToolBar2, "ToolButton10", WindowTileHorizontal1);
+    ToolButton11 = makeToolButton(ToolBar2, "ToolButton11", WindowTileVertical1);
+    addToolBar(Qt::TopToolBarArea, ToolBar2);
+
+    ToolBar3 = new QToolBar(this);
+    ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
+    ToolBar3->setIconSize(QSize(16, 16));
+    ToolButton6 = makeToolButton(ToolBar3, "ToolButton6", acVelikost);
+    ToolButton7 = makeToolButton(ToolBar3, "ToolButton7", acNavrhar);
+    addToolBar(Qt::TopToolBarArea, ToolBar3);
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    setStatusBar(StatusBar);
+
+    OpenDialog = new FileChooser(QStringLiteral("OpenDialog"), FileChooser::Mode::Open, this);
+    ExportDialog = new FileChooser(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, this);
+    SaveSabDialog = new FileChooser(QStringLiteral("SaveSabDialog"), FileChooser::Mode::Save, this);
+    OpenSabDialog = new FileChooser(QStringLiteral("OpenSabDialog"), FileChooser::Mode::Open, this);
+    SaveSabDialog->filter = OpenSabDialog->filter = QStringLiteral("šablony Mindgrid! (*.sbl)|*.sbl");
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMindgridMainForm::updateWindowActions);
+    updateWindowActions();
+}
+
+void TMindgridMainForm::loadCaptions() {
+    struct Caption {
+        QAction* action;
+        const char16_t* caption;
+        const char16_t* hint;
+    };
+    const Caption captions[] = {
+        {FileNew1, u"&Nový", u"Nový|Vytvoří nový soubor"},
+        {FileOpen1, u"&Otevřít", u"Otevřít|Otevře existující soubor"},
+        {FileClose1, u"&Zavřít", u"Zavřít|Zavře aktivní okno"},
+        {FileSave1, u"&Uložit", u"Uložit|Uloží soubor"},
+        {FileSaveAs1, u"Uložit j&ako...", u"Uložit jako|Uloží soubor pod jiným jménem"},
+        {FileExit1, u"&Konec", u"Konec|Ukončí aplikaci"},
+        {FilePrint, u"&Tisk", u"Tisk|Vytiskne soubor"},
+        {FileExport, u"&Export do Excelu", u"Export do Excelu|Uloží soubor ve formátu MS Excel"},
+        {FileObr, u"Uložit jako &obrázek", u"Export do obrázku|Uloží soubor jako obrázek BMP"},
+        {FilePrinterSetup, u"&Vlastnosti tisku", u"Vlastnosti tisku|Zobrazí nastavení pro tiskárnu"},
+        {WindowCascade1, u"&Na sebe", u"Uspořádat okna na sebe|Uspořádá okna na sebe"},
+        {WindowTileHorizontal1, u"&Vodorovně", u"Uspořádat okna vodorovně|Uspořádá okna vodorovně"},
+        {WindowTileVertical1, u"&Svisle", u"Uspořádat okna svisle|Uspořádá okna svisle"},
+        {WindowMinimizeAll1, u"&Minimalizovat vše", u"Minimalizovat všechna okna|Minimalizuje všechna okna"},
+        {HelpAbout1, u"&O programu", u"O programu|Zobrazí verzi programu a adresy autora"},
+        {nastaveni, u"&Nastavení", u"Zobrazí nastavení pro Mindgrid!"},
+        {acobsaharejstrik, u"&Obsah a rejstřík", u"Obsah a rejstřík|Zobrazí nápovědu"},
+        {acVelikost, u"", u""},
+        {acNavrhar, u"acNavrhar", u""},
+    };
+    for (const Caption& c : captions) {
+        c.action->setText(QString::fromUtf16(c.caption));
+        setHint(c.action, QString::fromUtf16(c.hint));
+    }
+    Export1->setText(QStringLiteral("&Export"));
+
+    toolsoubor->setText(QStringLiteral("&Soubor"));
+    toolupravy->setText(QStringLiteral("Úpr&avy"));
+    tooltvorba->setText(QStringLiteral("&Tvorba"));
+    toolsablony->setText(QStringLiteral("&Šablony"));
+    toolnastroje->setText(QStringLiteral("&Nástroje"));
+    toolokno->setText(QStringLiteral("&Okno"));
+    toolnapoveda->setText(QStringLiteral("Ná&pověda"));
+    ToolBar2->setWindowTitle(QStringLiteral("Standardní"));
+    ToolBar3->setWindowTitle(QStringLiteral("Úpravy"));
+
+    OpenDialog->filter = QStringLiteral("Všechny podporované typy") + QStringLiteral("|*.osm;*.kri;*.krs;*.skr|") +
+                         QStringLiteral("Osmisměrky (*.osm)") + QStringLiteral("|*.osm|") +
+                         QStringLiteral("Klasické křížovky (*.kri)") + QStringLiteral("|*.kri|") +
+                         QStringLiteral("Kris-krosy (*.krs)") + QStringLiteral("|*.krs|") +
+                         QStringLiteral("Švédské křížovky (*.skr)") + QStringLiteral("|*.skr");
+    ExportDialog->filter = QStringLiteral("sešit Microsoft Excel 5.0/95") + QStringLiteral("|*.xls");
+}
+
+void TMindgridMainForm::FormCreate() {
+    loadCaptions();
+    loadConfigOrWarn(this);  // on failure every setting stays zero
+    seedProgramRandomFromClock();
+    // The two cursors of the grids; a missing file leaves the arrow.
+    if (auto cursor = desktop::loadCursorFile(QStringLiteral("zacatek.cur"))) desktop::setScreenCursor(3, *cursor);
+    if (auto cursor = desktop::loadCursorFile(QStringLiteral("konec.cur"))) desktop::setScreenCursor(2, *cursor);
+    windowCounter = 0;
+
+    splash_ = new Tinitform(this);
+    splash_->show();
+    QApplication::processEvents();
+    loadStores();
+    delete splash_;
+
+    ToolBar2->setVisible(frameSettings.showStandardToolBar());
+    ToolBar3->setVisible(frameSettings.showEditToolBar());
+}
+
+void TMindgridMainForm::loadStores() {
+    // Empty stores first, then the dictionary choices, then the words; the
+    // clue stores are read when a clue feature first needs them.
+    resetWordStores();
+    loadOsmDictionarySelection();
+    loadDictionaryList();
+    setSplashText(QStringLiteral("Načítají se slova pro křížovky..."));
+    runInBackground([] { loadCrosswordWords(); });
+    setSplashText(QStringLiteral("Načítají se slova pro osmisměrky..."));
+    runInBackground([] { loadSlvDictionary(); });
+}
+
+void TMindgridMainForm::saveStores() {
+    // The user's words, then the user's clues if they were read during this run.
+    saveWordStores(this);
+}
+
+void TMindgridMainForm::restorePlacement() {
+    // Placement of the frame and the positions of ToolBar2 and ToolBar3 from
+    // "mindgrid.ini", section "Hlavní okno".
+}
+
+void TMindgridMainForm::savePlacement() {
+    // Placement of the frame and the positions of ToolBar2 and ToolBar3 to
+    // "mindgrid.ini", section "Hlavní okno".
+}
+
+void TMindgridMainForm::setSplashText(const QString& text) {
+    if (splash_) splash_->setText(text);
+}
+
+void TMindgridMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;  // the window system restoring the window
+    restorePlacement();
+    FormShow();
+}
+
+void TMindgridMainForm::FormShow() {
+    if (parameters_.isEmpty()) {
+        const int kind = frameSettings.startWindowKind();
+        if (kind == noDocument) return;
+        ++windowCounter;
+        createChild(documentKindName(kind) + QString::number(windowCounter), kind, QString(), false);
+        return;
+    }
+    // A path with blanks may arrive split into several parameters.
+    QString path;
+    for (const QString& parameter : parameters_) path += parameter + QLatin1Char(' ');
+    openFileByExtension(trimControls(path));
+}
+
+void TMindgridMainForm::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    FormCloseQuery();  // closing is always allowed
+    closed_ = true;
+    FormClose();
+    event->accept();
+}
+
+void TMindgridMainForm::FormCloseQuery() {
+    // From the bottom of the window stack to the active window; no window asks anything.
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) window->close();
+}
+
+void TMindgridMainForm::FormClose() {
+    savePlacement();
+    saveStores();
+}
+
+QString TMindgridMainForm::documentKindName(int kind) {
+    switch (kind) {
+    case wordSearchDocument:
+        return QStringLiteral("Osmisměrka");
+    case crosswordDocument:
+        return QStringLiteral("Klasická křížovka");
+    case crissCrossDocument:
+        return QStringLiteral("Kris-kros");
+    case swedishDocument:
+        return QStringLiteral("Švédská křížovka");
+    default:
+        return {};
+    }
+}
+
+QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, const QString& path, bool openFile) {
+    // Until the puzzle windows exist, every kind is an empty window of its own.
+    Q_UNUSED(path);
+    Q_UNUSED(openFile);
+    auto* window = new QMdiSubWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto* content = new QWidget;
+    content->resize(320, 240);
+    window->setWidget(content);
+    mdiArea_->addSubWindow(window);
+    if (frameSettings.maximiseWindows()) window->setWindowState(Qt::WindowMaximized);
+    window->setWindowTitle(caption);
+    window->setProperty("tag", kind);
+    const QString name = QStringLiteral("okno") + QString::number(windowCounter);
+    window->setObjectName(name);
+    connect(window, &QObject::destroyed, this, [this, name] { removeWindowMenuItem(name); });
+
+    auto* item = new QAction(caption, menuokno);
+    item->setObjectName(name);
+    item->setProperty("tag", windowCounter);
+    item->setProperty("groupIndex", windowItemGroup);
+    item->setCheckable(true);
+    windowItems_->addAction(item);
+    menuokno->addAction(item);
+    connect(item, &QAction::triggered, this, [this, item] { windowMenuClick(item); });
+    windowMenuClick(item);
+    updateWindowActions();
+    return window;
+}
+
+void TMindgridMainForm::openFileByExtension(const QString& path) {
+    ++windowCounter;
+    const DocumentKind kind = documentKindOfPath(path.toStdString());
+    if (kind == noDocument) {
+        desktop::warning(this, QStringLiteral("Z přípony souboru nelze určit typ křížovky."));
+        return;
+    }
+    createChild(documentKindName(kind) + QStringLiteral(" (") + path + QLatin1Char(')'), kind, path, true);
+}
+
+void TMindgridMainForm::windowMenuClick(QAction* item) {
+    for (QAction* other : windowItems_->actions()) other->setChecked(false);
+    item->setChecked(true);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (window->objectName() != item->objectName()) continue;
+        window->show();
+        mdiArea_->setActiveSubWindow(window);
+    }
+}
+
+QAction* TMindgridMainForm::windowMenuItem(const QString& windowName) const {
+    for (QAction* item : windowItems_->actions())
+        if (item->objectName() == windowName) return item;
+    return nullptr;
+}
+
+void TMindgridMainForm::checkWindowMenuItem(const QString& windowName) {
+    for (QAction* item : windowItems_->actions()) item->setChecked(item->objectName() == windowName);
+}
+
+void TMindgridMainForm::removeWindowMenuItem(const QString& windowName) {
+    if (QAction* item = windowMenuItem(windowName)) delete item;
+}
+
+void TMindgridMainForm::updateWindowActions() {
+    // The checked window-menu item follows the active window, however it became active.
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow()) checkWindowMenuItem(active->objectName());
+    // As on any multiple-document frame: closing needs an active window,
+    // arranging needs at least one.
+    const bool any = !mdiArea_->subWindowList().isEmpty();
+    FileClose1->setEnabled(mdiArea_->activeSubWindow() != nullptr);
+    for (QAction* action : {WindowCascade1, WindowTileHorizontal1, WindowTileVertical1, WindowMinimizeAll1})
+        action->setEnabled(any);
+}
+
+void TMindgridMainForm::FileNew1Execute() {
+    if (!novyform || novyform->exec() != QDialog::Accepted) return;
+    const int kind = novyform->documentKind();
+    ++windowCounter;
+    createChild(documentKindName(kind) + QString::number(windowCounter), kind, QString(), false);
+}
+
+void TMindgridMainForm::FileOpen1Execute() {
+    if (OpenDialog->execute(this)) openFileByExtension(QFileInfo(OpenDialog->fileName()).absoluteFilePath());
+}
+
+void TMindgridMainForm::FileClose1Execute() { mdiArea_->closeActiveSubWindow(); }
+
+void TMindgridMainForm::FileExit1Execute() { close(); }
+
+void TMindgridMainForm::FilePrinterSetupExecute() {
+    if (!printing::printerCheck()()) {
+        desktop::message(this, QStringLiteral("Není nainstalována žádná tiskárna. Tisk se uloží do souboru PDF."));
+        return;
+    }
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setWindowTitle(QStringLiteral("Vlastnosti tisku"));
+    dialog.exec();
+}
+
+void TMindgridMainForm::WindowCascade1Execute() { mdiArea_->cascadeSubWindows(); }
+
+void TMindgridMainForm::WindowTileHorizontal1Execute() { tile(false); }
+
+void TMindgridMainForm::WindowTileVertical1Execute() { tile(true); }
+
+void TMindgridMainForm::tile(bool sideBySide) {
+    // Minimised windows stay where they are.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder))
+        if (window->isVisible() && !window->isMinimized()) windows.prepend(window);  // active window first
+    const QSize area = mdiArea_->viewport()->size();
+    const auto tiles = tileWindows(static_cast<int>(windows.size()), area.width(), area.height(), sideBySide);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const TileRect& t = tiles[static_cast<std::size_t>(i)];
+        if (windows[i]->isMaximized()) windows[i]->showNormal();
+        windows[i]->setGeometry(t.x, t.y, t.width, t.height);
+    }
+}
+
+void TMindgridMainForm::WindowMinimizeAll1Execute() {
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) window->showMinimized();
+}
+
+void TMindgridMainForm::HelpAbout1Execute() {
+    if (AboutBox) AboutBox->exec();
+}
+
+void TMindgridMainForm::nastaveniExecute() {
+    if (!nastaveniform || nastaveniform->exec() != QDialog::Accepted) return;
+    ToolBar2->setVisible(nastaveniform->CheckBox11->isChecked());
+    ToolBar3->setVisible(nastaveniform->CheckBox12->isChecked());
+}
+
+void TMindgridMainForm::acobsaharejstrikExecute() {
+    const QString help = QString::fromStdString(programFile("mindgrid.hlp").string());
+    if (!QFileInfo::exists(help)) {
+        desktop::warning(this, QStringLiteral("Soubor nápovědy mindgrid.hlp nebyl ve složce programu nalezen."));
+        return;
+    }
+    if (!desktop::openWithDesktop(QUrl::fromLocalFile(help)))
+        desktop::warning(this, QStringLiteral("Soubor nápovědy mindgrid.hlp nelze otevřít."));
+}
+
+void TMindgridMainForm::ToolButton4Click() {
+    if (QMdiSubWindow* window = mdiArea_->activeSubWindow()) window->showMinimized();
+}
+
+void TMindgridMainForm::ToolButton5Click() {
+    if (QMdiSubWindow* window = mdiArea_->activeSubWindow()) window->showNormal();
+}
+
+void TMindgridMainForm::ToolButton16Click() {
+    if (QMdiSubWindow* window = mdiArea_->activeSubWindow()) window->close();
+}

@@ -1,0 +1,205 @@
+#pragma once
+// The main window of grilpad: a frame of document windows (one per puzzle).
+//
+// At the top a row of text buttons with drop-down menus stands in for a menu
+// bar (`ToolBar1`), with buttons for the active document window at its right
+// edge (`systemtoolbar`); below it the two dockable tool bars "Standardní"
+// (`ToolBar2`) and "Úpravy" (`ToolBar3`); the status bar shows the long part of
+// the hint under the pointer.
+//
+// Document windows reach the shared controls through `MindgridMainForm`.
+// While a document window is active it binds `ToolButton2`, `ToolButton6`,
+// `ToolButton7` (with bindButton) and the menu items `Uloit1`, `Uloitjako1`,
+// `Tisk2`, `Export2`, `Uloitjakoobrzek1` (with MenuItem::setAction) to its own
+// actions and lends its drop-down menus to `toolupravy`, `tooltvorba` and
+// `toolsablony`; when it loses activation or closes it binds them back to the
+// frame's disabled placeholder actions (`FileSave1`, `FileSaveAs1`,
+// `FilePrint`, `FileExport`, `FileObr`, `acVelikost`, `acNavrhar`).
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class FileChooser;
+class MenuItem;
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class Tinitform;
+
+class TMindgridMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `parameters`: the program's command line without the program itself.
+    // Creating the frame runs FormCreate (settings, cursors, word stores).
+    explicit TMindgridMainForm(const QStringList& parameters = {});
+    ~TMindgridMainForm() override;
+
+    // Document windows created since the program started; never goes back.
+    int windowCounter = 0;
+
+    // "Osmisměrka", "Klasická křížovka", "Kris-kros", "Švédská křížovka" for
+    // documentKind 1 to 4.
+    static QString documentKindName(int kind);
+
+    // Creates the document window of `kind`, named "okno" + windowCounter,
+    // lists it in the window menu and shows it. With `openFile` it loads `path`,
+    // otherwise it is a new 10 × 10 document.
+    QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
+    // Counts a window, then opens `path` as the kind its extension names, or
+    // warns that the extension names no kind.
+    void openFileByExtension(const QString& path);
+
+    // The area that holds the document windows.
+    QMdiArea* clientArea() const { return mdiArea_; }
+
+    // The window menu lists every document window after `N7` as a radio item
+    // named like the window. Clicking one checks it and shows its window.
+    void windowMenuClick(QAction* item);
+    QAction* windowMenuItem(const QString& windowName) const;
+    // Checks the item of `windowName` alone (when its window becomes active).
+    void checkWindowMenuItem(const QString& windowName);
+    // Frees the first item of `windowName` (when its window closes).
+    void removeWindowMenuItem(const QString& windowName);
+
+    // The printer every print goes to, chosen in the printer set-up.
+    QPrinter& printer() { return *printer_; }
+
+    // The text of the start-up window while the word stores load.
+    void setSplashText(const QString& text);
+
+    // Handlers.
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery();
+    void FormClose();
+    void loadCaptions();
+    void FileNew1Execute();
+    void FileOpen1Execute();
+    void FileClose1Execute();
+    void FileExit1Execute();
+    void FilePrinterSetupExecute();
+    void WindowCascade1Execute();
+    void WindowTileHorizontal1Execute();
+    void WindowTileVertical1Execute();
+    void WindowMinimizeAll1Execute();
+    void HelpAbout1Execute();
+    void nastaveniExecute();
+    void acobsaharejstrikExecute();
+    void ToolButton4Click();
+    void ToolButton5Click();
+    void ToolButton16Click();
+
+    // Menu bar, tool bars and status bar.
+    QWidget* Panel1;
+    QToolBar* ToolBar1;
+    QToolButton* toolsoubor;
+    QToolButton* toolupravy;
+    QToolButton* tooltvorba;
+    QToolButton* toolsablony;
+    QToolButton* toolnastroje;
+    QToolButton* toolokno;
+    QToolButton* toolnapoveda;
+    QToolBar* systemtoolbar;
+    QToolButton* ToolButton4;
+    QToolButton* ToolButton5;
+    QToolButton* ToolButton16;
+    QToolBar* ToolBar2;
+    QToolButton* ToolButton9;
+    QToolButton* ToolButton1;
+    QToolButton* ToolButton2;
+    QToolButton* ToolButton8;
+    QToolButton* ToolButton10;
+    QToolButton* ToolButton11;
+    QToolBar* ToolBar3;
+    QToolButton* ToolButton6;
+    QToolButton* ToolButton7;
+    QStatusBar* StatusBar;
+
+    // Actions (`ActionList1`).
+    QAction* FileNew1;
+    QAction* FileOpen1;
+    QAction* FileClose1;
+    QAction* FileSave1;
+    QAction* FileSaveAs1;
+    QAction* FileExit1;
+    QAction* FilePrint;
+    QAction* FileExport;
+    QAction* FileObr;
+    QAction* FilePrinterSetup;
+    QAction* WindowCascade1;
+    QAction* WindowTileHorizontal1;
+    QAction* WindowTileVertical1;
+    QAction* WindowMinimizeAll1;
+    QAction* HelpAbout1;
+    QAction* nastaveni;
+    QAction* acobsaharejstrik;
+    QAction* acVelikost;
+    QAction* acNavrhar;
+
+    // Drop-down menus and their items.
+    QMenu* menusoubor;
+    QMenu* menunastroje;
+    QMenu* menuokno;
+    QMenu* menunapoveda;
+    MenuItem* Nov1;
+    MenuItem* Otevt1;
+    MenuItem* Zavt1;
+    MenuItem* Uloit1;
+    MenuItem* Uloitjako1;
+    QAction* Export1;
+    MenuItem* Export2;
+    MenuItem* Uloitjakoobrzek1;
+    MenuItem* Tisk2;
+    MenuItem* Vlastnostitisku1;
+    MenuItem* Konec1;
+    MenuItem* Nastaven2;
+    MenuItem* Nasebe1;
+    MenuItem* Vodorovn1;
+    MenuItem* Svisle1;
+    MenuItem* Minimalizovatve1;
+    QAction* N7;
+    MenuItem* Obsaharejstrik1;
+    MenuItem* Oprogramu1;
+
+    // File choosers the document windows use.
+    FileChooser* OpenDialog;
+    FileChooser* ExportDialog;
+    FileChooser* SaveSabDialog;
+    FileChooser* OpenSabDialog;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createComponents();
+    void updateWindowActions();
+    void tile(bool sideBySide);
+
+    // The word and clue stores: created and loaded at start-up (while the
+    // start-up window shows), written back when the frame closes.
+    void loadStores();
+    void saveStores();
+    // Placement of the frame and of its two tool bars, kept between runs.
+    void restorePlacement();
+    void savePlacement();
+
+    QStringList parameters_;
+    QMdiArea* mdiArea_;
+    QActionGroup* windowItems_;
+    std::unique_ptr<QPrinter> printer_;
+    QPointer<Tinitform> splash_;
+    bool closed_ = false;
+};
+
+// The frame of the running program.
+extern TMindgridMainForm* MindgridMainForm;

@@ -1,0 +1,83 @@
+#pragma once
+// A program folder of its own, a scripted desktop and the forms of the
+// running program for every window test of the frame.
+
+#include "frame/core/config.h"
+#include "frame/ui/application.h"
+#include "frame/ui/main_form.h"
+#include "platform/core/folders.h"
+#include "support/core/temp_folder.h"
+#include "support/ui/scripted_desktop.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <ostream>
+#include <string>
+
+// Readable failures for texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+inline void clearSettings() {
+    configRecord = {};
+    frameSettings = {};
+    crosswordSettings = {};
+    crissCrossSettings = {};
+    wordSearchSettings = {};
+}
+
+// 01 01 00 02 19 01 01 01 00 00 01 00 01 01 00 01: both tool bars, a new
+// crossword at start, cells of 25 pixels, a failed generation pauses.
+inline const std::initializer_list<int> exampleConfig = {0x01, 0x01, 0x00, 0x02, 0x19, 0x01, 0x01, 0x01,
+                                                          0x00, 0x00, 0x01, 0x00, 0x01, 0x01, 0x00, 0x01};
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clearSettings();
+        setProgramFolder(folder.path());
+    }
+    void TearDown() override {
+        destroyForms();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setProgramFolder({});
+        clearSettings();
+    }
+
+    void writeConfig(std::initializer_list<int> values) {
+        std::string bytes;
+        for (int v : values) bytes += static_cast<char>(v);
+        folder.write("mindgrid.cfg", bytes);
+    }
+    std::string savedConfig() const { return folder.read("mindgrid.cfg"); }
+
+    // Creates the program's forms and shows the frame, as the program starts.
+    TMindgridMainForm* start(const QStringList& parameters = {}) {
+        createForms(parameters);
+        MindgridMainForm->show();
+        return MindgridMainForm;
+    }
+
+    // Lets closed windows go.
+    static void settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static QList<QMdiSubWindow*> windows() {
+        return MindgridMainForm->clientArea()->subWindowList(QMdiArea::CreationOrder);
+    }
+    static QStringList captions() {
+        QStringList list;
+        for (QMdiSubWindow* window : windows()) list << window->windowTitle();
+        return list;
+    }
+    static QStringList names() {
+        QStringList list;
+        for (QMdiSubWindow* window : windows()) list << window->objectName();
+        return list;
+    }
+
+    TempFolder folder;
+    ScriptedDesktop desktop;
+};
