@@ -1,14 +1,14 @@
-// analyzer: checks a finished word search.
+// analyzer: checks a finished word search. The command line may name the
+// puzzle's file; it is then read and checked at once.
+#include "analyzer/ui/main_form.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("analyzer"));
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("AnalyzerMainForm"));
-    window.setWindowTitle(QStringLiteral("Analyzer"));
-    window.resize(480, 320);
-    window.show();
+    QApplication::setApplicationDisplayName(QStringLiteral("Analyzer"));
+    analyzer::TForm1 window(QApplication::arguments().mid(1));
+    window.showMaximized();
     return QApplication::exec();
 }
