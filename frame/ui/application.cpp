@@ -3,7 +3,9 @@
 #include "frame/ui/about_box.h"
 #include "frame/ui/icons.h"
 #include "frame/ui/main_form.h"
+#include "frame/ui/navrhar_form.h"
 #include "frame/ui/new_form.h"
+#include "frame/ui/picture_form.h"
 #include "frame/ui/dictionary_chooser.h"
 #include "frame/ui/settings_form.h"
 #include "frame/ui/size_form.h"
@@ -12,37 +14,55 @@
 
 #include <QApplication>
 
+#include <functional>
+#include <vector>
+
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("grilpad"));
     QApplication::setApplicationDisplayName(QStringLiteral("Mindgrid!"));
     QApplication::setWindowIcon(programIcon());
 }
 
+namespace {
+
+// The single-instance dialogs in the order they were created; destroyForms
+// frees them in the reverse order and clears their global pointers.
+std::vector<std::function<void()>>& formReleasers() {
+    static std::vector<std::function<void()>> releasers;
+    return releasers;
+}
+
+template <typename Form>
+void createForm(Form*& instance) {
+    instance = new Form;
+    formReleasers().push_back([&instance] {
+        delete instance;
+        instance = nullptr;
+    });
+}
+
+}  // namespace
+
 void createForms(const QStringList& parameters) {
     // The frame first: its creation reads the settings the dialogs show.
     new TMindgridMainForm(parameters);
-    AboutBox = new TAboutBox;
-    novyform = new Tnovyform;
-    nastavvelform = new Tnastavvelform;
-    tajenkaform = new Ttajenkaform;
-    vodsviform = new Tvodsviform;
-    nastaveniform = new Tnastaveniform;
+    createForm(AboutBox);
+    createForm(novyform);
+    createForm(nastavvelform);
+    createForm(tajenkaform);
+    createForm(vodsviform);
+    createForm(nastaveniform);
     nastaveniform->chooseDictionaries = [](int tag) { runDictionaryChooser(nastaveniform, tag); };
+    createForm(pictureform);
+    createForm(navrharform);
 }
 
 void destroyForms() {
-    delete nastaveniform;
-    nastaveniform = nullptr;
-    delete vodsviform;
-    vodsviform = nullptr;
-    delete tajenkaform;
-    tajenkaform = nullptr;
-    delete nastavvelform;
-    nastavvelform = nullptr;
-    delete novyform;
-    novyform = nullptr;
-    delete AboutBox;
-    AboutBox = nullptr;
+    auto& releasers = formReleasers();
+    while (!releasers.empty()) {
+        releasers.back()();
+        releasers.pop_back();
+    }
     delete MindgridMainForm;  // clears the pointer itself
 }
 

@@ -6,6 +6,7 @@
 #include "frame/ui/about_box.h"
 #include "frame/ui/actions.h"
 #include "frame/ui/config_messages.h"
+#include "frame/ui/document_window.h"
 #include "frame/ui/file_chooser.h"
 #include "frame/ui/icons.h"
 #include "frame/ui/init_form.h"
@@ -124,6 +125,11 @@ TMindgridMainForm::TMindgridMainForm(const QStringList& parameters)
 }
 
 TMindgridMainForm::~TMindgridMainForm() {
+    // The document windows go with the area after this destructor has run:
+    // nothing they or the area report may reach the frame any more.
+    mdiArea_->disconnect(this);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) window->disconnect(this);
+    activeDocument_ = nullptr;
     if (MindgridMainForm == this) MindgridMainForm = nullptr;
 }
 
@@ -292,7 +298,7 @@ void TMindgridMainForm::createComponents() {
     OpenSabDialog = new FileChooser(QStringLiteral("OpenSabDialog"), FileChooser::Mode::Open, this);
     SaveSabDialog->filter = OpenSabDialog->filter = QStringLiteral("šablony Mindgrid! (*.sbl)|*.sbl");
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMindgridMainForm::updateWindowActions);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMindgridMainForm::subWindowActivated);
     updateWindowActions();
 }
 
@@ -455,21 +461,20 @@ QString TMindgridMainForm::documentKindName(int kind) {
 }
 
 QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, const QString& path, bool openFile) {
-    // Until the puzzle windows exist, every kind is an empty window of its own.
-    Q_UNUSED(path);
-    Q_UNUSED(openFile);
-    auto* window = new QMdiSubWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    auto* content = new QWidget;
-    content->resize(320, 240);
-    window->setWidget(content);
+    DocumentWindow* window = createDocumentWindow(kind);
+    if (!window) return nullptr;
     mdiArea_->addSubWindow(window);
     if (frameSettings.maximiseWindows()) window->setWindowState(Qt::WindowMaximized);
     window->setWindowTitle(caption);
     window->setProperty("tag", kind);
     const QString name = QStringLiteral("okno") + QString::number(windowCounter);
     window->setObjectName(name);
+    // A window deleted without being closed takes its item along too.
     connect(window, &QObject::destroyed, this, [this, name] { removeWindowMenuItem(name); });
+
+    window->receiveWordLists();
+    if (openFile) window->loadFromFile(path);
+    else window->resizeGrid(10, 10);
 
     auto* item = new QAction(caption, menuokno);
     item->setObjectName(name);
@@ -516,6 +521,16 @@ void TMindgridMainForm::checkWindowMenuItem(const QString& windowName) {
 
 void TMindgridMainForm::removeWindowMenuItem(const QString& windowName) {
     if (QAction* item = windowMenuItem(windowName)) delete item;
+}
+
+void TMindgridMainForm::subWindowActivated(QMdiSubWindow* window) {
+    auto* next = qobject_cast<DocumentWindow*>(window);
+    if (next != activeDocument_) {
+        if (activeDocument_) activeDocument_->FormDeactivate();
+        activeDocument_ = next;
+        if (next) next->FormActivate();
+    }
+    updateWindowActions();
 }
 
 void TMindgridMainForm::updateWindowActions() {

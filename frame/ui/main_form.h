@@ -22,6 +22,7 @@
 
 #include <memory>
 
+class DocumentWindow;
 class FileChooser;
 class MenuItem;
 class QAction;
@@ -50,9 +51,10 @@ public:
     // documentKind 1 to 4.
     static QString documentKindName(int kind);
 
-    // Creates the document window of `kind`, named "okno" + windowCounter,
-    // lists it in the window menu and shows it. With `openFile` it loads `path`,
-    // otherwise it is a new 10 × 10 document.
+    // Creates the document window of `kind` (see registerDocumentKind), named
+    // "okno" + windowCounter, hands it its word lists, lists it in the window
+    // menu and shows it. With `openFile` it loads `path`, otherwise it is a
+    // new 10 × 10 document. nullptr when no window of that kind can be made.
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
     // Counts a window, then opens `path` as the kind its extension names, or
     // warns that the extension names no kind.
@@ -182,6 +184,9 @@ protected:
 
 private:
     void createComponents();
+    // The active document window changed: the one before gives the shared
+    // controls back, the new one lends its own.
+    void subWindowActivated(QMdiSubWindow* window);
     void updateWindowActions();
     void tile(bool sideBySide);
 
@@ -196,6 +201,7 @@ private:
     QStringList parameters_;
     QMdiArea* mdiArea_;
     QActionGroup* windowItems_;
+    QPointer<DocumentWindow> activeDocument_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<Tinitform> splash_;
     bool closed_ = false;

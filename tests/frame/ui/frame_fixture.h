@@ -1,6 +1,9 @@
 #pragma once
 // A program folder of its own, a scripted desktop and the forms of the
-// running program for every window test of the frame.
+// running program for every window test of the frame. Document windows are
+// FakeDocuments unless a test registers the real kinds after SetUp.
+
+#include "fake_documents.h"
 
 #include "frame/core/config.h"
 #include "frame/ui/application.h"
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -39,6 +43,7 @@ protected:
     void SetUp() override {
         clearSettings();
         setProgramFolder(folder.path());
+        registerFakeDocuments();
     }
     void TearDown() override {
         destroyForms();
@@ -59,6 +64,14 @@ protected:
         createForms(parameters);
         MindgridMainForm->show();
         return MindgridMainForm;
+    }
+
+    // The progress window of a new grid takes the activation for a moment;
+    // with no window manager to give it back, the test does.
+    static void reactivate(QWidget* frame) {
+        QApplication::processEvents();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     }
 
     // Lets closed windows go.

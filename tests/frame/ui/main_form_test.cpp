@@ -143,8 +143,10 @@ TEST_F(FrameTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
         {"acVelikost", "", "", "", {}, false},
         {"acNavrhar", "acNavrhar", "", "", {}, false},
     };
+    const QObject* actionList = frame->findChild<QObject*>(QStringLiteral("ActionList1"));
+    ASSERT_NE(actionList, nullptr);
     for (const Case& c : cases) {
-        auto* action = frame->findChild<QAction*>(QLatin1String(c.name));
+        auto* action = actionList->findChild<QAction*>(QLatin1String(c.name));
         ASSERT_NE(action, nullptr) << c.name;
         EXPECT_EQ(action->text(), c.caption) << c.name;
         if (!c.tip.isEmpty()) {
@@ -158,6 +160,10 @@ TEST_F(FrameTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_TRUE(frame->WindowCascade1->isEnabled()) << "the start window is there";
     EXPECT_EQ(frame->ToolBar2->windowTitle(), QStringLiteral("Standardní"));
     EXPECT_EQ(frame->ToolBar3->windowTitle(), QStringLiteral("Úpravy"));
+    // Without a document window the shared controls show the frame's own actions.
+    frame->FileClose1->trigger();
+    settle();
+    ASSERT_TRUE(windows().isEmpty());
 
     // Menu items and tool buttons show their actions; the status bar gets the long hint.
     EXPECT_EQ(frame->Nov1->text(), QStringLiteral("&Nový"));
@@ -254,6 +260,17 @@ TEST_F(FrameTest, NewDocumentsAreCountedAndNamed) {
     frame->FileOpen1->trigger();
     EXPECT_EQ(windows().last()->windowTitle(), QStringLiteral("Osmisměrka (/home/jana/TAJENKA.OSM)"));
     EXPECT_EQ(windows().last()->objectName(), QStringLiteral("okno6"));
+    // An opened window reads its file; a new one is a 10 × 10 grid.
+    auto* opened = dynamic_cast<FakeDocument*>(windows().last());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->documentKind(), 1);
+    EXPECT_EQ(opened->loadedFrom, QStringLiteral("/home/jana/TAJENKA.OSM"));
+    EXPECT_EQ(opened->grid().currentCols(), 0);
+    auto* created = dynamic_cast<FakeDocument*>(windows().first());
+    ASSERT_NE(created, nullptr);
+    EXPECT_TRUE(created->loadedFrom.isEmpty());
+    EXPECT_EQ(created->grid().currentCols(), 10);
+    EXPECT_EQ(created->grid().currentRows(), 10);
     frame->FileOpen1->trigger();  // chooser cancelled
     EXPECT_EQ(frame->windowCounter, 6);
 }
@@ -450,6 +467,7 @@ TEST_F(FrameTest, ShortcutsRunTheirActionOnceWhereverTheFocusIs) {
 
     ++frame->windowCounter;
     QMdiSubWindow* window = frame->createChild(QStringLiteral("Osmisměrka1"), 1, {}, false);
+    reactivate(frame);
     window->widget()->setFocusPolicy(Qt::StrongFocus);
     window->widget()->setFocus();
     QTest::keyClick(window->widget(), Qt::Key_F1);

@@ -1,0 +1,61 @@
+#include "crossword/ui/child_kriz.h"
+
+#include "frame/core/documents.h"
+#include "frame/ui/actions.h"
+#include "frame/ui/icons.h"
+
+#include <QAction>
+#include <QMenu>
+
+TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
+    acVelikost = addDocumentAction("acVelikost", QStringLiteral("&Velikost"), menuupravy);
+    acVelikost->setIcon(toolImage(19));
+    acNavrhar = addDocumentAction("acNavrhar", QStringLiteral("&Návrhář"), menuupravy);
+    acNavrhar->setIcon(toolImage(29));
+    menuupravy->addSeparator();
+    acSmazatpismena = addDocumentAction("acSmazatpismena", QStringLiteral("S&mazat písmena"), menuupravy);
+    setHint(acSmazatpismena, QStringLiteral("Smaže písmena z křížovky a zachová úpravy a tajenku"));
+
+    vytvoritlegendu = addDocumentAction("vytvoritlegendu", QStringLiteral("&Vytvořit legendu"), menutvorba);
+    dokoncitkrizovku = addDocumentAction("dokoncitkrizovku", QStringLiteral("&Dokončit křížovku"), menutvorba, false);
+
+    aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
+    aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
+
+    opravitkrizovku = addDocumentAction("opravitkrizovku", QStringLiteral("&Opravit křížovku"), nullptr, false);
+    IsTajenka = addDocumentAction("IsTajenka", QStringLiteral("Tajenka"), nullptr, false);
+    smazatslovo = addDocumentAction("smazatslovo", QStringLiteral("Smazat"), nullptr, false);
+    btnvodorovne = addDocumentAction("btnvodorovne", QString(), nullptr, false);
+    setHint(btnvodorovne, QStringLiteral("Označí okraje slova vodorovně"));
+    btnsvisle = addDocumentAction("btnsvisle", QString(), nullptr, false);
+    setHint(btnsvisle, QStringLiteral("Označí okraje slova svisle"));
+
+    aculozjako = addDocumentAction("aculozjako", QStringLiteral("Uložit j&ako..."));
+    aculoz = addDocumentAction("aculoz", QStringLiteral("&Uložit"));
+    aculoz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    aculoz->setIcon(toolImage(8));
+    actisk = addDocumentAction("actisk", QStringLiteral("&Tisk"));
+    actisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    actisk->setIcon(toolImage(14));
+    acExport = addDocumentAction("acExport", QStringLiteral("&Export do Excelu"));
+    acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"));
+
+    connect(acVelikost, &QAction::triggered, this, &TMDIChildKriz::acVelikostExecute);
+
+    // Cells show the start cursor and carry a bar over their right and bottom edge.
+    CellGrid::Kind kind;
+    kind.cursor = cellcursor::startCursor;
+    kind.edgeBars = true;
+    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
+    grid().setKind(std::move(kind));
+
+    setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
+    setWidget(ScrollBox1);
+}
+
+void TMDIChildKriz::loadFromFile(const QString& path) {
+    // Reading the file is still to come; the caption already names it.
+    setWindowTitle(fileCaption(path));
+}
+
+void TMDIChildKriz::acVelikostExecute() { runSizeDialog(); }

@@ -1,0 +1,58 @@
+#include "swedish/ui/child_svekriz.h"
+
+#include "frame/core/documents.h"
+#include "frame/ui/actions.h"
+#include "frame/ui/icons.h"
+
+#include <QAction>
+#include <QMenu>
+
+TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
+    Velikost = addDocumentAction("Velikost", QStringLiteral("&Velikost"), menuupravy);
+    setHint(Velikost, QStringLiteral("Velikost|Změní velikost"));
+    Velikost->setIcon(toolImage(19));
+    acNavrhar = addDocumentAction("acNavrhar", QStringLiteral("&Návrhář"), menuupravy);
+    setHint(acNavrhar, QStringLiteral("Návrhář|Pomocí návrháře můžete upravit tvar a umístění tajenky a legendy"));
+    acNavrhar->setIcon(toolImage(29));
+    smazatslovo = addDocumentAction("smazatslovo", QStringLiteral("&Smazat slovo"), menuupravy, false);
+    setHint(smazatslovo, QStringLiteral("Smaže slovo z křížovky"));
+    menuupravy->addSeparator();
+    smazatpismena = addDocumentAction("smazatpismena", QStringLiteral("S&mazat písmena"), menuupravy);
+    setHint(smazatpismena, QStringLiteral("Smazat|Smaže písmena z křížovky ale zachová úpravy"));
+
+    aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
+    setHint(aczvolsablonu, QStringLiteral("Zvol šablonu|Upraví rastr podle šablony"));
+    aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
+    setHint(aculozsablonu, QStringLiteral("Ulož šablonu|Uloží tvar rastru jako šablonu"));
+
+    ulozjako = addDocumentAction("ulozjako", QStringLiteral("Uložit j&ako..."));
+    setHint(ulozjako, QStringLiteral("Uložit jako|Uloží aktivní soubor pod jiným jménem"));
+    uloz = addDocumentAction("uloz", QStringLiteral("&Uložit"));
+    setHint(uloz, QStringLiteral("Uložit|Uloží aktivní soubor"));
+    uloz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    uloz->setIcon(toolImage(8));
+    print = addDocumentAction("print", QStringLiteral("&Tisk"));
+    setHint(print, QStringLiteral("Tisk|Vytiskne křížovku"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->setIcon(toolImage(14));
+    acExport = addDocumentAction("acExport", QStringLiteral("Export do &Excelu"), nullptr, false);
+    acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"), nullptr, false);
+
+    connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
+
+    // Cells show the start cursor.
+    CellGrid::Kind kind;
+    kind.cursor = cellcursor::startCursor;
+    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
+    grid().setKind(std::move(kind));
+
+    setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
+    setWidget(ScrollBox1);
+}
+
+void TMDIChildSveKriz::loadFromFile(const QString& path) {
+    // Reading the file is still to come; the caption already names it.
+    setWindowTitle(fileCaption(path));
+}
+
+void TMDIChildSveKriz::VelikostExecute() { runSizeDialog(); }

@@ -1,0 +1,66 @@
+#include "tests/frame/ui/document_checks.h"
+#include "tests/frame/ui/frame_fixture.h"
+
+#include "crisscross/ui/child_krs.h"
+#include "frame/ui/size_form.h"
+#include "support/ui/modal.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+class CrissCrossWindowTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        registerDocumentKind(crissCrossDocument, [] { return new TMDIChildKrs; });
+    }
+};
+
+}  // namespace
+
+TEST_F(CrissCrossWindowTest, ANewWindowHasItsGridActionsAndMenus) {
+    start();
+    auto* window = qobject_cast<TMDIChildKrs*>(newWindow(crissCrossDocument));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->grid().currentCols(), 10);
+    EXPECT_EQ(window->grid().cellShapes()[3][3]->cursor, cellcursor::platformDefault);
+    EXPECT_FALSE(window->grid().rightBars()[3][3].has_value());
+
+    expectActions(window, {
+                              {"acVelikost", "&Velikost", true},
+                              {"acNavrhar", "Návrhář", true},
+                              {"zadattajenku", "&Tajenka", true},
+                              {"prirazenicisel", "&Přiřadit čísla", true},
+                              {"smazatpismena", "S&mazat písmena", true},
+                              {"vytvoritkrsnotopakovat", "&Vytvořit kris-kros bez možnosti opakovat čísla", true},
+                              {"vytvoritkrsopakovat", "Vytvořit kris-kros s možností &opakovat čísla", true},
+                              {"aczvolsablonu", "&Zvol šablonu", true},
+                              {"aculozsablonu", "&Ulož šablonu", true},
+                              {"aculoz", "&Uložit", true, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                              {"aculozjako", "Uložit j&ako...", true},
+                              {"actisk", "&Tisk", true, QKeySequence(Qt::CTRL | Qt::Key_P)},
+                              {"acexport", "&Export do Excelu", true},
+                              {"acExportObr", "Uložit jako &obrázek", true},
+                          });
+    EXPECT_EQ(menuContents(window->menuupravy), "acVelikost acNavrhar zadattajenku prirazenicisel - smazatpismena");
+    EXPECT_EQ(menuContents(window->menutvorba), "vytvoritkrsnotopakovat vytvoritkrsopakovat");
+    EXPECT_EQ(menuContents(window->menusablony), "aczvolsablonu aculozsablonu");
+
+    for (QObject* target : sharedControlTargets()) EXPECT_TRUE(belongsTo(target, window));
+    EXPECT_EQ(MindgridMainForm->Export2->action(), window->acexport);
+    EXPECT_TRUE(MindgridMainForm->tooltvorba->isEnabled());
+
+    // A resize empties the secret-phrase marks of every cell inside.
+    window->letterUse[4][4] = {letteruse::secretPhrase, letteruse::secretPhrase};
+    whenModal([](QWidget* dialog) {
+        auto* form = qobject_cast<Tnastavvelform*>(dialog);
+        ASSERT_NE(form, nullptr);
+        form->SpinEdit1->setValue(5);
+        form->BitBtn1->click();
+    });
+    window->acVelikost->trigger();
+    EXPECT_EQ(window->grid().currentCols(), 5);
+    EXPECT_EQ(window->letterUse[4][4], LetterUse{});
+}
