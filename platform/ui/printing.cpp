@@ -20,8 +20,16 @@ std::function<bool()>& printerCheck() {
 
 namespace {
 
-// Runs one job on the printer as it is set up; false when the device refused.
+// Runs one job on the printer as it is set up, at the resolution every print
+// layout is made for; false when the device refused.
 bool runJob(QPrinter& printer, const QString& title, const std::function<void(Canvas&)>& draw) {
+    const int ownResolution = printer.resolution();
+    printer.setResolution(printResolution);
+    struct Restore {
+        QPrinter& printer;
+        int resolution;
+        ~Restore() { printer.setResolution(resolution); }
+    } restore{printer, ownResolution};
     printer.setDocName(title);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -36,16 +44,13 @@ bool runJob(QPrinter& printer, const QString& title, const std::function<void(Ca
 class PdfOutput {
 public:
     PdfOutput(QPrinter& printer, const QString& file)
-        : printer_(printer), format_(printer.outputFormat()), file_(printer.outputFileName()),
-          resolution_(printer.resolution()) {
+        : printer_(printer), format_(printer.outputFormat()), file_(printer.outputFileName()) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
         printer_.setOutputFileName(file);
-        printer_.setResolution(pdfResolution);
     }
     ~PdfOutput() {
         printer_.setOutputFormat(format_);
         printer_.setOutputFileName(file_);
-        printer_.setResolution(resolution_);
     }
     PdfOutput(const PdfOutput&) = delete;
     PdfOutput& operator=(const PdfOutput&) = delete;
@@ -54,7 +59,6 @@ private:
     QPrinter& printer_;
     QPrinter::OutputFormat format_;
     QString file_;
-    int resolution_;
 };
 
 }  // namespace

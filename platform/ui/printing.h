@@ -29,8 +29,9 @@ enum class PrintResult {
 PrintResult printDocument(QPrinter& printer, QWidget* parent, const QString& title,
                           const std::function<void(Canvas&)>& draw);
 
-// The pixels per inch of a PDF written where no printer is installed.
-constexpr int pdfResolution = 300;
+// The pixels per inch of every job, on a printer or in a PDF: the print layouts
+// place everything in device pixels made for this resolution.
+constexpr int printResolution = 300;
 
 // Whether a printer is installed (QPrinterInfo::availablePrinters() not empty);
 // tests replace it to choose the path they check.

@@ -51,7 +51,7 @@ TEST_F(Printing, WithoutAPrinterTheDocumentIsWrittenAsPdf) {
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_EQ(pdfPages(pdf.readAll()), 2);
-    EXPECT_EQ(ppi, printing::pdfResolution);
+    EXPECT_EQ(ppi, printing::printResolution);
     EXPECT_GT(width, 2000) << "a page at 300 pixels per inch";
     EXPECT_GT(height, width);
 

@@ -1,0 +1,239 @@
+#include "wordsearch/core/osm_print.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+
+// A 10 × 10 word search of letters with the given words.
+OsmDocument wordSearch(std::vector<std::string> words = {}) {
+    OsmDocument document = OsmDocument::blank(10, 10);
+    for (int row = 1; row <= 10; ++row)
+        for (int column = 1; column <= 10; ++column) document.cell(column, row).text = "a";
+    document.words = std::move(words);
+    return document;
+}
+
+// The text operations drawn in the word list's font.
+std::vector<RecordingCanvas::Operation> wordListTexts(const RecordingCanvas& canvas) {
+    std::vector<RecordingCanvas::Operation> found;
+    for (const auto& op : canvas.operations())
+        if (op.kind == Kind::Text && op.font.pointSize == osmprint::wordListFontSize) found.push_back(op);
+    return found;
+}
+
+// (text, x, y, page from 1) of every word-list text, in drawing order.
+using Placed = std::tuple<std::string, int, int, int>;
+std::vector<Placed> placedWords(const RecordingCanvas& canvas) {
+    std::vector<Placed> placed;
+    int page = 1;
+    for (const auto& op : canvas.operations()) {
+        if (op.kind == Kind::NewPage) ++page;
+        if (op.kind == Kind::Text && op.font.pointSize == osmprint::wordListFontSize)
+            placed.emplace_back(op.text, op.left, op.top, page);
+    }
+    return placed;
+}
+
+TEST(WordSearchPrint, TheGridStandsInItsFrameAtSeventyPixelsACell) {
+    // Column 3, row 2 in each state a cell can be in, on an A4 page at 300
+    // pixels per inch.
+    struct Case {
+        std::string text;
+        Kind kind;
+        int left, top, right, bottom;
+    };
+    const Case cases[] = {
+        {"a", Kind::Text, 257, 180, 0, 0},
+        {"CH", Kind::Text, 240, 180, 0, 0},
+        {"ch", Kind::Text, 257, 180, 0, 0},  // as shown before the puzzle is finished
+        {"@", Kind::Fill, 239, 169, 308, 243},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        OsmDocument document = wordSearch({"pes"});
+        document.cell(3, 2).text = c.text;
+        RecordingCanvas canvas;
+        drawWordSearchPrint(canvas, document, osmprint::labelFont());
+
+        const auto& ops = canvas.operations();
+        ASSERT_FALSE(ops.empty());
+        EXPECT_EQ(ops[0].kind, Kind::Rectangle);
+        EXPECT_EQ(std::tie(ops[0].left, ops[0].top, ops[0].right, ops[0].bottom), std::make_tuple(98, 99, 801, 805));
+        EXPECT_EQ(ops[0].brush, colors::white);
+        EXPECT_EQ(ops[0].pen, colors::black);
+
+        // Rows outer, columns inner: the cell is the twelfth drawn.
+        const auto& cell = ops[1 + 10 + 2];
+        EXPECT_EQ(cell.kind, c.kind);
+        EXPECT_EQ(cell.left, c.left);
+        EXPECT_EQ(cell.top, c.top);
+        if (c.kind == Kind::Fill) {
+            EXPECT_EQ(std::tie(cell.right, cell.bottom), std::tie(c.right, c.bottom));
+            EXPECT_EQ(cell.brush, colors::black);
+            EXPECT_EQ(ops[1 + 10 + 3].brush, colors::white) << "the brush is white again after a hidden cell";
+        } else {
+            EXPECT_EQ(cell.text, c.text);
+            EXPECT_EQ(cell.font, (CanvasFont{"Courier New", 14, false}));
+        }
+
+        const auto words = wordListTexts(canvas);
+        ASSERT_EQ(words.size(), 1u);
+        EXPECT_EQ(std::tie(words[0].left, words[0].top), std::make_tuple(100, 905));
+        EXPECT_EQ(words[0].text, "pes") << "the last word has no separator";
+        EXPECT_EQ(words[0].font, (CanvasFont{"Courier New", 12, false}));
+        EXPECT_EQ(canvas.pageCount(), 1);
+    }
+}
+
+TEST(WordSearchPrint, WordsRunOnLikeTextAndWrapAtTheRightLimit) {
+    // 12 points at 300 pixels per inch: 30 pixels a character; the right
+    // limit of an A4 page is 2380.
+    const std::string seventy(70, 'x');  // "xxx…, " is 2160 pixels wide
+    struct Case {
+        const char* what;
+        std::vector<std::string> words;
+        std::vector<Placed> expected;
+    };
+    const std::vector<Case> cases = {
+        {"six words of ten letters fill a line, the seventh starts the next",
+         std::vector<std::string>(8, "abcdefghij"),
+         {{"abcdefghij, ", 100, 905, 1},
+          {"abcdefghij, ", 460, 905, 1},
+          {"abcdefghij, ", 820, 905, 1},
+          {"abcdefghij, ", 1180, 905, 1},
+          {"abcdefghij, ", 1540, 905, 1},
+          {"abcdefghij, ", 1900, 905, 1},
+          {"abcdefghij, ", 100, 965, 1},
+          {"abcdefghij", 460, 965, 1}}},
+        {"a word that would pass the limit goes to the next line, and a line it fills ends after it",
+         {"pes", seventy, "les"},
+         {{"pes, ", 100, 905, 1}, {seventy + ", ", 100, 965, 1}, {"les", 100, 1025, 1}}},
+        {"\xE8" "esk\xE1 slova count one character a letter",
+         {"\x9Ailha", "\xE8" "\xE1" "p"},
+         {{"\x9Ailha, ", 100, 905, 1}, {"\xE8\xE1p", 100 + 7 * 30, 905, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingCanvas canvas;
+        drawWordSearchPrint(canvas, wordSearch(c.words), osmprint::labelFont());
+        EXPECT_EQ(placedWords(canvas), c.expected);
+    }
+}
+
+TEST(WordSearchPrint, AListThatReachesTheBottomContinuesOnANewPage) {
+    // A page 1200 pixels high: the bottom limit is 1100, so the lines at 905,
+    // 965, 1025 and 1085 fit and the fifth starts a page at the top, 100.
+    // Words of sixty letters take a line each.
+    const std::string word(60, 'w');
+    struct Case {
+        int words;
+        int pages;
+        std::vector<Placed> expected;
+    };
+    const Case cases[] = {
+        {0, 1, {}},  // an empty list: the grid alone, and the document ends
+        {4, 1, {{word + ", ", 100, 905, 1}, {word + ", ", 100, 965, 1}, {word + ", ", 100, 1025, 1}, {word, 100, 1085, 1}}},
+        {6,
+         2,
+         {{word + ", ", 100, 905, 1},
+          {word + ", ", 100, 965, 1},
+          {word + ", ", 100, 1025, 1},
+          {word + ", ", 100, 1085, 1},
+          {word + ", ", 100, 100, 2},
+          {word, 100, 160, 2}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words);
+        RecordingCanvas canvas(2480, 1200, 300);
+        drawWordSearchPrint(canvas, wordSearch(std::vector<std::string>(static_cast<std::size_t>(c.words), word)),
+                            osmprint::labelFont());
+        EXPECT_EQ(canvas.pageCount(), c.pages) << "no empty page after the last word";
+        EXPECT_EQ(placedWords(canvas), c.expected);
+        EXPECT_EQ(canvas.operationsOf(Kind::Text).size(), 100u + static_cast<std::size_t>(c.words));
+    }
+}
+
+TEST(WordSearchWorkbook, TheGridStandsBesideTheWordsWithHiddenCellsFilled) {
+    // 30 columns: the hidden cell of column 30 is sheet column 31, "AE".
+    OsmDocument document = OsmDocument::blank(30, 2);
+    document.cell(1, 1).text = "k";
+    document.cell(2, 1).text = "CH";
+    document.cell(30, 2).text = "@";
+    document.words = {"kolo", "\x9Akola"};
+    Workbook book;
+    ASSERT_TRUE(fillWordSearchWorkbook(book, document));
+
+    EXPECT_EQ(book.sheetName(1), "Osmismerka");
+    EXPECT_EQ(book.sheetName(2), "List2");
+    EXPECT_EQ(book.currentSheet(), 1);
+    EXPECT_TRUE(book.cells(2).empty());
+    EXPECT_EQ(book.cell(1, 1, 2)->text, "k");
+    EXPECT_EQ(book.cell(1, 1, 3)->text, "CH");
+    EXPECT_EQ(book.cell(1, 1, 1)->text, "kolo");
+    EXPECT_EQ(book.cell(1, 2, 1)->text, "\x9Akola");
+
+    const Cell* hidden = book.cell(1, 2, 31);
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_EQ(hidden->format.pattern, patterns::solid);
+    EXPECT_EQ(hidden->format.foreground, colors::black);
+    EXPECT_EQ(hidden->text, "");
+    EXPECT_EQ(book.cell(1, 1, 31)->format.pattern, patterns::none);
+
+    // A thin frame round the grid B1:AE2, nothing inside it, nothing round the words.
+    EXPECT_EQ(book.cell(1, 1, 2)->format.left.style, borders::thin);
+    EXPECT_EQ(book.cell(1, 1, 2)->format.top.style, borders::thin);
+    EXPECT_EQ(book.cell(1, 1, 2)->format.right.style, borders::none);
+    EXPECT_EQ(hidden->format.right.style, borders::thin);
+    EXPECT_EQ(hidden->format.bottom.style, borders::thin);
+    EXPECT_EQ(book.cell(1, 1, 1)->format.right.style, borders::none);
+
+    // A word longer than a spreadsheet cell holds is refused, not dropped quietly.
+    document.words.push_back(std::string(300, 'x'));
+    Workbook refused;
+    EXPECT_FALSE(fillWordSearchWorkbook(refused, document));
+}
+
+TEST(WordSearchShape, TheDesignersShapeHidesAndShowsCellsAndKeepsLetters) {
+    OsmDocument document = OsmDocument::blank(2, 2);
+    document.cell(1, 1).text = "a";
+    document.cell(2, 1).text = "b";
+    document.cell(1, 2).text = "@";
+    document.cell(2, 2).text = "@";
+    OsmShape shape{2, 2, {{true, colors::red}, {false, colors::white}, {true, colors::white}, {false, colors::red}}};
+
+    applyOsmShape(document, shape);
+    EXPECT_EQ(document.cell(1, 1), (OsmCell{"a", 255})) << "a letter stays, the colour is taken";
+    EXPECT_EQ(document.cell(2, 1), (OsmCell{"@", kOsmWhite})) << "hidden now";
+    EXPECT_EQ(document.cell(1, 2), (OsmCell{"", kOsmWhite})) << "shown again: empty";
+    EXPECT_EQ(document.cell(2, 2), (OsmCell{"@", 255}));
+
+    // The same on the window's grid, where hiding takes shape and label.
+    CellGrid grid;
+    grid.resizeGrid(2, 2, 25);
+    grid.setText(1, 1, "a");
+    grid.setText(2, 1, "b");
+    grid.setText(1, 2, "@");
+    grid.setCellVisible(1, 2, false);
+    applyOsmShape(grid, shape);
+    EXPECT_EQ(grid.cellLabels()[1][1]->text, "a");
+    EXPECT_EQ(grid.cellShapes()[1][1]->brush, colors::red);
+    EXPECT_EQ(grid.cellLabels()[2][1]->text, "@");
+    EXPECT_FALSE(grid.cellShapes()[2][1]->visible);
+    EXPECT_FALSE(grid.cellLabels()[2][1]->visible);
+    EXPECT_EQ(grid.cellLabels()[1][2]->text, "");
+    EXPECT_TRUE(grid.cellShapes()[1][2]->visible);
+    EXPECT_TRUE(grid.cellLabels()[1][2]->visible);
+
+    // A shape of another size changes nothing.
+    const OsmDocument before = document;
+    applyOsmShape(document, OsmShape{3, 1, std::vector<OsmShape::Cell>(3)});
+    EXPECT_EQ(document, before);
+}
+
+}  // namespace

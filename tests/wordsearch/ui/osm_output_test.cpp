@@ -1,0 +1,207 @@
+#include "wordsearch/ui/osm_output.h"
+
+#include "frame/ui/export_target.h"
+#include "frame/ui/file_chooser.h"
+#include "frame/ui/navrhar_form.h"
+#include "frame/ui/picture_form.h"
+#include "platform/core/cp1250.h"
+#include "support/core/temp_folder.h"
+#include "support/ui/modal.h"
+#include "support/ui/scripted_desktop.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+// A finished 10 × 10 word search: letters, a CH, hidden cells on the
+// diagonal, and the placed words.
+OsmDocument wordSearch(std::vector<std::string> words) {
+    OsmDocument document = OsmDocument::blank(10, 10);
+    for (int row = 1; row <= 10; ++row)
+        for (int column = 1; column <= 10; ++column)
+            document.cell(column, row).text = column == row ? "@" : std::string(1, static_cast<char>('A' + column));
+    document.cell(3, 2).text = "CH";
+    document.words = std::move(words);
+    return document;
+}
+
+std::string cp1250(const char* utf8) { return *cp1250::utf8ToCp1250(utf8); }
+
+// The python3 that has xlrd, or nothing.
+std::string xlrdPython() {
+    for (const char* candidate : {"python3", "/usr/bin/python3"})
+        if (std::system((std::string(candidate) + " -c 'import xlrd' >/dev/null 2>&1").c_str()) == 0) return candidate;
+    return {};
+}
+
+// What the independent reader finds in a workbook file, one item a line.
+std::vector<std::string> readBack(const std::string& python, const std::filesystem::path& file) {
+    const std::string command = python + " '" + (testDataFolder() / "platform" / "fixtures" / "read_workbook.py").string() +
+                                "' '" + file.string() + "' 2>&1";
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return {"error|no reader"};
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    std::vector<std::string> lines;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) lines.insert(lines.begin(), "error|reader failed");
+    return lines;
+}
+
+QString text(const std::filesystem::path& path) { return exporttarget::toText(path); }
+
+TEST(WordSearchOutput, TheSpreadsheetExportWritesAWorkbookThatAnIndependentReaderReads) {
+    ScriptedDesktop desktop;
+    TempFolder folder;
+    FileChooser exportDialog(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, nullptr);
+    exportDialog.filter = QStringLiteral("sešit Microsoft Excel 5.0/95|*.xls");
+    const OsmDocument document = wordSearch({cp1250("čáp"), cp1250("žluťoučký"), "kolo"});
+
+    // Cancelling the chooser writes nothing.
+    EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, document), std::nullopt);
+
+    desktop.answerFile(text(folder / "osmismerka"));
+    EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, document), WorkbookExport::written);
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
+    const auto file = folder / "osmismerka.xls";
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    const std::string python = xlrdPython();
+    if (python.empty()) GTEST_SKIP() << "python3-xlrd is not installed; the written file cannot be read back";
+    const auto lines = readBack(python, file);
+    std::string all;
+    for (const auto& line : lines) all += line + "\n";
+    const auto holds = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+    EXPECT_TRUE(holds("sheet|1|Osmismerka|1")) << all;
+    EXPECT_TRUE(holds("sheet|2|List2|0")) << all;
+    // The words in column A in the list's order, the Czech letters intact.
+    EXPECT_TRUE(holds("cell|1|1|1|čáp|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
+    EXPECT_TRUE(holds("cell|1|2|1|žluťoučký|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
+    // The grid from column B: "CH" in column 3 of row 2, a hidden cell inside
+    // the frame solid black, a corner hidden cell with the frame on two sides.
+    EXPECT_TRUE(holds("cell|1|2|4|CH|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
+    EXPECT_TRUE(holds("cell|1|5|6||1|000000|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
+    EXPECT_TRUE(holds("cell|1|1|2||1|000000|1:000000|0:-|1:000000|0:-|Arial|10|0")) << all;
+    EXPECT_TRUE(holds("cell|1|10|11||1|000000|0:-|1:000000|0:-|1:000000|Arial|10|0")) << all;
+}
+
+TEST(WordSearchOutput, AWordTheWorkbookCannotHoldFailsTheExportAndLeavesNoFile) {
+    ScriptedDesktop desktop;
+    TempFolder folder;
+    FileChooser exportDialog(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, nullptr);
+    desktop.answerFile(text(folder / "dlouhe.xls"));
+    EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, wordSearch({std::string(300, 'x')})),
+              WorkbookExport::failed);
+    EXPECT_EQ(desktop.boxTexts(), QStringList{Texcelform::writeFailure(text(folder / "dlouhe.xls"))});
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+TEST(WordSearchOutput, ThePictureOfATenByTenWordSearchAtTheDefaultsHasBlackHiddenCells) {
+    Tpictureform form;
+    QImage picture;
+    bool shown = false;
+    whenModal([&](QWidget* dialog) {
+        shown = dialog == &form;
+        picture = form.picture();
+        form.Button3->click();
+    });
+    osmoutput::showWordSearchPicture(form, wordSearch({"kolo"}));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(form.tag(), Tpictureform::wordSearchTag);
+    ASSERT_EQ(picture.size(), QSize(300, 300));
+    EXPECT_EQ(rgb(picture, 45, 45), 0x000000u) << "hidden cell (2, 2)";
+    EXPECT_EQ(rgb(picture, 285, 285), 0x000000u) << "hidden cell (10, 10)";
+    EXPECT_EQ(rgb(picture, 75, 15), 0xFFFFFFu) << "an open cell, no letters at the defaults";
+}
+
+TEST(WordSearchOutput, TheDesignerHandsTheShapeBackOnOkOnly) {
+    Tnavrharform form;
+    OsmDocument document = OsmDocument::blank(3, 2);
+    document.cell(2, 1).text = "@";
+    document.cell(1, 1).colour = kOsmRed;
+    document.cell(3, 2).text = "k";
+
+    whenModal([&](QWidget*) {
+        const ShapeDesigner& designer = form.designer();
+        EXPECT_EQ(designer.cols(), 3);
+        EXPECT_EQ(designer.rows(), 2);
+        EXPECT_FALSE(designer.cellShown(2, 1));
+        EXPECT_TRUE(designer.cellShown(3, 2));
+        EXPECT_EQ(designer.cellColor(1, 1), colors::red);
+        EXPECT_FALSE(form.acTajenka->isEnabled()) << "a word search only shows and hides cells";
+        form.cellMouseDown(2, 1, Qt::LeftButton);
+        form.cellMouseDown(3, 2, Qt::LeftButton);
+        form.BitBtn1->click();
+    });
+    const auto shape = osmoutput::designWordSearch(form, document);
+    ASSERT_TRUE(shape.has_value());
+    const OsmShape expected{3, 2,
+                            {{true, colors::red}, {true, colors::white}, {true, colors::white},
+                             {true, colors::white}, {true, colors::white}, {false, colors::white}}};
+    EXPECT_EQ(*shape, expected);
+
+    // "Storno" hands nothing back, whatever was clicked.
+    whenModal([&](QWidget*) {
+        form.cellMouseDown(1, 1, Qt::LeftButton);
+        form.BitBtn2->click();
+    });
+    EXPECT_EQ(osmoutput::designWordSearch(form, document), std::nullopt);
+}
+
+int pdfPages(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+TEST(WordSearchOutput, APrintedWordSearchWithALongWordListTakesTwoPages) {
+    const auto savedCheck = printing::printerCheck();
+    printing::printerCheck() = [] { return false; };  // no printer: the PDF path
+    ScriptedDesktop desktop;
+    TempFolder folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+
+    // Words of sixty letters take a line each: 42 lines fit below the grid on
+    // the first page, the rest go to the second.
+    struct Case {
+        int words;
+        int pages;
+    };
+    for (const Case c : {Case{0, 1}, Case{60, 2}}) {
+        SCOPED_TRACE(c.words);
+        const auto file = folder / ("osmismerka" + std::to_string(c.words) + ".pdf");
+        desktop.answerFile(text(file));
+        const auto result = osmoutput::printWordSearch(
+            printer, nullptr, QStringLiteral("Osmisměrka (a.osm)"),
+            wordSearch(std::vector<std::string>(static_cast<std::size_t>(c.words), std::string(60, 'W'))));
+        EXPECT_EQ(result, printing::PrintResult::Printed);
+        QFile pdf(text(file));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_EQ(pdfPages(pdf.readAll()), c.pages);
+    }
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
+    printing::printerCheck() = savedCheck;
+}
+
+}  // namespace
