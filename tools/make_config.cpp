@@ -1,7 +1,9 @@
 // Writes the settings file shipped beside grilpad: both tool bars shown,
 // document windows not maximised, a new word search at start, cells of 25
-// pixels, every other setting off or on its first choice (so a failed
-// word-search generation starts again).
+// pixels, the word-search generator filling empty cells with whole words first
+// (the other way scatters its words and rarely fills a large grid), every other
+// setting off or on its first choice (so a failed word-search generation starts
+// again).
 //
 //   tool_make_config <output file>
 
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
     record[configByte::showEditToolBar] = 1;
     record[configByte::startWindow] = 1;  // a word search
     record[configByte::cellSize] = 25;
+    record[configByte::preferWholeWords] = 1;
     if (!writeFileAtomic(argv[1], std::string(record.begin(), record.end()))) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
         return 1;

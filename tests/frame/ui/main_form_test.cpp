@@ -65,6 +65,7 @@ TEST_F(FrameTest, StartsWithTheShippedDataAndExitsOnFileExit) {
     EXPECT_TRUE(frame->ToolBar3->isVisible());
     EXPECT_EQ(frameSettings.cellSize(), 25);
     EXPECT_EQ(wordSearchSettings.failureReaction(), FailureReaction::Restart);
+    EXPECT_TRUE(wordSearchSettings.preferWholeWords());
     EXPECT_EQ(captions(), QStringList{QStringLiteral("Osmisměrka1")});
     EXPECT_FALSE(windows().first()->isMaximized());
     // The grid cursors: start mark as cursor 3, end mark as cursor 2, hot spot at the arrow's tip.

@@ -1,0 +1,161 @@
+// The word-search generator alone, no window: complete puzzles from the shipped
+// Czech dictionary on empty grids of 15 x 15, 25 x 25 and 40 x 40, with and
+// without a secret phrase of 20 letters, for both placement strategies.
+//
+// Each iteration is one puzzle from a fresh seed, restarted until it is full
+// (on-failure choice "restart"), giving up after kMaxPasses passes. Printed
+// per configuration:
+//   median_ms    median time from the generator's creation to the full grid,
+//                over the puzzles that were finished (0 when none was)
+//   single_pass  share of puzzles finished without a restart
+//   finished     share of puzzles finished within kMaxPasses passes
+//   words_per_s  words drawn by the word loop per second of generator time
+
+#include "platform/core/cp1250.h"
+#include "platform/core/czech.h"
+#include "platform/core/textfile.h"
+#include "wordsearch/core/generator.h"
+#include "wordsearch/core/word_pool.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Lower-case Czech letters only: exactly the bytes that have an upper-case partner.
+bool lowerCaseLettersOnly(const std::string& word) {
+    return std::all_of(word.begin(), word.end(), [](char c) {
+        const auto letter = static_cast<unsigned char>(c);
+        return czechUpperChar(letter) != letter;
+    });
+}
+
+// The shipped dictionary, or, when it has not been built, the same words taken
+// from the hunspell list it is made from.
+std::vector<std::string> loadWords(std::string& source) {
+    const fs::path shipped = fs::path(GRILPAD_PROGRAM_DIR) / "cestina.slv";
+    if (auto lines = readLines(shipped)) {
+        source = shipped.string();
+        return *lines;
+    }
+    const fs::path hunspell = "/usr/share/hunspell/cs_CZ.dic";
+    std::vector<std::string> words;
+    if (auto lines = readLines(hunspell)) {
+        source = hunspell.string();
+        for (std::size_t i = 1; i < lines->size(); ++i) {
+            const std::string& line = (*lines)[i];
+            auto word = cp1250::utf8ToCp1250(line.substr(0, line.find('/')));
+            if (word && word->size() >= 2 && word->size() <= 15 && lowerCaseLettersOnly(*word)) {
+                words.push_back(std::move(*word));
+            }
+        }
+    }
+    return words;
+}
+
+struct Dictionary {
+    std::string source;
+    std::vector<std::string> pool;
+};
+
+const Dictionary& dictionary() {
+    static const Dictionary loaded = [] {
+        Dictionary d;
+        d.pool = buildWordPool(WordSource::Dictionaries, loadWords(d.source), {});
+        return d;
+    }();
+    return loaded;
+}
+
+constexpr int kMaxPasses = 5;
+
+// Shows nothing; stops the run when it starts over for the kMaxPasses-th time.
+class QuietWindow final : public GeneratorListener {
+public:
+    explicit QuietWindow(GeneratorControl& control) : control_(control) {}
+    void statusChanged(const std::string&) override {}
+    void wordPlaced(const std::string&, const std::vector<CellText>& cells) override {
+        benchmark::DoNotOptimize(cells.data());
+    }
+    void secretPhrasePlaced(const std::vector<CellText>&) override {}
+    void lettersCleared() override {
+        if (++restarts == kMaxPasses) control_.requestStop();
+    }
+    void pausedOnFailure() override {}
+    void reportFailure() override {}
+    void finishGeneration(const std::vector<CellText>& cells) override { benchmark::DoNotOptimize(cells.data()); }
+
+private:
+    GeneratorControl& control_;
+    int restarts = 0;
+};
+
+void completePuzzle(benchmark::State& state) {
+    const Dictionary& words = dictionary();
+    if (words.pool.empty()) {
+        state.SkipWithError("no dictionary: neither cestina.slv nor the hunspell list could be read");
+        return;
+    }
+    GeneratorSetup setup;
+    setup.cols = setup.rows = static_cast<int>(state.range(0));
+    if (state.range(1) != 0) setup.secretPhrase = "osmismerkaprovsechny";  // 20 letters
+    setup.preferEmptyCells = state.range(2) != 0;
+    setup.onFailure = OnFailure::Restart;
+    setup.words = words.pool;
+
+    std::vector<double> milliseconds;  // of the finished puzzles
+    double seconds = 0;
+    std::int64_t tried = 0;
+    int puzzles = 0;
+    int singlePass = 0;
+    std::uint32_t seed = 0;
+    for (auto _ : state) {
+        LinearRandom random(++seed);
+        GeneratorControl control;
+        QuietWindow window(control);
+        const auto start = std::chrono::steady_clock::now();
+        OsmGenerator generator(setup, random, window, control);
+        const GeneratorOutcome outcome = generator.generate();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        ++puzzles;
+        seconds += took.count();
+        tried += generator.stats().wordsTried;
+        if (outcome != GeneratorOutcome::Completed) continue;
+        milliseconds.push_back(took.count() * 1000.0);
+        singlePass += generator.stats().passes == 1 ? 1 : 0;
+    }
+    double median = 0;
+    if (!milliseconds.empty()) {
+        std::nth_element(milliseconds.begin(), milliseconds.begin() + milliseconds.size() / 2, milliseconds.end());
+        median = milliseconds[milliseconds.size() / 2];
+    }
+    state.counters["median_ms"] = median;
+    state.counters["single_pass"] = static_cast<double>(singlePass) / puzzles;
+    state.counters["finished"] = static_cast<double>(milliseconds.size()) / puzzles;
+    state.counters["words_per_s"] = static_cast<double>(tried) / seconds;
+}
+
+BENCHMARK(completePuzzle)
+    ->ArgNames({"side", "phrase", "emptyFirst"})
+    ->ArgsProduct({{15, 25, 40}, {0, 1}, {1, 0}})
+    ->Iterations(21)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const Dictionary& words = dictionary();
+    benchmark::AddCustomContext("dictionary", words.source + " (" + std::to_string(words.pool.size()) + " words)");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
