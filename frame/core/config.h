@@ -62,7 +62,7 @@ struct FrameSettings {  // record bytes 0 to 4
     int cellSize() const;
 };
 
-enum class WordSource { All = 0, BuiltinOnly = 1, UserOnly = 2 };
+enum class CandidateSource { All = 0, BuiltinOnly = 1, UserOnly = 2 };
 
 struct CrosswordSettings {  // record bytes 5 to 8
     std::array<std::uint8_t, 4> bytes{};
@@ -70,7 +70,7 @@ struct CrosswordSettings {  // record bytes 5 to 8
     bool rememberClues() const { return bytes[0] != 0; }
     bool addWordsToUserStore() const { return bytes[1] != 0; }
     bool chAsOneLetter() const { return bytes[2] != 0; }
-    WordSource wordSource() const { return static_cast<WordSource>(radioChoice(bytes[3], 3)); }
+    CandidateSource candidateSource() const { return static_cast<CandidateSource>(radioChoice(bytes[3], 3)); }
 };
 
 struct CrissCrossSettings {  // record bytes 9 to 11

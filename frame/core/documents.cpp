@@ -42,3 +42,18 @@ std::vector<TileRect> tileWindows(int count, int areaWidth, int areaHeight, bool
     }
     return tiles;
 }
+
+std::string withDocumentExtension(std::string_view path, std::string_view extension) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    std::string result(path);
+    if (name.find(extension) == std::string_view::npos) result += extension;
+    return result;
+}
+
+std::optional<std::string> pathFromCaption(std::string_view caption) {
+    const std::size_t open = caption.find('(');
+    const std::size_t close = caption.rfind(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || close <= open + 1) return std::nullopt;
+    return std::string(caption.substr(open + 1, close - open - 1));
+}

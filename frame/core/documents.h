@@ -1,6 +1,8 @@
 #pragma once
 // Kinds of puzzle document and how the frame lays out their windows.
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +14,25 @@ enum DocumentKind : int {
     crissCrossDocument = 3,  // .krs
     swedishDocument = 4,     // .skr
 };
+
+// Every puzzle grid of grilpad has 2 to 40 columns and 2 to 40 rows; a file or
+// template with another size is refused.
+inline constexpr int minGridSide = 2;
+inline constexpr int maxGridSide = 40;
+
+// The text of a hidden (blocked) cell in every kind of grid and file.
+inline constexpr std::string_view hiddenCellText = "@";
+
+// The extension rule of document and template paths: when the file-name part
+// (after the last "/") does not contain `extension` (case-sensitive, anywhere),
+// `extension` is appended. "rebus" -> "rebus.osm", "a.osm.txt" stays.
+std::string withDocumentExtension(std::string_view path, std::string_view extension);
+
+// A document window keeps its path in its caption, "Kind (path)": the path is
+// the text between the first "(" and the last ")". Nothing when the caption
+// holds no such pair or the path between them is empty (the window was never
+// saved). Works on UTF-8 and Windows-1250 text alike.
+std::optional<std::string> pathFromCaption(std::string_view caption);
 
 // The kind a file belongs to, from the extension of its file name compared
 // without regard to letter case; noDocument for any other extension.

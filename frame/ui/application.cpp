@@ -10,7 +10,9 @@
 #include "frame/ui/settings_form.h"
 #include "frame/ui/size_form.h"
 #include "frame/ui/tajenka_form.h"
+#include "frame/ui/upravitslova_form.h"
 #include "frame/ui/vodsvi_form.h"
+#include "frame/ui/vybratslovnik_form.h"
 
 #include <QApplication>
 
@@ -53,6 +55,9 @@ void createForms(const QStringList& parameters) {
     createForm(vodsviform);
     createForm(nastaveniform);
     nastaveniform->chooseDictionaries = [](int tag) { runDictionaryChooser(nastaveniform, tag); };
+    createForm(upravitslovaform);
+    // The dictionary chooser of the settings is made each time it is used.
+    createForm(vybratslovnikform);
     createForm(pictureform);
     createForm(navrharform);
 }

@@ -94,6 +94,13 @@ QString DocumentWindow::fileCaption(const QString& path) const {
     return TMindgridMainForm::documentKindName(kind_) + QStringLiteral(" (") + path + QLatin1Char(')');
 }
 
+void DocumentWindow::setFileCaption(const QString& path) {
+    const QString caption = fileCaption(path);
+    setWindowTitle(caption);
+    if (TMindgridMainForm* frame = MindgridMainForm)
+        if (QAction* item = frame->windowMenuItem(objectName())) item->setText(caption);
+}
+
 void DocumentWindow::receiveWordLists() {
     if (wordLists_.wordSearchWords) *wordLists_.wordSearchWords = wordSearchWords;
     if (wordLists_.dictionaryWords) dictionaryWords.copyTo(*wordLists_.dictionaryWords);

@@ -77,8 +77,14 @@ public:
     // size, with the progress window; every cell inside the new size ends up
     // empty and white. The same size as before changes nothing.
     virtual CellGrid::ResizeResult resizeGrid(int cols, int rows);
-    // Reads the document from `path`.
+    // Reads the document from `path`. A window that could not read its file
+    // says so through loadFailed(); the frame then closes it again.
     virtual void loadFromFile(const QString& path) = 0;
+    bool loadFailed() const { return loadFailed_; }
+
+    // Shows the file `path` in the caption (kind name + " (" + path + ")"), and
+    // in the frame's window-menu item of this window.
+    void setFileCaption(const QString& path);
 
     // The frame's hand-over at creation: the lists of DocumentWordLists get a
     // copy of the frame's words.
@@ -103,6 +109,9 @@ protected:
 
     void setWordLists(const DocumentWordLists& lists) { wordLists_ = lists; }
 
+    // For loadFromFile: the file could not be read and the window shows nothing of it.
+    void setLoadFailed() { loadFailed_ = true; }
+
     // The caption of a window that shows the file `path`: kind name + " (" + path + ")".
     QString fileCaption(const QString& path) const;
 
@@ -124,6 +133,7 @@ private:
     CellGrid grid_;
     DocumentWordLists wordLists_;
     bool closed_ = false;
+    bool loadFailed_ = false;
 };
 
 // Makes a new window of one kind.

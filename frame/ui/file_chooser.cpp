@@ -9,8 +9,10 @@ FileChooser::FileChooser(const QString& name, Mode mode, QObject* parent) : QObj
 }
 
 bool FileChooser::execute(QWidget* parent) {
-    // The chooser opens where the last chosen file was.
-    const QString folder = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
+    // The chooser opens in its initial folder, or else where the last chosen file was.
+    const QString folder = !initialFolder.isEmpty() ? initialFolder
+                           : fileName_.isEmpty()     ? QString()
+                                                     : QFileInfo(fileName_).absolutePath();
     const QString chosen =
         mode_ == Mode::Open
             ? desktop::chooseOpenFile(parent, QStringLiteral("Otevřít"), filter, folder)

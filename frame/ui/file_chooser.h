@@ -18,6 +18,8 @@ public:
     QString filter;
     // A save chooser asks before it replaces an existing file.
     bool askBeforeOverwrite = true;
+    // Where the chooser opens; when empty, in the folder of the file chosen last.
+    QString initialFolder;
 
     // Shows the chooser; true with fileName() set when the user chose a file.
     bool execute(QWidget* parent);

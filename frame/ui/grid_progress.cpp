@@ -58,6 +58,18 @@ void GridProgress::step(int, int percent) {
 void GridProgress::close() { delete window_.data(); }
 
 CellGrid::ResizeResult resizeGridWithProgress(QWidget* owner, CellGrid& grid, int cols, int rows, int cellSize) {
-    GridProgress progress(owner);
-    return grid.resizeGrid(cols, rows, cellSize, &progress);
+    QWidget* top = owner ? owner->window() : nullptr;
+    const bool wasActive = top && top->isActiveWindow();
+    CellGrid::ResizeResult result;
+    {
+        GridProgress progress(owner);
+        result = grid.resizeGrid(cols, rows, cellSize, &progress);
+    }
+    // The progress window takes the activation while it is shown. Where no
+    // window manager hands it back when it goes, the window it belonged to
+    // would stay inactive (and a document window would keep its actions off
+    // the frame's controls), so it is asked back here; the request follows
+    // the progress window's own in the window system's queue.
+    if (wasActive && result == CellGrid::ResizeResult::resized) top->activateWindow();
+    return result;
 }

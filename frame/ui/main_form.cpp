@@ -475,6 +475,11 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     window->receiveWordLists();
     if (openFile) window->loadFromFile(path);
     else window->resizeGrid(10, 10);
+    if (window->loadFailed()) {
+        // The window has told the user why; it goes before it was ever listed or shown.
+        window->close();
+        return nullptr;
+    }
 
     auto* item = new QAction(caption, menuokno);
     item->setObjectName(name);

@@ -54,7 +54,8 @@ public:
     // Creates the document window of `kind` (see registerDocumentKind), named
     // "okno" + windowCounter, hands it its word lists, lists it in the window
     // menu and shows it. With `openFile` it loads `path`, otherwise it is a
-    // new 10 × 10 document. nullptr when no window of that kind can be made.
+    // new 10 × 10 document. nullptr when no window of that kind can be made,
+    // or when the file could not be read (the window is closed again).
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
     // Counts a window, then opens `path` as the kind its extension names, or
     // warns that the extension names no kind.

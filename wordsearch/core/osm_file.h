@@ -9,6 +9,7 @@
 //
 // Texts are Windows-1250 bytes, written and read as they stand.
 
+#include "frame/core/documents.h"
 #include "platform/core/textfile.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@
 
 inline constexpr std::int32_t kOsmWhite = 16777215;
 inline constexpr std::int32_t kOsmRed = 255;  // a cell of the secret phrase
-inline constexpr std::string_view kOsmHiddenCell = "@";
+inline constexpr std::string_view kOsmHiddenCell = hiddenCellText;
 
 struct OsmCell {
     std::string text;  // "@" for a hidden cell
@@ -59,17 +60,14 @@ private:
     }
 };
 
-// Sizes grilpad accepts in a word-search file or a grid template.
-inline constexpr int kOsmMinSize = 2;
-inline constexpr int kOsmMaxSize = 40;
 // grilpad keeps at most this many characters of each phrase line it reads.
 inline constexpr std::size_t kOsmMaxPhraseLength = 255;
 
 // What a reader accepts; grilpad and the analyzer read the same lines with
 // different limits.
 struct OsmLimits {
-    int minSize = kOsmMinSize;
-    int maxSize = kOsmMaxSize;
+    int minSize = minGridSide;
+    int maxSize = maxGridSide;
     std::int64_t maxWords = INT32_MAX;
 };
 
@@ -93,14 +91,3 @@ std::vector<std::string> osmLines(const OsmDocument& document);
 // that do not match the size, or a text holding a line break. On false the
 // previous file at `path` is left as it was.
 bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document);
-
-// The extension rule of document and template paths: when the file-name part
-// (after the last "/") does not contain `extension` (case-sensitive, anywhere),
-// `extension` is appended. "rebus" -> "rebus.osm", "a.osm.txt" stays.
-std::string withDocumentExtension(std::string_view path, std::string_view extension);
-
-// A document window keeps its path in its caption, "Kind (path)": the path is
-// the text between the first "(" and the last ")". Nothing when the caption
-// holds no such pair or the path between them is empty (the window was never
-// saved). Works on UTF-8 and Windows-1250 text alike.
-std::optional<std::string> pathFromCaption(std::string_view caption);

@@ -1,10 +1,104 @@
 #include "wordsearch/ui/child_osm.h"
 
+#include "wordsearch/core/word_pool.h"
+
+#include "frame/core/config.h"
 #include "frame/core/documents.h"
+#include "frame/ui/actions.h"
+#include "frame/ui/file_chooser.h"
 #include "frame/ui/icons.h"
+#include "frame/ui/main_form.h"
+#include "frame/ui/navrhar_form.h"
+#include "frame/ui/picture_form.h"
+#include "frame/ui/radio_group.h"
+#include "frame/ui/sorted_words.h"
+#include "frame/ui/tajenka_form.h"
+#include "frame/ui/upravitslova_form.h"
+#include "frame/ui/vybratslovnik_form.h"
+#include "platform/core/czech.h"
+#include "platform/core/folders.h"
+#include "platform/ui/codec.h"
+#include "platform/ui/desktop.h"
+#include "wordsearch/ui/analyzer_start.h"
+#include "frame/ui/document_files.h"
+#include "wordsearch/ui/osm_output.h"
 
 #include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <variant>
+
+namespace {
+
+const QString pauseCaption = QStringLiteral("Pozastavit");
+const QString resumeCaption = QStringLiteral("Spustit");
+
+constexpr std::size_t maxPhraseLength = 255;
+
+QString tableFullText() {
+    return QStringLiteral("Osmisměrku nyní nelze začít vytvářet: současně se jich vytváří už %1. "
+                          "Počkejte, až se některá dokončí, nebo její vytváření zrušte.")
+        .arg(GeneratorTable::kSize);
+}
+
+// The phrase's own characters must not look like the grid's marks: "@" is a
+// hidden cell in the file, "#" the generator's digraph, "©" its phrase cell.
+bool holdsGridMark(const std::string& phrase) {
+    return phrase.find_first_of(std::string("@#\xA9")) != std::string::npos;
+}
+
+std::string trimmedPhrase(std::string text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+    while (!text.empty() && blank(text.back())) text.pop_back();
+    std::size_t begin = 0;
+    while (begin < text.size() && blank(text[begin])) ++begin;
+    text.erase(0, begin);
+    if (text.size() > maxPhraseLength) text.resize(maxPhraseLength);
+    return text;
+}
+
+void enable(std::initializer_list<QAction*> actions, bool on) {
+    for (QAction* action : actions) action->setEnabled(on);
+}
+
+}  // namespace
+
+// Hands every report of one run to the window's queue. Runs on the worker
+// thread: it copies, queues and returns, and never waits for the window.
+class TMDIChildOsm::RunListener final : public GeneratorListener {
+public:
+    RunListener(TMDIChildOsm& window, int run) : window_(window), run_(run) {}
+
+    void statusChanged(const std::string& text) override { send(Report::Kind::Status, text); }
+    void wordPlaced(const std::string& word, const std::vector<CellText>& cells) override {
+        send(Report::Kind::WordPlaced, word, cells);
+    }
+    void secretPhrasePlaced(const std::vector<CellText>& cells) override {
+        send(Report::Kind::PhrasePlaced, {}, cells);
+    }
+    void lettersCleared() override { send(Report::Kind::LettersCleared); }
+    void pausedOnFailure() override { send(Report::Kind::PausedOnFailure); }
+    void reportFailure() override { send(Report::Kind::Failed); }
+    void finishGeneration(const std::vector<CellText>& upperCasedCells) override {
+        send(Report::Kind::Finished, {}, upperCasedCells);
+    }
+
+private:
+    void send(Report::Kind kind, std::string text = {}, std::vector<CellText> cells = {}) {
+        window_.queueReport(Report{kind, run_, std::move(text), std::move(cells)});
+    }
+
+    TMDIChildOsm& window_;
+    int run_;
+};
 
 TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     acVelikost = addDocumentAction("acVelikost", QStringLiteral("&Velikost"), menuupravy);
@@ -23,7 +117,7 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     zrusitgenerovani =
         addDocumentAction("zrusitgenerovani", QStringLiteral("&Zrušit vytváření osmisměrky"), menutvorba, false);
     menutvorba->addSeparator();
-    acstartstop = addDocumentAction("acstartstop", QStringLiteral("Pozastavit"), menutvorba, false);
+    acstartstop = addDocumentAction("acstartstop", pauseCaption, menutvorba, false);
 
     aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
     aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
@@ -38,15 +132,554 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     acExport = addDocumentAction("acExport", QStringLiteral("&Export do Excelu"));
     acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"));
 
+    // The window's own controls: the generator's switches above, the grid on
+    // the left, the word editor, the status and the placed words on the right.
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("client"));
+
+    startstopbtn = new QToolButton(client);
+    startstopbtn->setObjectName(QStringLiteral("startstopbtn"));
+    startstopbtn->setDefaultAction(acstartstop);
+    startstopbtn->setAutoRaise(true);
+    startstopbtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    startstopbtn->setMinimumWidth(80);
+    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Vkládání"),
+                                 {QStringLiteral("Náhodně"), QStringLiteral("Podle abecedy")}, 2, client);
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Vkládat slova"),
+                                 {QStringLiteral("Z obou"), QStringLiteral("Z editoru"), QStringLiteral("Ze slovníků")},
+                                 3, client);
+    for (int i = 0; i < RadioGroup2->count(); ++i)
+        connect(RadioGroup2->button(i), &QRadioButton::clicked, this, &TMDIChildOsm::RadioGroup2Click);
+
+    Memo1 = new QPlainTextEdit(client);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    infopanel = new QLabel(client);
+    infopanel->setObjectName(QStringLiteral("infopanel"));
+    infopanel->setFrameShape(QFrame::Panel);
+    infopanel->setFrameShadow(QFrame::Sunken);
+    infopanel->setAlignment(Qt::AlignCenter);
+    infopanel->setWordWrap(true);
+    infopanel->setMinimumHeight(34);
+    ListBox1 = new QListWidget(client);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+
+    pomlabel = new QLabel(client);
+    pomlabel->setObjectName(QStringLiteral("pomlabel"));
+    QFont printFont(QStringLiteral("Courier New"));
+    printFont.setPixelSize(11);
+    pomlabel->setFont(printFont);
+    pomlabel->hide();
+
+    SaveDialog1 = new FileChooser(QStringLiteral("SaveDialog1"), FileChooser::Mode::Save, this);
+    SaveDialog1->filter = QStringLiteral("Osmisměrky (*.osm)|*.osm");
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(startstopbtn);
+    bar->addWidget(RadioGroup2);
+    bar->addWidget(RadioGroup1);
+    bar->addStretch();
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(Memo1, 1);
+    side->addWidget(infopanel);
+    side->addWidget(ListBox1, 1);
+    auto* sideWidget = new QWidget(client);
+    sideWidget->setLayout(side);
+    sideWidget->setFixedWidth(190);
+    side->setContentsMargins(0, 0, 0, 0);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(ScrollBox1, 1);
+    body->addWidget(sideWidget);
+
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 4);
+    // In a small frame the window may be smaller than its controls want: the
+    // grid scrolls and the switches above it are cut off at the right, rather
+    // than the whole window running out of the frame.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    client->setMinimumSize(240, 160);
+    layout->addLayout(bar);
+    layout->addLayout(body, 1);
+
     connect(acVelikost, &QAction::triggered, this, &TMDIChildOsm::acVelikostExecute);
+    connect(aczadattajenku, &QAction::triggered, this, &TMDIChildOsm::aczadattajenkuExecute);
+    connect(acupravitslova, &QAction::triggered, this, &TMDIChildOsm::acupravitslovaExecute);
+    connect(acVlozitslova, &QAction::triggered, this, &TMDIChildOsm::acVlozitslovaExecute);
+    connect(acanalyzovat, &QAction::triggered, this, &TMDIChildOsm::acanalyzovatExecute);
+    connect(acsmazatpismena, &QAction::triggered, this, &TMDIChildOsm::acsmazatpismenaExecute);
+    connect(generujosmismerku, &QAction::triggered, this, &TMDIChildOsm::generujosmismerkuExecute);
+    connect(zrusitgenerovani, &QAction::triggered, this, &TMDIChildOsm::zrusitgenerovaniExecute);
+    connect(acstartstop, &QAction::triggered, this, &TMDIChildOsm::acstartstopExecute);
+    connect(aculoz, &QAction::triggered, this, &TMDIChildOsm::aculozExecute);
+    connect(aculozjako, &QAction::triggered, this, &TMDIChildOsm::aculozjakoExecute);
+    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildOsm::aculozsablonuExecute);
+    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildOsm::aczvolsablonuExecute);
+    connect(actisk, &QAction::triggered, this, &TMDIChildOsm::actiskExecute);
+    connect(acExport, &QAction::triggered, this, &TMDIChildOsm::acExportExecute);
+    connect(acExportObr, &QAction::triggered, this, &TMDIChildOsm::acExportObrExecute);
+    connect(acNavrhar, &QAction::triggered, this, &TMDIChildOsm::acNavrharExecute);
 
     setWordLists({.wordSearchWords = &documentWordSearchWords});
-    setWidget(ScrollBox1);
+    setWidget(client);
+    resize(640, 460);
+}
+
+TMDIChildOsm::~TMDIChildOsm() {
+    // A window deleted without closing must not leave a worker that reports to it.
+    currentRun_ = 0;
+    endWorker();
+}
+
+void TMDIChildOsm::stopWork() {
+    currentRun_ = 0;
+    endWorker();
+    generatorSlot_ = 0;
+    std::vector<std::string>().swap(wordPool);
+}
+
+void TMDIChildOsm::endWorker() {
+    // The worker never waits for the window, so this wait ends.
+    worker_.reset();
+    listener_.reset();
+}
+
+bool TMDIChildOsm::workerAlive() const { return worker_ && worker_->running(); }
+
+// ---- size, phrase, word lists ----------------------------------------------
+
+void TMDIChildOsm::acVelikostExecute() { runSizeDialog(); }
+
+void TMDIChildOsm::actiskExecute() {
+    osmoutput::printWordSearch(MindgridMainForm->printer(), this, windowTitle(), toDocument());
+}
+
+void TMDIChildOsm::acExportExecute() {
+    osmoutput::exportWordSearch(this, *MindgridMainForm->ExportDialog, toDocument());
+}
+
+void TMDIChildOsm::acExportObrExecute() { osmoutput::showWordSearchPicture(*pictureform, toDocument()); }
+
+void TMDIChildOsm::acNavrharExecute() {
+    if (const auto shape = osmoutput::designWordSearch(*navrharform, toDocument())) applyOsmShape(grid(), *shape);
+}
+
+void TMDIChildOsm::aczadattajenkuExecute() {
+    if (!tajenkaform) return;
+    tajenkaform->setTag(Ttajenkaform::wordSearchUse);
+    tajenkaform->setPhrase(toQString(typedSecretPhrase_));
+    if (tajenkaform->exec() != QDialog::Accepted) return;
+    const auto typed = fromQString(tajenkaform->phrase());
+    if (!typed) {
+        desktop::warning(this, codePageRefusal());
+        return;
+    }
+    const std::string phrase = trimmedPhrase(*typed);
+    if (holdsGridMark(phrase)) {
+        desktop::warning(this, QStringLiteral("Tajenka nesmí obsahovat znaky @, # a ©."));
+        return;
+    }
+    typedSecretPhrase_ = phrase;
+    processedSecretPhrase_ = processSecretPhrase(typedSecretPhrase_, wordSearchSettings.chAsOneLetter());
+}
+
+std::vector<std::string> TMDIChildOsm::placedWords() const { return sortedWords(ListBox1); }
+
+void TMDIChildOsm::addPlacedWord(const std::string& word) { insertSortedWord(ListBox1, word); }
+
+void TMDIChildOsm::acupravitslovaExecute() {
+    if (!upravitslovaform) return;
+    upravitslovaform->setWords(placedWords());
+    if (upravitslovaform->exec() != QDialog::Accepted) return;
+    setSortedWords(ListBox1, upravitslovaform->words());
+}
+
+void TMDIChildOsm::acVlozitslovaExecute() {
+    if (!vybratslovnikform) return;
+    vybratslovnikform->setWindowTitle(QStringLiteral("Vložit slova ze slovníku"));
+    if (vybratslovnikform->exec() != QDialog::Accepted) return;
+    const QString name = vybratslovnikform->chosenFile();
+    if (name.isEmpty()) return;
+    const auto lines = readLines(programFolder() / localPath(name));
+    if (!lines) {
+        desktop::message(this, QStringLiteral("Chyba při otevírání slovníku ") + name);
+        return;
+    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines->size()));
+    for (const std::string& line : *lines) texts << toQString(line);
+    Memo1->appendPlainText(texts.join(QLatin1Char('\n')));
+}
+
+// ---- generation -----------------------------------------------------------
+
+bool TMDIChildOsm::buildWordPool() {
+    std::vector<std::string> editorLines;
+    const QString text = Memo1->toPlainText();
+    if (!text.isEmpty()) {
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            const auto bytes = fromQString(line);
+            if (!bytes) {
+                desktop::warning(this, codePageRefusal());
+                return false;
+            }
+            editorLines.push_back(*bytes);
+        }
+    }
+    // The items of "Vkládat slova" are the pool's sources in their order.
+    const int item = RadioGroup1->itemIndex();
+    const WordSource source = item == 1 ? WordSource::Editor : item == 2 ? WordSource::Dictionaries : WordSource::Both;
+    wordPool = ::buildWordPool(source, documentWordSearchWords, editorLines);
+    if (wordPool.empty()) {
+        desktop::message(this,
+                         QStringLiteral("Ve slovníku nebo v editoru nejsou žádná slova. Generování nelze spustit."));
+        return false;
+    }
+    return true;
+}
+
+GeneratorSetup TMDIChildOsm::makeSetup(bool firstRun) const {
+    GeneratorSetup setup;
+    setup.cols = grid().currentCols();
+    setup.rows = grid().currentRows();
+    for (int row = 1; row <= setup.rows; ++row) {
+        for (int col = 1; col <= setup.cols; ++col) {
+            const CellShape& shape = *grid().cellShapes()[col][row];
+            WsCell& cell = setup.cells.at(col, row);
+            cell.text = shape.visible ? grid().cellLabels()[col][row]->text : std::string(kOsmHiddenCell);
+            cell.red = shape.brush == colors::red;
+        }
+    }
+    setup.words = wordPool;
+    setup.placedWords = placedWords();
+    setup.secretPhrase = processedSecretPhrase_;
+    setup.firstRun = firstRun;
+    setup.chAsOneLetter = wordSearchSettings.chAsOneLetter();
+    setup.preferEmptyCells = wordSearchSettings.preferWholeWords();
+    setup.onFailure = static_cast<OnFailure>(static_cast<int>(wordSearchSettings.failureReaction()));
+    setup.randomOrder = RadioGroup2->itemIndex() == 0;
+    return setup;
+}
+
+bool TMDIChildOsm::startRun(bool firstRun) {
+    endWorker();
+    GeneratorSetup setup = makeSetup(firstRun);
+    const int run = ++runCounter_;
+    auto listener = std::make_unique<RunListener>(*this, run);
+    auto worker = std::make_unique<Tosm>(*listener);
+    if (worker->start(std::move(setup)) == Tosm::StartResult::TableFull) {
+        desktop::warning(this, tableFullText());
+        return false;
+    }
+    listener_ = std::move(listener);
+    worker_ = std::move(worker);
+    currentRun_ = run;
+    generatorSlot_ = worker_->generatorSlot();
+    infopanel->setText(QStringLiteral("Připravuji slovníky..."));
+    enterGenerating();
+    return true;
+}
+
+void TMDIChildOsm::generujosmismerkuExecute() {
+    if (!buildWordPool()) return;
+    // The setting "ch as one letter" may have changed since the phrase was typed.
+    processedSecretPhrase_ = processSecretPhrase(typedSecretPhrase_, wordSearchSettings.chAsOneLetter());
+    startRun(true);
+}
+
+void TMDIChildOsm::acstartstopExecute() {
+    if (currentRun_ != 0) {
+        // Pause: the run stops after the step it is in; what it still reports is not shown.
+        currentRun_ = 0;
+        if (worker_) worker_->requestStop();
+        generatorSlot_ = 0;
+        infopanel->setText(QStringLiteral("Vytváření je pozastaveno"));
+        enterPaused();
+        return;
+    }
+    // Resume on the cells as they are, once the paused run's worker has ended.
+    endWorker();
+    if (!buildWordPool()) return;
+    startRun(false);
+}
+
+void TMDIChildOsm::RadioGroup2Click() {
+    if (currentRun_ != 0 && worker_) worker_->setRandomOrder(RadioGroup2->itemIndex() == 0);
+}
+
+void TMDIChildOsm::zrusitgenerovaniExecute() {
+    currentRun_ = 0;
+    endWorker();
+    generatorSlot_ = 0;
+    infopanel->setText(QStringLiteral("Vytváření bylo stornováno"));
+    enterCancelled();
+}
+
+void TMDIChildOsm::queueReport(Report report) {
+    {
+        std::lock_guard lock(reportMutex_);
+        reports_.push_back(std::move(report));
+        if (drainQueued_) return;
+        drainQueued_ = true;
+    }
+    QMetaObject::invokeMethod(this, [this] { applyReports(); }, Qt::QueuedConnection);
+}
+
+void TMDIChildOsm::applyReports() {
+    std::vector<Report> batch;
+    {
+        std::lock_guard lock(reportMutex_);
+        batch.swap(reports_);
+        drainQueued_ = false;
+    }
+    // A restart empties the grid and the list: of what the run reported before
+    // its last restart in this batch only the status text still matters.
+    std::size_t first = 0;
+    for (std::size_t i = batch.size(); i-- > 0;) {
+        if (batch[i].run == currentRun_ && batch[i].kind == Report::Kind::LettersCleared) {
+            first = i;
+            break;
+        }
+    }
+    for (std::size_t i = first; i-- > 0;) {
+        if (batch[i].run == currentRun_ && batch[i].kind == Report::Kind::Status) {
+            apply(batch[i]);
+            break;
+        }
+    }
+    ListBox1->setUpdatesEnabled(false);
+    for (std::size_t i = first; i < batch.size(); ++i)
+        if (currentRun_ != 0 && batch[i].run == currentRun_) apply(batch[i]);
+    ListBox1->setUpdatesEnabled(true);
+}
+
+void TMDIChildOsm::apply(const Report& report) {
+    CellGrid& cells = grid();
+    switch (report.kind) {
+    case Report::Kind::Status:
+        infopanel->setText(toQString(report.text));
+        break;
+    case Report::Kind::WordPlaced:
+        for (const CellText& cell : report.cells) cells.setText(cell.col, cell.row, cell.text);
+        addPlacedWord(report.text);
+        break;
+    case Report::Kind::PhrasePlaced:
+        for (const CellText& cell : report.cells) {
+            cells.setText(cell.col, cell.row, cell.text);
+            cells.setBrush(cell.col, cell.row, colors::red);
+        }
+        break;
+    case Report::Kind::LettersCleared:
+        ListBox1->clear();
+        clearCells();
+        break;
+    case Report::Kind::PausedOnFailure:
+        // As if the user had pressed the pause button.
+        currentRun_ = 0;
+        generatorSlot_ = 0;
+        infopanel->setText(QStringLiteral("Vytváření je pozastaveno"));
+        enterPaused();
+        break;
+    case Report::Kind::Failed:
+        currentRun_ = 0;
+        generatorSlot_ = 0;
+        infopanel->setText(QStringLiteral("Osmisměrku nelze dokončit"));
+        enterFailed();
+        break;
+    case Report::Kind::Finished: {
+        GridCells::Batch batch(cells);
+        for (const CellText& cell : report.cells) cells.setText(cell.col, cell.row, cell.text);
+    }
+        currentRun_ = 0;
+        generatorSlot_ = 0;
+        infopanel->setText(QStringLiteral("Osmisměrka je hotova..."));
+        enterFinished();
+        runAnalyzerIfEnabled();
+        break;
+    }
+}
+
+void TMDIChildOsm::runAnalyzerIfEnabled() {
+    if (wordSearchSettings.startAnalyzer()) acanalyzovat->trigger();
+}
+
+// ---- phases ---------------------------------------------------------------
+
+void TMDIChildOsm::enterGenerating() {
+    enable({acVelikost, acNavrhar, aczadattajenku, acupravitslova, acanalyzovat, acsmazatpismena, generujosmismerku},
+           false);
+    // A template read would empty the grid under the running generator.
+    enable({aczvolsablonu, aculozsablonu}, false);
+    zrusitgenerovani->setEnabled(true);
+    acstartstop->setText(pauseCaption);
+    acstartstop->setEnabled(true);
+    RadioGroup1->setEnabled(false);
+}
+
+void TMDIChildOsm::enterPaused() {
+    enable({acVelikost, aczadattajenku, acupravitslova, acanalyzovat, acsmazatpismena, generujosmismerku}, false);
+    enable({acNavrhar, zrusitgenerovani}, true);
+    acstartstop->setText(resumeCaption);
+    acstartstop->setEnabled(true);
+    RadioGroup1->setEnabled(true);
+}
+
+void TMDIChildOsm::enterFinished() {
+    enable({acVelikost, acNavrhar, aczadattajenku, generujosmismerku, zrusitgenerovani}, false);
+    enable({acsmazatpismena, acupravitslova, acanalyzovat}, true);
+    acstartstop->setText(pauseCaption);
+    acstartstop->setEnabled(false);
+}
+
+void TMDIChildOsm::enterFailed() {
+    acsmazatpismena->setEnabled(true);
+    acstartstop->setText(pauseCaption);
+    acstartstop->setEnabled(false);
+    RadioGroup1->setEnabled(true);
+    enable({generujosmismerku, zrusitgenerovani}, false);
+}
+
+void TMDIChildOsm::enterCancelled() {
+    acstartstop->setText(pauseCaption);
+    enable({acstartstop, zrusitgenerovani}, false);
+    enable({acVelikost, acNavrhar, aczadattajenku, acsmazatpismena, acupravitslova}, true);
+    RadioGroup1->setEnabled(true);
+}
+
+void TMDIChildOsm::enableEditing() {
+    enable({acVelikost, acNavrhar, aczadattajenku, acupravitslova, generujosmismerku}, true);
+    RadioGroup1->setEnabled(true);
+}
+
+void TMDIChildOsm::clearCells() {
+    CellGrid& cells = grid();
+    GridCells::Batch batch(cells);
+    for (int row = cells.currentRows(); row >= 1; --row) {
+        for (int col = cells.currentCols(); col >= 1; --col) {
+            if (cells.cellLabels()[col][row]->text == kOsmHiddenCell) continue;
+            cells.setText(col, row, {});
+            cells.setBrush(col, row, colors::white);
+        }
+    }
+}
+
+void TMDIChildOsm::clearLetters() {
+    enableEditing();
+    ListBox1->clear();
+    clearCells();
+}
+
+void TMDIChildOsm::acsmazatpismenaExecute() {
+    enableEditing();
+    enable({aczvolsablonu, aculozsablonu}, true);
+    ListBox1->clear();
+    clearCells();
+}
+
+void TMDIChildOsm::upperCaseGrid() {
+    CellGrid& cells = grid();
+    GridCells::Batch batch(cells);
+    for (int row = 1; row <= cells.currentRows(); ++row)
+        for (int col = 1; col <= cells.currentCols(); ++col)
+            cells.setText(col, row, czechUpperCase(cells.cellLabels()[col][row]->text));
+}
+
+// ---- files ----------------------------------------------------------------
+
+OsmDocument TMDIChildOsm::toDocument() const {
+    const CellGrid& cells = grid();
+    OsmDocument document = OsmDocument::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= document.rows; ++row) {
+        for (int col = 1; col <= document.columns; ++col) {
+            const CellShape& shape = *cells.cellShapes()[col][row];
+            OsmCell& cell = document.cell(col, row);
+            cell.text = shape.visible ? cells.cellLabels()[col][row]->text : std::string(kOsmHiddenCell);
+            cell.colour = static_cast<std::int32_t>(shape.brush);
+        }
+    }
+    document.processedPhrase = processedSecretPhrase_;
+    document.typedPhrase = typedSecretPhrase_;
+    document.words = placedWords();
+    return document;
+}
+
+bool TMDIChildOsm::saveas(const QString& path) {
+    const QString file = withExtension(path, ".osm");
+    if (!writeOsmFile(localPath(file), toDocument())) {
+        desktop::warning(this, writeFailureText(file));
+        return false;
+    }
+    return true;
+}
+
+void TMDIChildOsm::aculozjakoExecute() {
+    if (!SaveDialog1->execute(this)) return;
+    // The caption keeps the name as chosen; the file gets the extension.
+    const QString chosen = SaveDialog1->fileName();
+    if (!mayWriteExtended(this, chosen, ".osm")) return;
+    if (saveas(chosen)) setFileCaption(chosen);
+}
+
+void TMDIChildOsm::aculozExecute() {
+    const auto path = pathFromCaption(windowTitle().toStdString());
+    if (!path) {
+        aculozjakoExecute();
+        return;
+    }
+    saveas(QString::fromStdString(*path));
 }
 
 void TMDIChildOsm::loadFromFile(const QString& path) {
-    // Reading the file is still to come; the caption already names it.
-    setWindowTitle(fileCaption(path));
+    const QString file = withExtension(path, ".osm");
+    const OsmReadResult read = readOsmFile(localPath(file));
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        desktop::warning(this, readFailureText(file, *error));
+        setLoadFailed();
+        return;
+    }
+    const OsmDocument& document = std::get<OsmDocument>(read);
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) {
+        setLoadFailed();
+        return;
+    }
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row) {
+            for (int col = 1; col <= document.columns; ++col) {
+                const OsmCell& cell = document.cell(col, row);
+                cells.setCellVisible(col, row, !cell.hidden());
+                cells.setText(col, row, cell.text);
+                cells.setBrush(col, row, static_cast<Color>(cell.colour));
+            }
+        }
+    }
+    processedSecretPhrase_ = document.processedPhrase;
+    typedSecretPhrase_ = document.typedPhrase;
+    setSortedWords(ListBox1, document.words);
+    setFileCaption(file);
+
+    if (document.isComplete()) {
+        upperCaseGrid();
+        enterFinished();
+    } else {
+        // "Spustit" goes on from the cells as they are.
+        enterPaused();
+    }
 }
 
-void TMDIChildOsm::acVelikostExecute() { runSizeDialog(); }
+void TMDIChildOsm::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void TMDIChildOsm::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearLetters(); }); }
+
+// ---- analyzer -------------------------------------------------------------
+
+void TMDIChildOsm::acanalyzovatExecute() {
+    // The copy goes to this run's own folder; the window's caption stays.
+    const QString copy = displayPath(analyzerCopyFolder() / "test.osm");
+    if (!saveas(copy)) return;
+    if (!desktop::startProgram(displayPath(analyzerProgram()), {copy}))
+        desktop::message(this, QStringLiteral("Chyba při spouštění programu Analyzer."));
+}

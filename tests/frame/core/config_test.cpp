@@ -70,7 +70,7 @@ TEST_F(Config, ReadsTheFirstRecordIntoTheLiveBlocks) {
         EXPECT_TRUE(crosswordSettings.rememberClues());
         EXPECT_TRUE(crosswordSettings.addWordsToUserStore());
         EXPECT_TRUE(crosswordSettings.chAsOneLetter());
-        EXPECT_EQ(crosswordSettings.wordSource(), WordSource::All);
+        EXPECT_EQ(crosswordSettings.candidateSource(), CandidateSource::All);
         EXPECT_FALSE(crissCrossSettings.allowOneDigitNumbers());
         EXPECT_TRUE(crissCrossSettings.chAsOneLetter());
         EXPECT_FALSE(crissCrossSettings.hiddenCellsInShapeEditing());
@@ -137,11 +137,11 @@ TEST_F(Config, ReadersKeepCellSizeAndChoicesWithinTheirRange) {
     }
     crosswordSettings.bytes[3] = 2;
     wordSearchSettings.bytes[3] = 2;
-    EXPECT_EQ(crosswordSettings.wordSource(), WordSource::UserOnly);
+    EXPECT_EQ(crosswordSettings.candidateSource(), CandidateSource::UserOnly);
     EXPECT_EQ(wordSearchSettings.failureReaction(), FailureReaction::Stop);
     crosswordSettings.bytes[3] = 3;
     wordSearchSettings.bytes[3] = 200;
-    EXPECT_EQ(crosswordSettings.wordSource(), WordSource::All);
+    EXPECT_EQ(crosswordSettings.candidateSource(), CandidateSource::All);
     EXPECT_EQ(wordSearchSettings.failureReaction(), FailureReaction::Restart);
 }
 

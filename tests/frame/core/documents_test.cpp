@@ -57,3 +57,22 @@ TEST(Tiling, SplitsTheAreaWithoutGapsOrOverlaps) {
         }
     }
 }
+
+TEST(DocumentPaths, ExtensionRule) {
+    struct Case {
+        const char* chosen;
+        const char* extension;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"/home/jana/rebus", ".osm", "/home/jana/rebus.osm"},
+        {"/home/jana/rebus.osm", ".osm", "/home/jana/rebus.osm"},
+        {"/home/jana/REBUS.OSM", ".osm", "/home/jana/REBUS.OSM.osm"},  // case-sensitive
+        {"/home/jana/a.osm.txt", ".osm", "/home/jana/a.osm.txt"},      // anywhere in the name
+        {"/home/x.osm/rebus", ".osm", "/home/x.osm/rebus.osm"},        // only the file-name part counts
+        {"rebus", ".osm", "rebus.osm"},
+        {"/sablony/tvar", ".sbl", "/sablony/tvar.sbl"},
+        {"/sablony/tvar.osm", ".sbl", "/sablony/tvar.osm.sbl"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(withDocumentExtension(c.chosen, c.extension), c.written) << c.chosen;
+}

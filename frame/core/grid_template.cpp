@@ -1,7 +1,7 @@
-#include "wordsearch/core/grid_template.h"
+#include "frame/core/grid_template.h"
 
 #include "platform/core/folders.h"
-#include "wordsearch/core/osm_file.h"
+#include "frame/core/documents.h"
 
 GridTemplate GridTemplate::allVisible(int columns, int rows) {
     GridTemplate grid;
@@ -15,8 +15,8 @@ GridTemplateReadResult parseGridTemplate(std::string_view bytes) {
     try {
         LineCursor lines(splitLines(bytes));
         GridTemplate grid;
-        grid.columns = static_cast<int>(lines.number(kOsmMinSize, kOsmMaxSize));
-        grid.rows = static_cast<int>(lines.number(kOsmMinSize, kOsmMaxSize));
+        grid.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+        grid.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
         grid.visible.resize(static_cast<std::size_t>(grid.columns) * static_cast<std::size_t>(grid.rows));
         for (std::size_t i = 0; i < grid.visible.size(); ++i) grid.visible[i] = lines.number(INT32_MIN, INT32_MAX) != 0;
         return grid;

@@ -1,0 +1,47 @@
+#pragma once
+// Files of document windows: paths from what the user chose, the messages of
+// failed reads and writes, the extension rule with its question, and grid
+// templates (.sbl), which windows of every kind save and load the same way.
+
+#include "platform/core/textfile.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+class DocumentWindow;
+class QWidget;
+
+// A path of the file system from a path as the user chose it, and back.
+std::filesystem::path localPath(const QString& path);
+QString displayPath(const std::filesystem::path& path);
+
+// `path` with the extension rule applied (see withDocumentExtension).
+QString withExtension(const QString& path, std::string_view extension);
+
+// Why a file could not be read, naming the file and the line.
+QString readFailureText(const QString& path, const FileError& error);
+// A file could not be written; what was there before is still there.
+QString writeFailureText(const QString& path);
+
+// Asks before a chosen name turns, by the extension rule, into the name of a
+// file that exists (the save chooser only asked about the name as chosen).
+// True when the file may be written: the name did not change, no such file
+// exists, or the user said yes.
+bool mayWriteExtended(QWidget* parent, const QString& chosen, std::string_view extension);
+
+// "Ulož šablonu": the frame's SaveSabDialog opens in the folder "Sablony"
+// beside the program (made now when it is missing); the grid's size and which
+// of its cells are visible go to the chosen file. False when cancelled or
+// when the file could not be written (after a message).
+bool saveGridTemplate(DocumentWindow* window);
+
+// "Zvol šablonu": the frame's OpenSabDialog opens in "Sablony"; the template is
+// read and checked whole. Only a good one changes the window: `clear` runs
+// (what the kind empties first), the grid takes the template's size, and each
+// cell is shown with an empty text or hidden with "@". A missing or bad
+// template is reported and the window stays as it was.
+bool loadGridTemplate(DocumentWindow* window, const std::function<void()>& clear);
