@@ -463,6 +463,10 @@ QString TMindgridMainForm::documentKindName(int kind) {
 QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, const QString& path, bool openFile) {
     DocumentWindow* window = createDocumentWindow(kind);
     if (!window) return nullptr;
+    // A new window starts inside the frame's free area, never larger than it,
+    // so the area places it where all of it can be seen.
+    const QSize room = mdiArea_->viewport()->size();
+    if (!room.isEmpty()) window->resize(window->size().boundedTo(room));
     mdiArea_->addSubWindow(window);
     if (frameSettings.maximiseWindows()) window->setWindowState(Qt::WindowMaximized);
     window->setWindowTitle(caption);

@@ -68,6 +68,9 @@ TEST_F(FrameTest, StartsWithTheShippedDataAndExitsOnFileExit) {
     EXPECT_TRUE(wordSearchSettings.preferWholeWords());
     EXPECT_EQ(captions(), QStringList{QStringLiteral("Osmisměrka1")});
     EXPECT_FALSE(windows().first()->isMaximized());
+    // The start window lies wholly inside the frame's free area.
+    const QRect area = MindgridMainForm->clientArea()->viewport()->rect();
+    EXPECT_TRUE(area.contains(windows().first()->geometry())) << "window outside the frame's area";
     // The grid cursors: start mark as cursor 3, end mark as cursor 2, hot spot at the arrow's tip.
     for (int number : {2, 3}) {
         const QCursor cursor = desktop::screenCursor(number);
