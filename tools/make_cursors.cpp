@@ -6,6 +6,7 @@
 //   tool_make_cursors <output folder>
 
 #include "platform/core/textfile.h"
+#include "tools/dib.h"
 
 #include <array>
 #include <cstdint>
@@ -59,20 +60,10 @@ void drawMark(Picture& picture, int cx, int cy, int radius, Pixel fill) {
     }
 }
 
-void put16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-
-void put32(std::string& out, unsigned long v) {
-    put16(out, static_cast<unsigned>(v & 0xFFFF));
-    put16(out, static_cast<unsigned>((v >> 16) & 0xFFFF));
-}
-
 std::string cursorFile(const Picture& picture) {
-    constexpr unsigned long colourBytes = side * side * 4;
-    constexpr unsigned long maskBytes = side * (side / 8);  // one bit a pixel, rows of 4 bytes
-    constexpr unsigned long imageBytes = 40 + colourBytes + maskBytes;
+    constexpr std::uint32_t colourBytes = side * side * 4;
+    constexpr std::uint32_t maskBytes = side * (side / 8);  // one bit a pixel, rows of 4 bytes
+    constexpr std::uint32_t imageBytes = 40 + colourBytes + maskBytes;
 
     std::string out;
     // File header: reserved, type 2 (cursor), one image.
@@ -89,24 +80,12 @@ std::string cursorFile(const Picture& picture) {
     put32(out, imageBytes);
     put32(out, 6 + 16);
     // Bitmap header: the height counts the colour rows and the mask rows.
-    put32(out, 40);
-    put32(out, side);
-    put32(out, side * 2);
-    put16(out, 1);   // planes
-    put16(out, 32);  // bits a pixel
-    put32(out, 0);   // no compression
-    put32(out, colourBytes + maskBytes);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
+    putInfoHeader(out, side, side * 2, 32, colourBytes + maskBytes);
     // Colour rows from the bottom up, blue green red alpha.
     for (int y = side - 1; y >= 0; --y) {
         for (int x = 0; x < side; ++x) {
             const Pixel& p = picture[y][x];
-            out += static_cast<char>(p.b);
-            out += static_cast<char>(p.g);
-            out += static_cast<char>(p.r);
+            putPixel(out, p.r, p.g, p.b);
             out += static_cast<char>(p.a);
         }
     }

@@ -6,6 +6,7 @@
 // Usage: tool_make_leds <folder>
 
 #include "platform/core/textfile.h"
+#include "tools/dib.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,15 +24,6 @@ struct Rgb {
 constexpr int kSize = 16;
 constexpr Rgb kGround{192, 192, 192};
 constexpr Rgb kRim{40, 40, 40};
-
-void put16(std::string& out, std::uint16_t v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>(v >> 8);
-}
-
-void put32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
 
 std::uint8_t channel(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
 
@@ -59,23 +51,11 @@ std::string bitmap(Rgb colour, bool on) {
     put32(out, 14 + 40 + imageBytes);
     put32(out, 0);
     put32(out, 14 + 40);
-    put32(out, 40);
-    put32(out, kSize);
-    put32(out, kSize);
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);
-    put32(out, imageBytes);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
+    putInfoHeader(out, kSize, kSize, 24, imageBytes, 2835);  // 72 pixels an inch
     for (int y = kSize - 1; y >= 0; --y)  // rows bottom up
         for (int x = 0; x < kSize; ++x) {
             const Rgb c = pixel(x, y, colour, on);
-            out += static_cast<char>(channel(c.b));
-            out += static_cast<char>(channel(c.g));
-            out += static_cast<char>(channel(c.r));
+            putPixel(out, channel(c.r), channel(c.g), channel(c.b));
         }
     return out;
 }

@@ -3,24 +3,14 @@
 #include "wordsearch/core/osm_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace analyzer {
 
-Puzzle Puzzle::blank(int width, int height) {
-    Puzzle puzzle;
-    puzzle.width = width;
-    puzzle.height = height;
-    puzzle.cells.resize(static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)));
-    return puzzle;
-}
+namespace {
 
-bool Puzzle::isComplete() const {
-    return std::none_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
-}
-
-Puzzle parseOsmPuzzle(std::string_view bytes) {
-    LineCursor lines(splitLines(bytes));
-    OsmDocument document = parseOsmLines(lines, OsmLimits{0, kMaxPuzzleSize, kMaxWords});
+// The grid, the words and the typed phrase of a word-search document.
+Puzzle puzzleOf(OsmDocument document) {
     Puzzle puzzle;
     puzzle.width = document.columns;
     puzzle.height = document.rows;
@@ -28,6 +18,20 @@ Puzzle parseOsmPuzzle(std::string_view bytes) {
     for (OsmCell& cell : document.cells) puzzle.cells.push_back(std::move(cell.text));
     puzzle.words = std::move(document.words);
     puzzle.solutionPhrase = std::move(document.typedPhrase);
+    return puzzle;
+}
+
+}  // namespace
+
+Puzzle Puzzle::blank(int width, int height) { return puzzleOf(OsmDocument::blank(width, height)); }
+
+bool Puzzle::isComplete() const {
+    return std::none_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
+}
+
+Puzzle parseOsmPuzzle(std::string_view bytes) {
+    LineCursor lines(splitLines(bytes));
+    Puzzle puzzle = puzzleOf(parseOsmLines(lines, OsmLimits{0, kMaxPuzzleSize, kMaxWords}));
     puzzle.loadedFromFile = true;
     return puzzle;
 }

@@ -1,6 +1,7 @@
 #include "analyzer/ui/lamps.h"
 
 #include "platform/core/folders.h"
+#include "platform/ui/file_messages.h"
 
 #include <QBitmap>
 #include <QImage>
@@ -48,7 +49,7 @@ QPixmap drawnLamp(Lamp lamp, bool on) {
 }
 
 QPixmap lampPicture(Lamp lamp, bool on) {
-    const QString path = QString::fromStdString(programFile(lampFileName(lamp, on).toStdString()).string());
+    const QString path = displayPath(programFile(localPath(lampFileName(lamp, on))));
     QImage image;
     if (!image.load(path, "BMP") || image.isNull()) return drawnLamp(lamp, on);
     QPixmap picture = QPixmap::fromImage(image);

@@ -8,12 +8,12 @@
 #include "analyzer/ui/wizard_form.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_messages.h"
 #include "wordsearch/core/osm_file.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -72,27 +72,6 @@ QLabel* lampLabel(QWidget* parent, const char* name, int top) {
 }
 
 }  // namespace
-
-QString fileErrorText(const QString& path, const FileError& error) {
-    switch (error.kind) {
-    case FileError::Kind::CannotOpen:
-        return QStringLiteral("Soubor %1 nelze otevřít.").arg(path);
-    case FileError::Kind::EndOfFile:
-        return QStringLiteral("Soubor %1 není celý: chybí v něm řádek %2.").arg(path).arg(error.line);
-    case FileError::Kind::NotANumber:
-        return QStringLiteral("Soubor %1 není osmisměrka: na řádku %2 má být číslo.").arg(path).arg(error.line);
-    case FileError::Kind::OutOfRange:
-        return QStringLiteral("Soubor %1 nelze načíst: číslo na řádku %2 je mimo povolený rozsah "
-                              "(velikost 0 až %3, nejvýše %4 slov).")
-            .arg(path)
-            .arg(error.line)
-            .arg(kMaxPuzzleSize)
-            .arg(kMaxWords);
-    case FileError::Kind::BadValue:
-        break;
-    }
-    return QStringLiteral("Soubor %1 není osmisměrka: chybný řádek %2.").arg(path).arg(error.line);
-}
 
 TForm1::TForm1(QStringList parameters, QWidget* parent)
     : QMainWindow(parent), parameters_(std::move(parameters)), puzzle_(std::make_shared<const Puzzle>()) {
@@ -260,11 +239,13 @@ void TForm1::FormShow() {
 
 void TForm1::loadOsm(const QString& path) {
     if (Form2->busy()) return;
-    const std::string native = QFile::encodeName(path).toStdString();
-    const QString tried = QFile::decodeName(QByteArray::fromStdString(withDocumentExtension(native, ".osm")));
+    const std::string native = localPath(path).string();
+    // The path tried: with ".osm" when it was added.
+    const QString tried = displayPath(withDocumentExtension(native, ".osm"));
     const LoadResult loaded = analyzer::loadOsm(native);
     if (const auto* error = std::get_if<FileError>(&loaded)) {
-        desktop::message(this, fileErrorText(tried, *error));
+        const QString allowed = QStringLiteral("velikost 0 až %1, nejvýše %2 slov").arg(kMaxPuzzleSize).arg(kMaxWords);
+        desktop::message(this, readFailureText(tried, *error, allowed));
         return;
     }
     auto puzzle = std::make_shared<const Puzzle>(std::get<LoadedPuzzle>(loaded).puzzle);

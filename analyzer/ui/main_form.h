@@ -108,8 +108,4 @@ private:
     bool listMouseDown_ = false;
 };
 
-// The message for a word-search file that could not be read; `path` is the
-// path tried (with ".osm" when it was added).
-QString fileErrorText(const QString& path, const FileError& error);
-
 }  // namespace analyzer

@@ -1,16 +1,16 @@
 #include "frame/ui/dictionary_chooser.h"
 
 #include "frame/core/word_stores.h"
+#include "frame/ui/dialog_buttons.h"
 #include "frame/ui/placement.h"
 #include "platform/core/czech.h"
 #include "platform/core/folders.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_messages.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,7 +39,7 @@ const DictionaryNameTable* tableOf(int tag) {
 // ends in ".slv" in any letter case, without that ending. A name the code page
 // cannot hold cannot be chosen and is left out.
 std::vector<std::string> dictionariesFound(int tag) {
-    const QDir folder(QFile::decodeName(QByteArray::fromStdString(programFolder().string())));
+    const QDir folder(displayPath(programFolder()));
     std::vector<std::string> names;
     for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
         if (!file.endsWith(QStringLiteral(".slv"), Qt::CaseInsensitive)) continue;
@@ -90,11 +90,9 @@ Tslovnikyform::Tslovnikyform(QWidget* parent) : QDialog(parent) {
     IncAllBtn = moveButton(this, "IncAllBtn", QStringLiteral(">>"));
     ExcludeBtn = moveButton(this, "ExcludeBtn", QStringLiteral("<"));
     ExAllBtn = moveButton(this, "ExAllBtn", QStringLiteral("<<"));
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("Storno"));
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
 
     auto* moves = new QVBoxLayout;
     moves->addStretch();
@@ -108,21 +106,14 @@ Tslovnikyform::Tslovnikyform(QWidget* parent) : QDialog(parent) {
     lists->addLayout(moves, 1, 1);
     lists->addWidget(DstList, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(IncludeBtn, &QPushButton::clicked, this, &Tslovnikyform::IncludeBtnClick);
     connect(IncAllBtn, &QPushButton::clicked, this, &Tslovnikyform::IncAllBtnClick);
     connect(ExcludeBtn, &QPushButton::clicked, this, &Tslovnikyform::ExcludeBtnClick);
     connect(ExAllBtn, &QPushButton::clicked, this, &Tslovnikyform::ExAllBtnClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tslovnikyform::showEvent(QShowEvent* event) {

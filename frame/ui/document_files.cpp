@@ -7,41 +7,18 @@
 #include "frame/core/documents.h"
 #include "platform/ui/desktop.h"
 
-#include <QFile>
-
 #include <variant>
-
-std::filesystem::path localPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
-
-QString displayPath(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.string())); }
 
 QString withExtension(const QString& path, std::string_view extension) {
     return QString::fromStdString(withDocumentExtension(path.toStdString(), extension));
 }
 
-QString readFailureText(const QString& path, const FileError& error) {
-    switch (error.kind) {
-    case FileError::Kind::CannotOpen:
-        return QStringLiteral("Soubor %1 nelze otevřít.").arg(path);
-    case FileError::Kind::EndOfFile:
-        return QStringLiteral("Soubor %1 nelze načíst: končí předčasně, chybí v něm řádek %2.").arg(path).arg(error.line);
-    case FileError::Kind::NotANumber:
-        return QStringLiteral("Soubor %1 nelze načíst: na řádku %2 má být číslo.").arg(path).arg(error.line);
-    case FileError::Kind::OutOfRange:
-        // Both kinds of file begin with the numbers of columns and rows.
-        if (error.line <= 2)
-            return QStringLiteral("Soubor %1 nelze načíst: velikost mřížky na řádku %2 musí být od %3 do %4.")
-                .arg(path)
-                .arg(error.line)
-                .arg(minGridSide)
-                .arg(maxGridSide);
-        return QStringLiteral("Soubor %1 nelze načíst: číslo na řádku %2 je mimo povolený rozsah.")
-            .arg(path)
-            .arg(error.line);
-    case FileError::Kind::BadValue:
-        break;
-    }
-    return QStringLiteral("Soubor %1 nelze načíst: chybný řádek %2.").arg(path).arg(error.line);
+QString documentReadFailureText(const QString& path, const FileError& error) {
+    // Both kinds of file begin with the numbers of columns and rows.
+    if (error.kind == FileError::Kind::OutOfRange && error.line <= 2)
+        return QStringLiteral("Soubor %1 nelze načíst: velikost mřížky na řádku %2 musí být od %3 do %4.")
+            .arg(path, QString::number(error.line), QString::number(minGridSide), QString::number(maxGridSide));
+    return readFailureText(path, error);
 }
 
 QString writeFailureText(const QString& path) {
@@ -84,7 +61,7 @@ bool loadGridTemplate(DocumentWindow* window, const std::function<void()>& clear
     const QString path = withExtension(frame->OpenSabDialog->fileName(), kGridTemplateExtension);
     const GridTemplateReadResult read = readGridTemplate(localPath(path));
     if (const auto* error = std::get_if<FileError>(&read)) {
-        desktop::warning(window, readFailureText(path, *error));
+        desktop::warning(window, documentReadFailureText(path, *error));
         return false;
     }
     const GridTemplate& shape = std::get<GridTemplate>(read);

@@ -4,6 +4,7 @@
 // templates (.sbl), which windows of every kind save and load the same way.
 
 #include "platform/core/textfile.h"
+#include "platform/ui/file_messages.h"
 
 #include <QString>
 
@@ -15,15 +16,12 @@
 class DocumentWindow;
 class QWidget;
 
-// A path of the file system from a path as the user chose it, and back.
-std::filesystem::path localPath(const QString& path);
-QString displayPath(const std::filesystem::path& path);
-
 // `path` with the extension rule applied (see withDocumentExtension).
 QString withExtension(const QString& path, std::string_view extension);
 
-// Why a file could not be read, naming the file and the line.
-QString readFailureText(const QString& path, const FileError& error);
+// Why a document or template file could not be read, naming the file and the
+// line; a size out of range names the sizes a grid may have.
+QString documentReadFailureText(const QString& path, const FileError& error);
 // A file could not be written; what was there before is still there.
 QString writeFailureText(const QString& path);
 

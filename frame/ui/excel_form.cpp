@@ -3,6 +3,7 @@
 #include "frame/ui/export_target.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_messages.h"
 
 #include <QDir>
 #include <QPaintEvent>
@@ -99,7 +100,7 @@ void Texcelform::clearSheets() {
 
 bool Texcelform::saveWorkbook(const QString& path) {
     xls->update();
-    return writeWorkbook(workbook(), exporttarget::toPath(path));
+    return writeWorkbook(workbook(), localPath(path));
 }
 
 QString Texcelform::writeFailure(const QString& path) {
@@ -107,7 +108,7 @@ QString Texcelform::writeFailure(const QString& path) {
 }
 
 WorkbookExport exportWorkbook(QWidget* parent, const QString& chosenPath, const std::function<void(Workbook&)>& fill) {
-    const std::filesystem::path target = withWorkbookExtension(exporttarget::toPath(chosenPath));
+    const std::filesystem::path target = withWorkbookExtension(localPath(chosenPath));
     if (!exporttarget::mayWrite(parent, chosenPath, target)) return WorkbookExport::declined;
 
     auto* host = new Texcelform(parent);
@@ -116,12 +117,12 @@ WorkbookExport exportWorkbook(QWidget* parent, const QString& chosenPath, const 
     try {
         host->clearSheets();
         fill(host->workbook());
-        written = host->saveWorkbook(exporttarget::toText(target));
+        written = host->saveWorkbook(displayPath(target));
     } catch (const std::exception&) {
         written = false;  // reported below like any other failure to write
     }
     host->close();
     if (written) return WorkbookExport::written;
-    desktop::warning(parent, Texcelform::writeFailure(exporttarget::toText(target)));
+    desktop::warning(parent, Texcelform::writeFailure(displayPath(target)));
     return WorkbookExport::failed;
 }

@@ -12,10 +12,6 @@ class QWidget;
 
 namespace exporttarget {
 
-// A chosen name as a path of the file system, and back.
-std::filesystem::path toPath(const QString& name);
-QString toText(const std::filesystem::path& path);
-
 // "Soubor … již existuje. Chcete ho přepsat?"
 QString overwriteQuestion(const QString& path);
 

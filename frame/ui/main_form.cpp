@@ -17,6 +17,7 @@
 #include "platform/core/random.h"
 #include "platform/ui/background.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_messages.h"
 #include "platform/ui/printing.h"
 
 #include <QAction>
@@ -613,7 +614,7 @@ void TMindgridMainForm::nastaveniExecute() {
 }
 
 void TMindgridMainForm::acobsaharejstrikExecute() {
-    const QString help = QString::fromStdString(programFile("mindgrid.hlp").string());
+    const QString help = displayPath(programFile("mindgrid.hlp"));
     if (!QFileInfo::exists(help)) {
         desktop::warning(this, QStringLiteral("Soubor nápovědy mindgrid.hlp nebyl ve složce programu nalezen."));
         return;

@@ -1,6 +1,7 @@
 #include "frame/ui/navrhar_form.h"
 
 #include "frame/core/config.h"
+#include "frame/ui/dialog_buttons.h"
 #include "frame/ui/grid_progress.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QToolBar>
@@ -128,25 +128,17 @@ Tnavrharform::Tnavrharform(QWidget* parent) : QDialog(parent) {
     Panel4->setFixedWidth(120);
     Panel4->hide();
 
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("&Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("&OK"), QStringLiteral("&Storno"));
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(ScrollBox1, 1);
     middle->addWidget(Panel4);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(ToolBar1);
     layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(480, 420);
 }
 

@@ -1,13 +1,11 @@
 #include "frame/ui/new_form.h"
 
+#include "frame/ui/dialog_buttons.h"
 #include "frame/ui/main_form.h"
 #include "frame/ui/placement.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 Tnovyform* novyform = nullptr;
@@ -31,21 +29,14 @@ Tnovyform::Tnovyform(QWidget* parent) : QDialog(parent) {
     auto* radios = new QVBoxLayout(GroupBox1);
     for (QRadioButton* button : {radioosm, radiokri, radiokrs, radiosvekri}) radios->addWidget(button);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons =
+        makeDialogButtons(this, QStringLiteral("&OK"), QStringLiteral("&Storno"), ButtonIcons::standard);
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedSize(sizeHint().expandedTo(QSize(260, 0)));
 }
 

@@ -4,6 +4,7 @@
 #include "frame/ui/export_target.h"
 #include "platform/core/textfile.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_messages.h"
 #include "platform/ui/painter_canvas.h"
 
 #include <QBuffer>
@@ -204,7 +205,7 @@ void Tpictureform::Button2Click() {
                                                    QStringLiteral("Bitmapy (*.bmp)|*.bmp"), lastFolder_, true);
     if (chosen.isEmpty()) return;
     lastFolder_ = QFileInfo(chosen).absolutePath();
-    const std::filesystem::path target = withPictureExtension(exporttarget::toPath(chosen));
+    const std::filesystem::path target = withPictureExtension(localPath(chosen));
     if (!exporttarget::mayWrite(this, chosen, target)) return;
 
     // The whole file is made in memory first and then written through a
@@ -213,5 +214,5 @@ void Tpictureform::Button2Click() {
     QBuffer buffer(&bytes);
     const bool encoded = !picture_.isNull() && buffer.open(QIODevice::WriteOnly) && picture_.save(&buffer, "BMP");
     if (!encoded || !writeFileAtomic(target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        desktop::warning(this, saveFailure(exporttarget::toText(target)));
+        desktop::warning(this, saveFailure(displayPath(target)));
 }

@@ -2,6 +2,7 @@
 
 #include "frame/core/config.h"
 #include "frame/ui/config_messages.h"
+#include "frame/ui/dialog_buttons.h"
 #include "frame/ui/icons.h"
 #include "frame/ui/main_form.h"
 #include "frame/ui/placement.h"
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -136,30 +136,23 @@ Tnastaveniform::Tnastaveniform(QWidget* parent) : QDialog(parent) {
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    BitBtn1 = button(Panel1, "BitBtn1", QStringLiteral("OK"));
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn1->setDefault(true);
-    BitBtn2 = button(Panel1, "BitBtn2", QStringLiteral("Storno"));
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    // OK applies the controls to the live settings, then closes the dialog.
+    const DialogButtons buttons =
+        makeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("Storno"), ButtonIcons::standard, Panel1,
+                          [this] { BitBtn1Click(); });
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
     BitBtn4 = button(Panel1, "BitBtn4", QStringLiteral("Uložit"));
     BitBtn4->setIcon(toolImage(8));
     BitBtn4->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout(Panel1);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn4);
+    buttons.row->setContentsMargins(0, 0, 0, 0);
+    buttons.row->addWidget(BitBtn4);
+    Panel1->setLayout(buttons.row);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl, 1);
     layout->addWidget(Panel1);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        BitBtn1Click();
-        accept();
-    });
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn4, &QPushButton::clicked, this, &Tnastaveniform::BitBtn4Click);
     connect(Button1, &QPushButton::clicked, this, &Tnastaveniform::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tnastaveniform::Button2Click);

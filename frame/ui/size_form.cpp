@@ -1,9 +1,9 @@
 #include "frame/ui/size_form.h"
 
+#include "frame/ui/dialog_buttons.h"
+
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -54,26 +54,18 @@ Tnastavvelform::Tnastavvelform(QWidget* parent) : QDialog(parent) {
     SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     Label1->setBuddy(SpinEdit1);
     Label2->setBuddy(SpinEdit2);
-    BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("&Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("&OK"), QStringLiteral("&Storno"));
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
 
     auto* fields = new QGridLayout;
     fields->addWidget(Label1, 0, 0);
     fields->addWidget(SpinEdit1, 0, 1);
     fields->addWidget(Label2, 1, 0);
     fields->addWidget(SpinEdit2, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

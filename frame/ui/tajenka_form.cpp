@@ -1,11 +1,10 @@
 #include "frame/ui/tajenka_form.h"
 
+#include "frame/ui/dialog_buttons.h"
 #include "platform/ui/desktop.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSet>
 #include <QValidator>
 #include <QVBoxLayout>
@@ -40,13 +39,9 @@ Ttajenkaform::Ttajenkaform(QWidget* parent) : QDialog(parent) {
     inputboxtajenka->setValidator(new PhraseValidator(inputboxtajenka));
     inputboxtajenka->setMinimumWidth(280);
     Label1->setBuddy(inputboxtajenka);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("Storno"));
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
 
     // A change the user typed leaves the box modified; one that a caller (or
     // the refusal below) made with setText does not. Only typing is checked;
@@ -59,14 +54,10 @@ Ttajenkaform::Ttajenkaform(QWidget* parent) : QDialog(parent) {
             lastAccepted_ = inputboxtajenka->text();
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(inputboxtajenka);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

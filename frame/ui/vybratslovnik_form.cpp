@@ -1,17 +1,16 @@
 #include "frame/ui/vybratslovnik_form.h"
 
+#include "frame/ui/dialog_buttons.h"
 #include "frame/ui/main_form.h"
 #include "frame/ui/placement.h"
 #include "frame/ui/sorted_words.h"
 #include "platform/core/folders.h"
 #include "platform/ui/codec.h"
+#include "platform/ui/file_messages.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,22 +29,14 @@ Tvybratslovnikform::Tvybratslovnikform(QWidget* parent) : QDialog(parent) {
     ComboBox1->setMaxVisibleItems(10);
     ComboBox1->setMinimumWidth(220);
     Label1->setBuddy(ComboBox1);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("Storno"));
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(ComboBox1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -57,7 +48,7 @@ void Tvybratslovnikform::showEvent(QShowEvent* event) {
 
 void Tvybratslovnikform::FormShow() {
     ComboBox1->clear();
-    const QDir folder(QFile::decodeName(QByteArray::fromStdString(programFolder().string())));
+    const QDir folder(displayPath(programFolder()));
     // Sorted as the word lists are; a name the code page cannot hold is shown as it is.
     std::vector<std::pair<std::string, QString>> found;
     for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {

@@ -1,6 +1,7 @@
 #include "platform/ui/desktop.h"
 
 #include "platform/core/folders.h"
+#include "platform/ui/file_messages.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -127,7 +128,7 @@ void setScreenCursor(int number, const QCursor& cursor) { cursorTable().insert(n
 QCursor screenCursor(int number) { return cursorTable().value(number, QCursor(Qt::ArrowCursor)); }
 
 std::optional<QCursor> loadCursorFile(const QString& name) {
-    const QString candidates[] = {name, QString::fromStdString(programFile(name.toStdString()).string())};
+    const QString candidates[] = {name, displayPath(programFile(localPath(name)))};
     for (const QString& path : candidates) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) continue;

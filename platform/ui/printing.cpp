@@ -2,6 +2,7 @@
 
 #include "platform/core/textfile.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_messages.h"
 #include "platform/ui/painter_canvas.h"
 
 #include <QDir>
@@ -89,7 +90,7 @@ PrintResult printDocument(QPrinter& printer, QWidget* parent, const QString& tit
         QFile pdf(scratchFile);
         if (printed && pdf.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = pdf.readAll();
-            written = writeFileAtomic(QFile::encodeName(target).toStdString(),
+            written = writeFileAtomic(localPath(target),
                                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         }
     }

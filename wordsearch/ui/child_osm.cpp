@@ -635,7 +635,7 @@ void TMDIChildOsm::loadFromFile(const QString& path) {
     const QString file = withExtension(path, ".osm");
     const OsmReadResult read = readOsmFile(localPath(file));
     if (const auto* error = std::get_if<FileError>(&read)) {
-        desktop::warning(this, readFailureText(file, *error));
+        desktop::warning(this, documentReadFailureText(file, *error));
         setLoadFailed();
         return;
     }

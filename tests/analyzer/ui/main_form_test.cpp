@@ -225,8 +225,9 @@ TEST_F(AnalyzerWindowTest, BadFilesLeaveThePuzzleShown) {
          QStringLiteral("Soubor %1/wide.osm nelze načíst: číslo na řádku 1 je mimo povolený rozsah "
                         "(velikost 0 až 255, nejvýše 6000 slov).")},
         {"short.osm", "1\r\n1\r\nA\r\n16777215\r\n\r\n",
-         QStringLiteral("Soubor %1/short.osm není celý: chybí v něm řádek 6.")},
-        {"letters.osm", "x\r\n", QStringLiteral("Soubor %1/letters.osm není osmisměrka: na řádku 1 má být číslo.")},
+         QStringLiteral("Soubor %1/short.osm nelze načíst: končí předčasně, chybí v něm řádek 6.")},
+        {"letters.osm", "x\r\n",
+         QStringLiteral("Soubor %1/letters.osm nelze načíst: na řádku 1 má být číslo.")},
     };
     for (const Case& c : cases) {
         if (!c.bytes.empty()) folder.write(c.file, c.bytes);

@@ -24,9 +24,7 @@ void typeLine(QLineEdit* edit, const QString& text) {
 TEST_F(AnalyzerWindowTest, WizardWalkAndFinish) {
     start();
     bool walked = false;
-    whenModal([&](QWidget* dialog) {
-        auto* wizard = qobject_cast<Twizardform*>(dialog);
-        ASSERT_NE(wizard, nullptr);
+    whenDialog<Twizardform>([&](Twizardform* wizard) {
         auto* notebook = wizard->findChild<QStackedWidget*>("Notebook1");
         auto* next = wizard->findChild<QPushButton*>("btndalsi");
         auto* prior = wizard->findChild<QPushButton*>("btnzpet");

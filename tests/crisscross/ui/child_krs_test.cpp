@@ -8,21 +8,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
-
-class CrissCrossWindowTest : public FrameTest {
-protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        registerDocumentKind(crissCrossDocument, [] { return new TMDIChildKrs; });
-    }
-};
-
-}  // namespace
+using CrissCrossWindowTest = DocumentWindowTest<TMDIChildKrs, crissCrossDocument>;
 
 TEST_F(CrissCrossWindowTest, ANewWindowHasItsGridActionsAndMenus) {
     start();
-    auto* window = qobject_cast<TMDIChildKrs*>(newWindow(crissCrossDocument));
+    auto* window = newDocument();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->grid().currentCols(), 10);
     EXPECT_EQ(window->grid().cellShapes()[3][3]->cursor, cellcursor::platformDefault);
@@ -54,9 +44,7 @@ TEST_F(CrissCrossWindowTest, ANewWindowHasItsGridActionsAndMenus) {
 
     // A resize empties the secret-phrase marks of every cell inside.
     window->letterUse[4][4] = {letteruse::secretPhrase, letteruse::secretPhrase};
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Tnastavvelform*>(dialog);
-        ASSERT_NE(form, nullptr);
+    whenDialog<Tnastavvelform>([](Tnastavvelform* form) {
         form->SpinEdit1->setValue(5);
         form->BitBtn1->click();
     });

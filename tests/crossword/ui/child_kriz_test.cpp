@@ -9,33 +9,17 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
-
-class CrosswordWindowTest : public FrameTest {
-protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        registerDocumentKind(crosswordDocument, [] { return new TMDIChildKriz; });
-    }
-};
-
-std::vector<std::string> keys(StringPairList& list) {
-    std::vector<std::string> result;
-    for (std::string key = list.firstKey(); !key.empty(); key = list.nextKey()) result.push_back(key);
-    return result;
-}
-
-}  // namespace
+using CrosswordWindowTest = DocumentWindowTest<TMDIChildKriz, crosswordDocument>;
 
 TEST_F(CrosswordWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
     start();
     dictionaryWords.addKey("pes");
     dictionaryWords.addKey("kos");
     userWords.addKey("lev");
-    auto* window = qobject_cast<TMDIChildKriz*>(newWindow(crosswordDocument));
+    auto* window = newDocument();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(keys(window->documentDictionaryWords), (std::vector<std::string>{"pes", "kos"}));
-    EXPECT_EQ(keys(window->documentUserWords), std::vector<std::string>{"lev"});
+    EXPECT_EQ(walkKeys(window->documentDictionaryWords), (std::vector<std::string>{"pes", "kos"}));
+    EXPECT_EQ(walkKeys(window->documentUserWords), std::vector<std::string>{"lev"});
 
     // Cells with the start cursor and hidden bars over their right and bottom edge.
     const CellGrid& grid = window->grid();
@@ -77,20 +61,18 @@ TEST_F(CrosswordWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
     EXPECT_TRUE(MindgridMainForm->tooltvorba->isEnabled());
 
     window->close();
-    EXPECT_TRUE(keys(window->documentDictionaryWords).empty()) << "freed on closing";
-    EXPECT_TRUE(keys(window->documentUserWords).empty()) << "freed on closing";
+    EXPECT_TRUE(walkKeys(window->documentDictionaryWords).empty()) << "freed on closing";
+    EXPECT_TRUE(walkKeys(window->documentUserWords).empty()) << "freed on closing";
 }
 
 TEST_F(CrosswordWindowTest, ResizingClearsHowEveryLetterCameThere) {
     TMindgridMainForm* frame = start();
-    auto* window = qobject_cast<TMDIChildKriz*>(newWindow(crosswordDocument));
+    auto* window = newDocument();
     ASSERT_NE(window, nullptr);
     window->letterUse[2][3] = {letteruse::placed, letteruse::secretPhrase};
     window->grid().setRightBarVisible(2, 3, true);
 
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Tnastavvelform*>(dialog);
-        ASSERT_NE(form, nullptr);
+    whenDialog<Tnastavvelform>([](Tnastavvelform* form) {
         form->SpinEdit1->setValue(12);
         form->SpinEdit2->setValue(8);
         form->BitBtn1->click();

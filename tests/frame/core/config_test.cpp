@@ -1,6 +1,6 @@
 #include "frame/core/config.h"
-#include "platform/core/folders.h"
-#include "support/core/temp_folder.h"
+#include "support/core/program_folder.h"
+#include "tests/frame/core/frame_state.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,6 @@
 #include <string>
 
 namespace {
-
-void clearSettings() {
-    configRecord = {};
-    frameSettings = {};
-    crosswordSettings = {};
-    crissCrossSettings = {};
-    wordSearchSettings = {};
-}
 
 std::string bytes(std::initializer_list<int> values) {
     std::string text;
@@ -37,17 +29,9 @@ ConfigRecord allLive() {
     return live;
 }
 
-class Config : public ::testing::Test {
+class Config : public ProgramFolderTest {
 protected:
-    void SetUp() override {
-        clearSettings();
-        setProgramFolder(folder.path());
-    }
-    void TearDown() override {
-        setProgramFolder({});
-        clearSettings();
-    }
-    TempFolder folder;
+    Config() : ProgramFolderTest(clearSettings) {}
 };
 
 const std::string example = bytes({0x01, 0x01, 0x00, 0x02, 0x19, 0x01, 0x01, 0x01, 0x00, 0x00, 0x01, 0x00, 0x01, 0x01, 0x00, 0x01});

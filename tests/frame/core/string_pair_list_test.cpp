@@ -1,5 +1,7 @@
 #include "frame/core/string_pair_list.h"
 
+#include "tests/frame/core/frame_state.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,20 +11,6 @@
 namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
-
-// Everything a walk delivers, as the stores' readers walk: until the first empty key.
-Pairs walk(StringPairList& list) {
-    Pairs pairs;
-    for (const auto* node = &list.firstPair(); !node->key.empty(); node = &list.nextPair())
-        pairs.emplace_back(node->key, node->value);
-    return pairs;
-}
-
-std::vector<std::string> walkKeys(StringPairList& list) {
-    std::vector<std::string> keys;
-    for (const std::string* key = &list.firstKey(); !key->empty(); key = &list.nextKey()) keys.push_back(*key);
-    return keys;
-}
 
 StringPairList listOf(const Pairs& pairs) {
     StringPairList list;
@@ -91,8 +79,8 @@ TEST(StringPairList, WalksDeliverPairsInOrderAndStopAtAnEmptyKey) {
     };
     for (const Case& c : cases) {
         StringPairList list = listOf(c.added);
-        EXPECT_EQ(walk(list), c.walked) << c.name;
-        EXPECT_EQ(walk(list), c.walked) << c.name << " (second walk)";
+        EXPECT_EQ(walkPairs(list), c.walked) << c.name;
+        EXPECT_EQ(walkPairs(list), c.walked) << c.name << " (second walk)";
     }
     // A pair hidden from walks can still be found.
     StringPairList list = listOf({{"a", "1"}, {"", "y"}, {"c", "3"}});
@@ -110,7 +98,7 @@ TEST(StringPairList, SetCurrentPairChangesThePairTheWalkStandsOn) {
     // Past the end there is no pair to change: nothing is added.
     EXPECT_EQ(list.nextKey(), "");
     list.setCurrentPair("drak", "netvor");
-    EXPECT_EQ(walk(list), (Pairs{{"pes", "zvire"}, {"kos", "cerny ptak"}}));
+    EXPECT_EQ(walkPairs(list), (Pairs{{"pes", "zvire"}, {"kos", "cerny ptak"}}));
     EXPECT_EQ(list.find("drak"), nullptr);
 }
 
@@ -119,11 +107,11 @@ TEST(StringPairList, CopyAppendsBehindWhatTheDestinationHolds) {
     source.find("zz");
     StringPairList destination = listOf({{"x", "9"}});
     source.copyTo(destination);
-    EXPECT_EQ(walk(destination), (Pairs{{"x", "9"}, {"a", "1"}, {"b", "2"}}));
-    EXPECT_EQ(walk(source), (Pairs{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(walkPairs(destination), (Pairs{{"x", "9"}, {"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(walkPairs(source), (Pairs{{"a", "1"}, {"b", "2"}}));
 
     source.copyTo(source);
-    EXPECT_EQ(walk(source), (Pairs{{"a", "1"}, {"b", "2"}, {"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(walkPairs(source), (Pairs{{"a", "1"}, {"b", "2"}, {"a", "1"}, {"b", "2"}}));
 }
 
 TEST(StringPairList, DoneAndInitLeaveAnEmptyListReadyForUse) {

@@ -1,8 +1,8 @@
 #include "frame/core/word_stores.h"
 
-#include "platform/core/cp1250.h"
-#include "platform/core/folders.h"
-#include "support/core/temp_folder.h"
+#include "support/core/cp1250_text.h"
+#include "support/core/program_folder.h"
+#include "tests/frame/core/frame_state.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using Words = std::vector<std::string>;
 
-// Windows-1250 bytes of a UTF-8 literal.
-std::string cp(std::string_view utf8) { return cp1250::utf8ToCp1250(utf8).value(); }
-
 std::string scrambled(std::string line) {
     scrambleLine(line);
     return line;
@@ -32,35 +29,15 @@ std::string crlf(const Words& utf8Lines, bool scramble = false) {
     return bytes;
 }
 
-Words keysOf(StringPairList& list) {
-    Words keys;
-    for (const std::string* key = &list.firstKey(); !key->empty(); key = &list.nextKey()) keys.push_back(*key);
-    return keys;
-}
-
-std::vector<std::pair<std::string, std::string>> pairsOf(StringPairList& list) {
-    std::vector<std::pair<std::string, std::string>> pairs;
-    for (const auto* p = &list.firstPair(); !p->key.empty(); p = &list.nextPair()) pairs.emplace_back(p->key, p->value);
-    return pairs;
-}
-
 Words cpWords(const Words& utf8) {
     Words words;
     for (const std::string& w : utf8) words.push_back(cp(w));
     return words;
 }
 
-class WordStores : public ::testing::Test {
+class WordStores : public ProgramFolderTest {
 protected:
-    void SetUp() override {
-        resetWordStores();
-        setProgramFolder(folder.path());
-    }
-    void TearDown() override {
-        setProgramFolder({});
-        resetWordStores();
-    }
-    TempFolder folder;
+    WordStores() : ProgramFolderTest(resetWordStores) {}
 };
 
 TEST(Substitution, IsAPermutationOfThirtyCharactersThatScrambleUndoes) {
@@ -150,9 +127,9 @@ TEST_F(WordStores, CrosswordWordsComeFromTheirThreeSources) {
     loadDictionaryList();
     loadCrosswordWords();
 
-    EXPECT_EQ(keysOf(userWords), cpWords({"mrak", "déšť"}));
-    EXPECT_EQ(keysOf(builtinWords), cpWords({"kočka", "pes"}));
-    EXPECT_EQ(keysOf(dictionaryWords), (Words{"a1", "a2", "b1", "b2", "c1"}));
+    EXPECT_EQ(walkKeys(userWords), cpWords({"mrak", "déšť"}));
+    EXPECT_EQ(walkKeys(builtinWords), cpWords({"kočka", "pes"}));
+    EXPECT_EQ(walkKeys(dictionaryWords), (Words{"a1", "a2", "b1", "b2", "c1"}));
 }
 
 TEST_F(WordStores, AnExactDictionaryNameWinsOverOtherSpellingsOfItsEnding) {
@@ -163,7 +140,7 @@ TEST_F(WordStores, AnExactDictionaryNameWinsOverOtherSpellingsOfItsEnding) {
     crosswordDictionaryNames = {"d", "e"};
     loadCrosswordWords();
     // Of two endings in other case, the smaller file name is taken.
-    EXPECT_EQ(keysOf(dictionaryWords), (Words{"lower", "upper"}));
+    EXPECT_EQ(walkKeys(dictionaryWords), (Words{"lower", "upper"}));
 }
 
 TEST_F(WordStores, MissingFilesLeaveTheStoresEmpty) {
@@ -171,9 +148,9 @@ TEST_F(WordStores, MissingFilesLeaveTheStoresEmpty) {
     wordSearchDictionaryNames = {"nothing"};
     loadCrosswordWords();
     loadSlvDictionary();
-    EXPECT_TRUE(keysOf(userWords).empty());
-    EXPECT_TRUE(keysOf(builtinWords).empty());
-    EXPECT_TRUE(keysOf(dictionaryWords).empty());
+    EXPECT_TRUE(walkKeys(userWords).empty());
+    EXPECT_TRUE(walkKeys(builtinWords).empty());
+    EXPECT_TRUE(walkKeys(dictionaryWords).empty());
     EXPECT_TRUE(wordSearchWords.empty());
 }
 
@@ -229,7 +206,7 @@ TEST_F(WordStores, BrokenClueLinesNeitherHideLaterCluesNorShortenTheSavedFile) {
     folder.write("krizleg.dat", crlf({"", "nic", "les;stromy"}, true));
     loadLegends();
     legendsLoaded = true;
-    EXPECT_EQ(pairsOf(builtinLegends), (std::vector<std::pair<std::string, std::string>>{{"les", "stromy"}}));
+    EXPECT_EQ(walkPairs(builtinLegends), (std::vector<std::pair<std::string, std::string>>{{"les", "stromy"}}));
 
     // Searches made by the clue features leave nothing behind in the saved file.
     userLegends.find("neznámé");
@@ -307,7 +284,7 @@ TEST_F(WordStores, AnUnreadableUserWordFileIsNotReplaced) {
     userWords.addKey("nove");
     EXPECT_FALSE(saveUserDictionary());
     EXPECT_TRUE(fs::is_directory(folder / "slovausr.slv"));
-    EXPECT_TRUE(keysOf(builtinWords).empty());
+    EXPECT_TRUE(walkKeys(builtinWords).empty());
 
     // A missing file is normal: it is created at exit.
     resetWordStores();

@@ -1,9 +1,8 @@
 #include "frame/ui/dictionary_chooser.h"
 
 #include "frame/core/word_stores.h"
-#include "platform/core/cp1250.h"
-#include "platform/core/folders.h"
-#include "support/core/temp_folder.h"
+#include "support/core/cp1250_text.h"
+#include "support/core/program_folder.h"
 #include "support/ui/modal.h"
 #include "support/ui/scripted_desktop.h"
 
@@ -19,8 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string cp(std::string_view utf8) { return cp1250::utf8ToCp1250(utf8).value(); }
-
 QStringList entries(const QListWidget* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
@@ -34,16 +31,9 @@ std::vector<int> selectedRows(const QListWidget* list) {
     return rows;
 }
 
-class DictionaryChooser : public ::testing::Test {
+class DictionaryChooser : public ProgramFolderTest {
 protected:
-    void SetUp() override {
-        resetWordStores();
-        setProgramFolder(folder.path());
-    }
-    void TearDown() override {
-        setProgramFolder({});
-        resetWordStores();
-    }
+    DictionaryChooser() : ProgramFolderTest(resetWordStores) {}
     void files(std::initializer_list<const char*> names) {
         for (const char* name : names) folder.write(name, "slovo\r\n");
     }
@@ -52,7 +42,6 @@ protected:
         return {form.IncludeBtn->isEnabled(), form.IncAllBtn->isEnabled(), form.ExcludeBtn->isEnabled(),
                 form.ExAllBtn->isEnabled(), form.BitBtn1->isEnabled()};
     }
-    TempFolder folder;
 };
 
 TEST_F(DictionaryChooser, OffersTheDictionariesOfTheProgramFolder) {
@@ -164,9 +153,7 @@ TEST_F(DictionaryChooser, OkReplacesTheChoiceAndWritesItsFile) {
         EXPECT_EQ(c.table, (DictionaryNameTable{"gone", "b"}));
         EXPECT_EQ(folder.read(c.file), "gone\r\nb\r\n");
 
-        whenModal([](QWidget* dialog) {
-            auto* form = qobject_cast<Tslovnikyform*>(dialog);
-            ASSERT_NE(form, nullptr);
+        whenDialog<Tslovnikyform>([](Tslovnikyform* form) {
             EXPECT_EQ(form->windowTitle(), QStringLiteral("Vyberte slovníky"));
             form->SrcList->item(1)->setSelected(true);  // c
             form->IncludeBtn->click();
@@ -185,8 +172,7 @@ TEST_F(DictionaryChooser, AChoiceThatCannotBeWrittenIsReported) {
     files({"a.slv"});
     fs::create_directories(folder / "osmslov.sav" / "blocked");
     ScriptedDesktop desktop;
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Tslovnikyform*>(dialog);
+    whenDialog<Tslovnikyform>([](Tslovnikyform* form) {
         form->IncAllBtn->click();
         form->BitBtn1->click();
     });

@@ -1,6 +1,9 @@
 #pragma once
 // Looking at document windows and at what the frame shows of them, for the
-// tests of the frame and of each kind of puzzle window.
+// tests of the frame and of each kind of puzzle window, and the fixture of
+// those windows.
+
+#include "tests/frame/ui/frame_fixture.h"
 
 #include "frame/ui/actions.h"
 #include "frame/ui/document_window.h"
@@ -49,6 +52,20 @@ inline DocumentWindow* newWindow(int kind) {
     EXPECT_NE(window, nullptr);
     return window;
 }
+
+// The frame with real document windows of one kind: `Window` is made for `kind`.
+template <class Window, DocumentKind kind>
+class DocumentWindowTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        registerDocumentKind(kind, [] { return new Window; });
+    }
+
+    // A new document window of that kind, as "Nový" makes it; nullptr when
+    // another kind of window came.
+    static Window* newDocument() { return qobject_cast<Window*>(newWindow(kind)); }
+};
 
 // A menu's actions by name, "-" for a separator.
 inline QString menuContents(const QMenu* menu) {

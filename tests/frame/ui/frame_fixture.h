@@ -8,9 +8,9 @@
 #include "frame/core/config.h"
 #include "frame/ui/application.h"
 #include "frame/ui/main_form.h"
-#include "platform/core/folders.h"
-#include "support/core/temp_folder.h"
+#include "support/core/program_folder.h"
 #include "support/ui/scripted_desktop.h"
+#include "tests/frame/core/frame_state.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -25,31 +25,22 @@
 // Readable failures for texts.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-inline void clearSettings() {
-    configRecord = {};
-    frameSettings = {};
-    crosswordSettings = {};
-    crissCrossSettings = {};
-    wordSearchSettings = {};
-}
-
 // 01 01 00 02 19 01 01 01 00 00 01 00 01 01 00 01: both tool bars, a new
 // crossword at start, cells of 25 pixels, a failed generation pauses.
 inline const std::initializer_list<int> exampleConfig = {0x01, 0x01, 0x00, 0x02, 0x19, 0x01, 0x01, 0x01,
                                                           0x00, 0x00, 0x01, 0x00, 0x01, 0x01, 0x00, 0x01};
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public ProgramFolderTest {
 protected:
+    FrameTest() : ProgramFolderTest(clearSettings) {}
     void SetUp() override {
-        clearSettings();
-        setProgramFolder(folder.path());
+        ProgramFolderTest::SetUp();
         registerFakeDocuments();
     }
     void TearDown() override {
         destroyForms();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setProgramFolder({});
-        clearSettings();
+        ProgramFolderTest::TearDown();
     }
 
     void writeConfig(std::initializer_list<int> values) {
@@ -91,6 +82,5 @@ protected:
         return list;
     }
 
-    TempFolder folder;
     ScriptedDesktop desktop;
 };

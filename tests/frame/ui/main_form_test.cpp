@@ -25,9 +25,7 @@ namespace {
 
 // Answers the new-document dialog with one kind, or cancels it.
 void answerNewDocument(QRadioButton* Tnovyform::*choice) {
-    whenModal([choice](QWidget* dialog) {
-        auto* form = qobject_cast<Tnovyform*>(dialog);
-        ASSERT_NE(form, nullptr) << "the new-document dialog did not open";
+    whenDialog<Tnovyform>([choice](Tnovyform* form) {
         if (!choice) {
             form->BitBtn2->click();
             return;
@@ -239,9 +237,7 @@ TEST_F(FrameTest, NewDocumentsAreCountedAndNamed) {
     answerNewDocument(&Tnovyform::radiokrs);
     frame->FileNew1->trigger();
     // The dialog keeps its last choice.
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Tnovyform*>(dialog);
-        ASSERT_NE(form, nullptr);
+    whenDialog<Tnovyform>([](Tnovyform* form) {
         EXPECT_TRUE(form->radiokrs->isChecked());
         form->radiosvekri->click();
         form->BitBtn1->click();
@@ -418,9 +414,7 @@ TEST_F(FrameTest, HelpOpensTheHelpFileBesideTheProgram) {
 
 TEST_F(FrameTest, AboutBoxLinksOpenWithTheDesktop) {
     TMindgridMainForm* frame = start();
-    whenModal([](QWidget* dialog) {
-        auto* box = qobject_cast<TAboutBox*>(dialog);
-        ASSERT_NE(box, nullptr);
+    whenDialog<TAboutBox>([](TAboutBox* box) {
         EXPECT_EQ(box->windowTitle(), QStringLiteral("O programu"));
         EXPECT_EQ(box->Version->text(), QStringLiteral("Verze 2.1"));
         box->OKButton->click();

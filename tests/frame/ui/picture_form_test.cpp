@@ -2,6 +2,7 @@
 
 #include "formstate/ui/color_combo.h"
 #include "frame/ui/export_target.h"
+#include "platform/ui/file_messages.h"
 #include "support/core/temp_folder.h"
 #include "support/ui/scripted_desktop.h"
 
@@ -134,7 +135,7 @@ TEST(PictureForm, SavingWritesABitmapUnderTheRightName) {
     Tpictureform form;
     fillWordSearch(form);
     form.Button1Click();
-    const auto path = [&](const char* name) { return exporttarget::toText(folder / name); };
+    const auto path = [&](const char* name) { return displayPath(folder / name); };
 
     // Cancelled: nothing.
     form.Button2Click();

@@ -18,9 +18,7 @@ namespace {
 // Opens the settings dialog from the frame's action and lets `act` work the
 // dialog as the user would; `act` must close it.
 void inSettings(const std::function<void(Tnastaveniform&)>& act) {
-    whenModal([act](QWidget* dialog) {
-        auto* form = qobject_cast<Tnastaveniform*>(dialog);
-        ASSERT_NE(form, nullptr) << "the settings dialog did not open";
+    whenDialog<Tnastaveniform>([act](Tnastaveniform* form) {
         act(*form);
         if (form->isVisible()) form->reject();
     });

@@ -1,9 +1,8 @@
 #include "frame/ui/wait_form2.h"
 
 #include "frame/core/word_stores.h"
-#include "platform/core/cp1250.h"
-#include "platform/core/folders.h"
-#include "support/core/temp_folder.h"
+#include "support/core/cp1250_text.h"
+#include "support/core/program_folder.h"
 #include "support/ui/scripted_desktop.h"
 
 #include <QApplication>
@@ -16,22 +15,14 @@
 namespace {
 
 std::string scrambledLine(std::string_view utf8) {
-    std::string line = cp1250::utf8ToCp1250(utf8).value();
+    std::string line = cp(utf8);
     scrambleLine(line);
     return line + "\r\n";
 }
 
-class ClueLoading : public ::testing::Test {
+class ClueLoading : public ProgramFolderTest {
 protected:
-    void SetUp() override {
-        resetWordStores();
-        setProgramFolder(folder.path());
-    }
-    void TearDown() override {
-        setProgramFolder({});
-        resetWordStores();
-    }
-    TempFolder folder;
+    ClueLoading() : ProgramFolderTest(resetWordStores) {}
 };
 
 TEST_F(ClueLoading, FirstUseLoadsBothStoresOnceAndTellsOfAMissingFile) {

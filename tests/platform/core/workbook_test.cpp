@@ -1,20 +1,18 @@
 #include "platform/core/workbook.h"
 
-#include "platform/core/cp1250.h"
 #include "platform/core/ole2.h"
+#include "support/core/cp1250_text.h"
 #include "support/core/temp_folder.h"
+#include "support/core/workbook_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <cstdint>
-#include <cstdlib>
 #include <iterator>
 #include <optional>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
 #include <tuple>
 
 namespace {
@@ -207,36 +205,9 @@ std::vector<std::string> splitBars(const std::string& line) {
     return parts;
 }
 
-// A python3 that has xlrd: the one on the path or the system's own.
-const std::string& xlrdPython() {
-    static const std::string found = [] {
-        for (const char* candidate : {"python3", "/usr/bin/python3"}) {
-            const std::string probe = std::string(candidate) + " -c 'import xlrd' >/dev/null 2>&1";
-            if (std::system(probe.c_str()) == 0) return std::string(candidate);
-        }
-        return std::string();
-    }();
-    return found;
-}
-
-// Runs a reader script of the fixtures with the python3 that has xlrd; false
-// when it did not end well. `output` gets what it printed.
-bool runReader(const char* script, const std::vector<std::string>& arguments, std::string& output) {
-    std::string command = xlrdPython() + " '" + (testDataFolder() / "platform" / "fixtures" / script).string() + "'";
-    for (const std::string& argument : arguments) command += " '" + argument + "'";
-    command += " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return false;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 // Reads a written workbook back with xlrd, an independent reader.
 std::optional<ReadBook> readBack(const std::filesystem::path& file, std::string& output) {
-    if (!runReader("read_workbook.py", {file.string()}, output)) return std::nullopt;
+    if (!runWorkbookReader("read_workbook.py", {file.string()}, output)) return std::nullopt;
 
     ReadBook book;
     std::istringstream lines(output);
@@ -255,10 +226,6 @@ std::optional<ReadBook> readBack(const std::filesystem::path& file, std::string&
     return book;
 }
 
-#define SKIP_WITHOUT_XLRD()   \
-    if (xlrdPython().empty()) \
-    GTEST_SKIP() << "python3-xlrd is not installed; the written files cannot be read back"
-
 #define READ_BACK(book, file)                                                                 \
     SKIP_WITHOUT_XLRD();                                                                      \
     std::string readerOutput;                                                                 \
@@ -269,8 +236,8 @@ std::optional<ReadBook> readBack(const std::filesystem::path& file, std::string&
 // The shape of a word-search export: a word list in column A beside a grid
 // from column B with hidden cells filled black and a frame of thin lines.
 TEST(WorkbookFile, WordSearchExportReadsBackWithAnIndependentReader) {
-    const std::string zlutoucky = *cp1250::utf8ToCp1250("Žluťoučký");
-    const std::string kun = *cp1250::utf8ToCp1250("kůň");
+    const std::string zlutoucky = cp("Žluťoučký");
+    const std::string kun = cp("kůň");
 
     Workbook book;
     ASSERT_TRUE(book.setSheetName(1, "Osmismerka"));
@@ -429,7 +396,7 @@ TEST(CompoundFile, StreamsOfEverySizeAreFoundByName) {
     std::vector<std::string> arguments{file.string()};
     for (const CompoundStream& s : streams) arguments.push_back(s.name);
     std::string output;
-    ASSERT_TRUE(runReader("read_streams.py", arguments, output)) << output;
+    ASSERT_TRUE(runWorkbookReader("read_streams.py", arguments, output)) << output;
 
     std::string expected;
     for (const CompoundStream& s : streams) {

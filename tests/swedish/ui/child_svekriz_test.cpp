@@ -9,33 +9,17 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
-
-class SwedishWindowTest : public FrameTest {
-protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        registerDocumentKind(swedishDocument, [] { return new TMDIChildSveKriz; });
-    }
-};
-
-std::vector<std::string> keys(StringPairList& list) {
-    std::vector<std::string> result;
-    for (std::string key = list.firstKey(); !key.empty(); key = list.nextKey()) result.push_back(key);
-    return result;
-}
-
-}  // namespace
+using SwedishWindowTest = DocumentWindowTest<TMDIChildSveKriz, swedishDocument>;
 
 TEST_F(SwedishWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
     TMindgridMainForm* frame = start();
     dictionaryWords.addKey("pes");
     userWords.addKey("lev");
     userWords.addKey("pes");
-    auto* window = qobject_cast<TMDIChildSveKriz*>(newWindow(swedishDocument));
+    auto* window = newDocument();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(keys(window->documentDictionaryWords), std::vector<std::string>{"pes"});
-    EXPECT_EQ(keys(window->documentUserWords), (std::vector<std::string>{"lev", "pes"}));
+    EXPECT_EQ(walkKeys(window->documentDictionaryWords), std::vector<std::string>{"pes"});
+    EXPECT_EQ(walkKeys(window->documentUserWords), (std::vector<std::string>{"lev", "pes"}));
 
     EXPECT_EQ(window->grid().currentCols(), 10);
     EXPECT_EQ(window->grid().cellLabels()[5][6]->cursor, cellcursor::startCursor);
@@ -86,9 +70,7 @@ TEST_F(SwedishWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
 
     // The size button: a resize clears how every letter came there.
     window->letterUse[1][2] = {letteruse::placed, letteruse::placed};
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Tnastavvelform*>(dialog);
-        ASSERT_NE(form, nullptr);
+    whenDialog<Tnastavvelform>([](Tnastavvelform* form) {
         form->SpinEdit2->setValue(4);
         form->BitBtn1->click();
     });
@@ -97,6 +79,6 @@ TEST_F(SwedishWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
     EXPECT_EQ(window->letterUse[1][2], LetterUse{});
 
     window->close();
-    EXPECT_TRUE(keys(window->documentDictionaryWords).empty()) << "freed on closing";
-    EXPECT_TRUE(keys(window->documentUserWords).empty()) << "freed on closing";
+    EXPECT_TRUE(walkKeys(window->documentDictionaryWords).empty()) << "freed on closing";
+    EXPECT_TRUE(walkKeys(window->documentUserWords).empty()) << "freed on closing";
 }

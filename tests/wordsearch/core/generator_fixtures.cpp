@@ -1,6 +1,5 @@
 #include "generator_fixtures.h"
 
-#include "platform/core/cp1250.h"
 #include "wordsearch/core/word_pool.h"
 
 #include <gtest/gtest.h>
@@ -118,8 +117,6 @@ GeneratorSetup gridSetup(int cols, int rows, const std::vector<std::pair<int, in
     for (const auto& [col, row] : hidden) setup.cells.at(col, row).text = "@";
     return setup;
 }
-
-std::string cp(const char* utf8) { return *cp1250::utf8ToCp1250(utf8); }
 
 std::vector<std::string> madeUpPool(std::uint32_t seed, int count, int maxLength) {
     static const std::string letters = "aaeeiooucchhklmnprstv\xE1\xE8\xF8";  // a few Czech letters too

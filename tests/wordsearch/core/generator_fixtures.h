@@ -4,6 +4,7 @@
 // shapes, placed-word list, state) the way the word-search window applies it.
 
 #include "platform/core/random.h"
+#include "support/core/cp1250_text.h"
 #include "wordsearch/core/generator.h"
 
 #include <chrono>
@@ -97,9 +98,6 @@ private:
 
 // An empty grid of the given size with the listed cells hidden.
 GeneratorSetup gridSetup(int cols, int rows, const std::vector<std::pair<int, int>>& hidden = {});
-
-// Windows-1250 text from a UTF-8 literal.
-std::string cp(const char* utf8);
 
 // Deterministic made-up words over a small alphabet (with "c" and "h", so the
 // digraph turns up), lengths 2 to maxLength, in the pool's order.

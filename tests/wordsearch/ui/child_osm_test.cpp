@@ -32,9 +32,7 @@ const QString cancelled = QStringLiteral("1111010001 Pozastavit");
 // Answers the size dialog with a new size (after checking what it was preset
 // with), or cancels it when `cols` is 0.
 void answerSize(int presetCols, int presetRows, int cols, int rows) {
-    whenModal([=](QWidget* dialog) {
-        auto* form = qobject_cast<Tnastavvelform*>(dialog);
-        ASSERT_NE(form, nullptr) << "the size dialog did not open";
+    whenDialog<Tnastavvelform>([=](Tnastavvelform* form) {
         EXPECT_EQ(form->SpinEdit1->value(), presetCols);
         EXPECT_EQ(form->SpinEdit2->value(), presetRows);
         if (cols == 0) {
@@ -49,9 +47,7 @@ void answerSize(int presetCols, int presetRows, int cols, int rows) {
 
 // Types `phrase` into the secret-phrase dialog and confirms it (or cancels).
 void enterPhrase(TMDIChildOsm* window, const QString& phrase, bool confirm = true) {
-    whenModal([=](QWidget* dialog) {
-        auto* form = qobject_cast<Ttajenkaform*>(dialog);
-        ASSERT_NE(form, nullptr) << "the phrase dialog did not open";
+    whenDialog<Ttajenkaform>([=](Ttajenkaform* form) {
         EXPECT_EQ(form->tag(), Ttajenkaform::wordSearchUse);
         form->inputboxtajenka->setText(phrase);
         (confirm ? form->BitBtn1 : form->BitBtn2)->click();

@@ -291,9 +291,7 @@ TEST_F(OsmWindowTest, TemplatesKeepTheShapeOfTheGridAndOnlyAGoodOneChangesIt) {
         window->ListBox1->addItem(QStringLiteral("pes"));
     };
     fill();
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Ttajenkaform*>(dialog);
-        ASSERT_NE(form, nullptr);
+    whenDialog<Ttajenkaform>([](Ttajenkaform* form) {
         form->inputboxtajenka->setText(QStringLiteral("xy"));
         form->BitBtn1->click();
     });

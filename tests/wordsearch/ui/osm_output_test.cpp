@@ -1,11 +1,12 @@
 #include "wordsearch/ui/osm_output.h"
 
-#include "frame/ui/export_target.h"
 #include "frame/ui/file_chooser.h"
 #include "frame/ui/navrhar_form.h"
 #include "frame/ui/picture_form.h"
-#include "platform/core/cp1250.h"
+#include "support/core/cp1250_text.h"
+#include "platform/ui/file_messages.h"
 #include "support/core/temp_folder.h"
+#include "support/core/workbook_reader.h"
 #include "support/ui/modal.h"
 #include "support/ui/scripted_desktop.h"
 
@@ -17,13 +18,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -40,57 +36,27 @@ OsmDocument wordSearch(std::vector<std::string> words) {
     return document;
 }
 
-std::string cp1250(const char* utf8) { return *cp1250::utf8ToCp1250(utf8); }
-
-// The python3 that has xlrd, or nothing.
-std::string xlrdPython() {
-    for (const char* candidate : {"python3", "/usr/bin/python3"})
-        if (std::system((std::string(candidate) + " -c 'import xlrd' >/dev/null 2>&1").c_str()) == 0) return candidate;
-    return {};
-}
-
-// What the independent reader finds in a workbook file, one item a line.
-std::vector<std::string> readBack(const std::string& python, const std::filesystem::path& file) {
-    const std::string command = python + " '" + (testDataFolder() / "platform" / "fixtures" / "read_workbook.py").string() +
-                                "' '" + file.string() + "' 2>&1";
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return {"error|no reader"};
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    std::vector<std::string> lines;
-    std::istringstream in(output);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) lines.insert(lines.begin(), "error|reader failed");
-    return lines;
-}
-
-QString text(const std::filesystem::path& path) { return exporttarget::toText(path); }
-
 TEST(WordSearchOutput, TheSpreadsheetExportWritesAWorkbookThatAnIndependentReaderReads) {
     ScriptedDesktop desktop;
     TempFolder folder;
     FileChooser exportDialog(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, nullptr);
     exportDialog.filter = QStringLiteral("sešit Microsoft Excel 5.0/95|*.xls");
-    const OsmDocument document = wordSearch({cp1250("čáp"), cp1250("žluťoučký"), "kolo"});
+    const OsmDocument document = wordSearch({cp("čáp"), cp("žluťoučký"), "kolo"});
 
     // Cancelling the chooser writes nothing.
     EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, document), std::nullopt);
 
-    desktop.answerFile(text(folder / "osmismerka"));
+    desktop.answerFile(displayPath(folder / "osmismerka"));
     EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, document), WorkbookExport::written);
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
     const auto file = folder / "osmismerka.xls";
     ASSERT_TRUE(std::filesystem::exists(file));
 
-    const std::string python = xlrdPython();
-    if (python.empty()) GTEST_SKIP() << "python3-xlrd is not installed; the written file cannot be read back";
-    const auto lines = readBack(python, file);
+    SKIP_WITHOUT_XLRD();
+    const auto lines = workbookLines(file);
     std::string all;
     for (const auto& line : lines) all += line + "\n";
-    const auto holds = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+    const auto holds = [&](const std::string& line) { return holdsLine(lines, line); };
     EXPECT_TRUE(holds("sheet|1|Osmismerka|1")) << all;
     EXPECT_TRUE(holds("sheet|2|List2|0")) << all;
     // The words in column A in the list's order, the Czech letters intact.
@@ -108,10 +74,10 @@ TEST(WordSearchOutput, AWordTheWorkbookCannotHoldFailsTheExportAndLeavesNoFile) 
     ScriptedDesktop desktop;
     TempFolder folder;
     FileChooser exportDialog(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, nullptr);
-    desktop.answerFile(text(folder / "dlouhe.xls"));
+    desktop.answerFile(displayPath(folder / "dlouhe.xls"));
     EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, wordSearch({std::string(300, 'x')})),
               WorkbookExport::failed);
-    EXPECT_EQ(desktop.boxTexts(), QStringList{Texcelform::writeFailure(text(folder / "dlouhe.xls"))});
+    EXPECT_EQ(desktop.boxTexts(), QStringList{Texcelform::writeFailure(displayPath(folder / "dlouhe.xls"))});
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
@@ -191,12 +157,12 @@ TEST(WordSearchOutput, APrintedWordSearchWithALongWordListTakesTwoPages) {
     for (const Case c : {Case{0, 1}, Case{60, 2}}) {
         SCOPED_TRACE(c.words);
         const auto file = folder / ("osmismerka" + std::to_string(c.words) + ".pdf");
-        desktop.answerFile(text(file));
+        desktop.answerFile(displayPath(file));
         const auto result = osmoutput::printWordSearch(
             printer, nullptr, QStringLiteral("Osmisměrka (a.osm)"),
             wordSearch(std::vector<std::string>(static_cast<std::size_t>(c.words), std::string(60, 'W'))));
         EXPECT_EQ(result, printing::PrintResult::Printed);
-        QFile pdf(text(file));
+        QFile pdf(displayPath(file));
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
         EXPECT_EQ(pdfPages(pdf.readAll()), c.pages);
     }

@@ -22,18 +22,17 @@
 #include <string>
 #include <vector>
 
-class OsmWindowTest : public FrameTest {
+class OsmWindowTest : public DocumentWindowTest<TMDIChildOsm, wordSearchDocument> {
 protected:
     void SetUp() override {
-        FrameTest::SetUp();
+        DocumentWindowTest::SetUp();
         writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        registerDocumentKind(wordSearchDocument, [] { return new TMDIChildOsm; });
     }
 
     // A new word search of the running frame (started on first use).
     TMDIChildOsm* newOsm() {
         if (!MindgridMainForm) start();
-        auto* window = qobject_cast<TMDIChildOsm*>(newWindow(wordSearchDocument));
+        auto* window = newDocument();
         EXPECT_NE(window, nullptr);
         return window;
     }

@@ -26,9 +26,7 @@ TEST_F(OsmWindowTest, TheWordListEditorAddsTrimmedNewWordsAndRemovesTheSelectedO
     window->ListBox1->addItem(QStringLiteral("les"));
 
     bool shown = false;
-    whenModal([&](QWidget* dialog) {
-        auto* form = qobject_cast<Tupravitslovaform*>(dialog);
-        ASSERT_NE(form, nullptr) << "the word editor did not open";
+    whenDialog<Tupravitslovaform>([&](Tupravitslovaform* form) {
         shown = true;
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Přidat nebo odebrat zařazená slova"));
         EXPECT_EQ(items(form->ListBox1), QStringList{QStringLiteral("les")});
@@ -59,9 +57,7 @@ TEST_F(OsmWindowTest, TheWordListEditorAddsTrimmedNewWordsAndRemovesTheSelectedO
     EXPECT_EQ(window->toDocument().words, window->placedWords()) << "saving takes the edited list";
 
     // "Storno" after changes leaves the window's list as it was.
-    whenModal([](QWidget* dialog) {
-        auto* form = qobject_cast<Tupravitslovaform*>(dialog);
-        ASSERT_NE(form, nullptr);
+    whenDialog<Tupravitslovaform>([](Tupravitslovaform* form) {
         form->Edit1->setText(QStringLiteral("kolo"));
         form->SpeedButton1->click();
         form->SpeedButton4->click();
@@ -79,9 +75,7 @@ TEST_F(OsmWindowTest, WordsOfAChosenDictionaryAreAppendedToTheEditor) {
     ASSERT_NE(window, nullptr);
 
     const auto choose = [](int index, bool confirm, const std::function<void()>& before = {}) {
-        whenModal([=](QWidget* dialog) {
-            auto* form = qobject_cast<Tvybratslovnikform*>(dialog);
-            ASSERT_NE(form, nullptr) << "the dictionary picker did not open";
+        whenDialog<Tvybratslovnikform>([=](Tvybratslovnikform* form) {
             EXPECT_EQ(form->windowTitle(), QStringLiteral("Vložit slova ze slovníku"));
             ASSERT_EQ(form->ComboBox1->count(), 2);
             EXPECT_EQ(form->ComboBox1->itemText(0), QStringLiteral("auta.SLV"));
