@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          hunspell-cs python3 python3-xlrd)
+          fonts-dejavu-core fonts-liberation2 hunspell-cs python3 python3-xlrd)
 
 install_missing() {
     local missing=()
