@@ -2,7 +2,7 @@
 // whole start-up load of the shipped data, and a generated word file of one
 // million lines into a store. Prints times and the peak memory of the process.
 
-#include "frame/core/word_stores.h"
+#include "stores/core/word_stores.h"
 #include "platform/core/textfile.h"
 
 #include <benchmark/benchmark.h>

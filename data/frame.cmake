@@ -16,10 +16,11 @@ add_custom_command(
 target_sources(shipped_data PRIVATE ${GRILPAD_PROGRAM_DIR}/mindgrid.cfg ${GRILPAD_PROGRAM_DIR}/zacatek.cur
                                     ${GRILPAD_PROGRAM_DIR}/konec.cur)
 
-# grilpad and the frame's window tests use the shipped files; both targets are
-# defined later in the top-level list, so the dependency is added once it is read.
+# grilpad and the window tests that run in the frame use the shipped files; these
+# targets are defined later in the top-level list, so the dependency is added once it is read.
 function(grilpad_frame_needs_shipped_data)
-  foreach(target grilpad frame_ui_tests)
+  foreach(target grilpad frame_ui_tests stores_ui_tests document_ui_tests wordsearch_ui_tests crossword_ui_tests
+                 crisscross_ui_tests swedish_ui_tests)
     if(TARGET ${target})
       add_dependencies(${target} shipped_data)
     endif()

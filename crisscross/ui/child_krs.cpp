@@ -1,7 +1,7 @@
 #include "crisscross/ui/child_krs.h"
 
 #include "frame/core/documents.h"
-#include "frame/ui/icons.h"
+#include "document/ui/icons.h"
 
 #include <QAction>
 #include <QMenu>

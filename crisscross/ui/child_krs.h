@@ -2,8 +2,8 @@
 // The criss-cross window ("kris-kros"): the grid of digits, which cells belong
 // to the secret phrase and the actions of its drop-down menus.
 
-#include "frame/core/letter_use.h"
-#include "frame/ui/document_window.h"
+#include "document/core/letter_use.h"
+#include "document/ui/document_window.h"
 
 class QAction;
 

@@ -1,8 +1,8 @@
 #include "crossword/ui/child_kriz.h"
 
 #include "frame/core/documents.h"
-#include "frame/ui/actions.h"
-#include "frame/ui/icons.h"
+#include "platform/ui/actions.h"
+#include "document/ui/icons.h"
 
 #include <QAction>
 #include <QMenu>

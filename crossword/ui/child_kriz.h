@@ -3,9 +3,9 @@
 // how each letter came there, the two word stores it was given and the
 // actions of its drop-down menus and buttons.
 
-#include "frame/core/letter_use.h"
-#include "frame/core/string_pair_list.h"
-#include "frame/ui/document_window.h"
+#include "document/core/letter_use.h"
+#include "stores/core/string_pair_list.h"
+#include "document/ui/document_window.h"
 
 class QAction;
 

@@ -1,7 +1,7 @@
 #include "frame/ui/about_box.h"
 
-#include "frame/ui/icons.h"
-#include "frame/ui/placement.h"
+#include "document/ui/icons.h"
+#include "platform/ui/placement.h"
 #include "platform/ui/desktop.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "frame/ui/init_form.h"
 
-#include "frame/ui/placement.h"
+#include "platform/ui/placement.h"
 
 #include <QApplication>
 #include <QLabel>

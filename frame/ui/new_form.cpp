@@ -1,8 +1,8 @@
 #include "frame/ui/new_form.h"
 
-#include "frame/ui/dialog_buttons.h"
+#include "platform/ui/dialog_buttons.h"
 #include "frame/ui/main_form.h"
-#include "frame/ui/placement.h"
+#include "platform/ui/placement.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

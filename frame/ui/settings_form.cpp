@@ -2,11 +2,11 @@
 
 #include "frame/core/config.h"
 #include "frame/ui/config_messages.h"
-#include "frame/ui/dialog_buttons.h"
-#include "frame/ui/icons.h"
+#include "platform/ui/dialog_buttons.h"
+#include "document/ui/icons.h"
 #include "frame/ui/main_form.h"
-#include "frame/ui/placement.h"
-#include "frame/ui/radio_group.h"
+#include "platform/ui/placement.h"
+#include "platform/ui/radio_group.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

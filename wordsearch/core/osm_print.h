@@ -3,9 +3,9 @@
 // page, the spreadsheet workbook, the picture window's grid and the shape
 // designer's cells (and the shape the designer hands back).
 
-#include "frame/core/cell_grid.h"
-#include "frame/core/picture_drawing.h"
-#include "frame/core/shape_designer.h"
+#include "document/core/cell_grid.h"
+#include "document/core/picture_drawing.h"
+#include "document/core/shape_designer.h"
 #include "platform/core/canvas.h"
 #include "platform/core/color.h"
 #include "platform/core/workbook.h"

@@ -23,7 +23,7 @@
 // list always agree. Cancel and close wait for the worker; it never waits for
 // the window, so that wait always ends.
 
-#include "frame/ui/document_window.h"
+#include "document/ui/document_window.h"
 #include "wordsearch/core/generator_run.h"
 #include "wordsearch/core/osm_file.h"
 

@@ -1,8 +1,8 @@
 #include "wordsearch/ui/osm_output.h"
 
-#include "frame/ui/file_chooser.h"
-#include "frame/ui/navrhar_form.h"
-#include "frame/ui/picture_form.h"
+#include "platform/ui/file_chooser.h"
+#include "document/ui/designer_form.h"
+#include "document/ui/picture_form.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 // window holds it (its grid, hidden cells as "@", and the placed words in the
 // list's order) together with the shared frame objects it works with.
 
-#include "frame/ui/excel_form.h"
+#include "document/ui/excel_form.h"
 #include "platform/core/canvas.h"
 #include "platform/ui/printing.h"
 #include "wordsearch/core/osm_file.h"

@@ -3,7 +3,7 @@
 // puzzle windows set it back and read it.
 
 #include "frame/core/config.h"
-#include "frame/core/string_pair_list.h"
+#include "stores/core/string_pair_list.h"
 
 #include <string>
 #include <utility>

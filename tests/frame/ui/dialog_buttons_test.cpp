@@ -1,10 +1,10 @@
-#include "frame/ui/dictionary_chooser.h"
-#include "frame/ui/navrhar_form.h"
+#include "stores/ui/dictionary_chooser.h"
+#include "document/ui/designer_form.h"
 #include "frame/ui/new_form.h"
 #include "frame/ui/settings_form.h"
-#include "frame/ui/size_form.h"
-#include "frame/ui/tajenka_form.h"
-#include "frame/ui/vybratslovnik_form.h"
+#include "document/ui/size_form.h"
+#include "document/ui/phrase_form.h"
+#include "stores/ui/dictionary_picker_form.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

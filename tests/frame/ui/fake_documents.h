@@ -4,7 +4,7 @@
 // them) and three menus of one action each.
 
 #include "frame/core/documents.h"
-#include "frame/ui/document_window.h"
+#include "document/ui/document_window.h"
 
 #include <QAction>
 #include <QMenu>

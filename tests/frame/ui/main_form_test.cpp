@@ -1,8 +1,8 @@
 #include "frame_fixture.h"
 
-#include "frame/core/word_stores.h"
+#include "stores/core/word_stores.h"
 #include "frame/ui/about_box.h"
-#include "frame/ui/actions.h"
+#include "platform/ui/actions.h"
 #include "frame/ui/new_form.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/printing.h"

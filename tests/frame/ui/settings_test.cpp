@@ -1,6 +1,6 @@
 #include "frame_fixture.h"
 
-#include "frame/ui/radio_group.h"
+#include "platform/ui/radio_group.h"
 #include "frame/ui/settings_form.h"
 #include "support/ui/modal.h"
 

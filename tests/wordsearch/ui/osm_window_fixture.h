@@ -2,12 +2,12 @@
 // The running program's forms with real word-search windows, and helpers to
 // look at such a window and drive its runs.
 
-#include "tests/frame/ui/document_checks.h"
+#include "tests/document/ui/document_checks.h"
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "frame/core/config.h"
-#include "frame/core/word_stores.h"
-#include "frame/ui/radio_group.h"
+#include "stores/core/word_stores.h"
+#include "platform/ui/radio_group.h"
 #include "platform/core/textfile.h"
 #include "platform/ui/codec.h"
 #include "wordsearch/ui/child_osm.h"

@@ -1,0 +1,17 @@
+// grilpad: the Mindgrid! puzzle workshop.
+#include "crisscross/ui/child_krs.h"
+#include "crossword/ui/child_kriz.h"
+#include "frame/core/documents.h"
+#include "frame/ui/application.h"
+#include "document/ui/document_window.h"
+#include "swedish/ui/child_svekriz.h"
+#include "wordsearch/ui/child_osm.h"
+
+int main(int argc, char** argv) {
+    // The frame makes the document windows of the four kinds of puzzle.
+    registerDocumentKind(wordSearchDocument, [] { return new TMDIChildOsm; });
+    registerDocumentKind(crosswordDocument, [] { return new TMDIChildKriz; });
+    registerDocumentKind(crissCrossDocument, [] { return new TMDIChildKrs; });
+    registerDocumentKind(swedishDocument, [] { return new TMDIChildSveKriz; });
+    return runGrilpad(argc, argv);
+}

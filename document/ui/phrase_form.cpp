@@ -1,0 +1,106 @@
+#include "document/ui/phrase_form.h"
+
+#include "platform/ui/dialog_buttons.h"
+#include "platform/ui/desktop.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QValidator>
+#include <QVBoxLayout>
+
+Ttajenkaform* tajenkaform = nullptr;
+
+namespace {
+
+constexpr int mostLetters = 10;
+
+// Turns what is typed into lower case and keeps out "@", which the puzzles
+// use for their own marks.
+class PhraseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        if (input.contains(QLatin1Char('@'))) return Invalid;
+        input = input.toLower();
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+Ttajenkaform::Ttajenkaform(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("tajenkaform"));
+    setWindowTitle(QStringLiteral("Mindgrid!"));
+    Label1 = new QLabel(QStringLiteral("Zadejte tajenku"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    inputboxtajenka = new QLineEdit(this);
+    inputboxtajenka->setObjectName(QStringLiteral("inputboxtajenka"));
+    inputboxtajenka->setValidator(new PhraseValidator(inputboxtajenka));
+    inputboxtajenka->setMinimumWidth(280);
+    Label1->setBuddy(inputboxtajenka);
+    const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("Storno"));
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
+
+    // A change the user typed leaves the box modified; one that a caller (or
+    // the refusal below) made with setText does not. Only typing is checked;
+    // a text put in from outside starts a new use of the dialog and is what a
+    // refused keystroke returns to.
+    connect(inputboxtajenka, &QLineEdit::textChanged, this, [this] {
+        if (inputboxtajenka->isModified())
+            inputboxtajenkaChange();
+        else
+            lastAccepted_ = inputboxtajenka->text();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(inputboxtajenka);
+    layout->addLayout(buttons.row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Ttajenkaform::setPhrase(const QString& phrase) {
+    inputboxtajenka->setText(phrase);
+    lastAccepted_ = inputboxtajenka->text();
+}
+
+QString Ttajenkaform::phrase() const { return inputboxtajenka->text(); }
+
+QString Ttajenkaform::tooManyLetters() {
+    return QStringLiteral("Toto písmeno již nelze napsat, protože je již zadáno 10 různých písmen.");
+}
+
+int Ttajenkaform::distinctCharacters(const QString& phrase, bool chAsOne) {
+    QString letters = phrase;
+    letters.remove(QLatin1Char(' '));
+    // "@" cannot be typed, so as the stand-in for "ch" it never meets a real one.
+    if (chAsOne) letters.replace(QStringLiteral("ch"), QStringLiteral("@"));
+    QSet<QChar> seen;
+    for (const QChar c : letters) seen.insert(c);
+    return static_cast<int>(seen.size());
+}
+
+void Ttajenkaform::inputboxtajenkaChange() {
+    const QString text = inputboxtajenka->text();
+    if (tag_ != crissCrossUse) {
+        lastAccepted_ = text;
+        return;
+    }
+    const int count = distinctCharacters(text, chAsOneLetter_);
+    // A phrase given with more than ten characters (say, after the "ch"
+    // setting changed) may still be shortened; only a change that adds a
+    // character beyond ten is refused.
+    if (count > mostLetters && count > distinctCharacters(lastAccepted_, chAsOneLetter_)) {
+        desktop::message(this, tooManyLetters());
+        inputboxtajenka->setText(lastAccepted_);
+        return;
+    }
+    lastAccepted_ = text;
+}
+
+void Ttajenkaform::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    inputboxtajenka->setFocus();
+}

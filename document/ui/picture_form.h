@@ -1,0 +1,86 @@
+#pragma once
+// The picture export window: draws a document's grid as a picture, shows it
+// and saves it as a BMP file.
+//
+// The word-search, crossword and criss-cross windows fill the grid fields
+// (cellTexts, cellMarks, gridCols, gridRows and, for a crossword, the bar
+// marks; see PictureGrid), set the tag to their kind and show the window
+// modally. Every showing draws the picture at once with the options in the
+// controls; "Překreslit" draws it again after the options changed.
+
+#include "document/core/picture_drawing.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class TColorComboBox;
+
+class Tpictureform : public QDialog, public PictureGrid {
+    Q_OBJECT
+public:
+    static constexpr int wordSearchTag = 1;
+    static constexpr int crosswordTag = 2;
+    static constexpr int crissCrossTag = 3;
+
+    explicit Tpictureform(QWidget* parent = nullptr);
+
+    void setTag(int tag) { tag_ = tag; }
+    int tag() const { return tag_; }
+
+    // The options the controls hold; setting them brings each number into
+    // the range of its box.
+    PictureOptions options() const;
+    void setOptions(const PictureOptions& options);
+
+    // The picture last drawn.
+    const QImage& picture() const { return picture_; }
+
+    // "Překreslit": the word-search and criss-cross picture for tags 1 and 3,
+    // the crossword picture for tag 2; any other tag draws nothing.
+    void Button1Click();
+    // "Uložit": asks for a file name and saves the picture as a bitmap.
+    void Button2Click();
+    void drawGrid();
+    void drawCrosswordGrid();
+
+    // "Obrázek nelze uložit do souboru …"
+    static QString saveFailure(const QString& path);
+
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QCheckBox* CheckBox2;
+    QCheckBox* CheckBox1;
+    QLabel* Label1;
+    QSpinBox* SpinEdit1;
+    QLabel* Label2;
+    QSpinBox* SpinEdit2;
+    QLabel* Label3;
+    QSpinBox* SpinEdit3;
+    QLabel* Label4;
+    TColorComboBox* ColorComboBox1;
+    QScrollArea* ScrollBox1;
+    QLabel* pictureImage = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // A new white picture of the grid's size in place of the old one; false
+    // when there is no memory for it (the picture is then empty).
+    bool newPicture();
+    void showPicture();
+    void setCrosswordControlsEnabled(bool enabled);
+
+    int tag_ = 0;
+    QImage picture_;
+    QString lastFolder_;
+};
+
+extern Tpictureform* pictureform;

@@ -1,0 +1,69 @@
+#include "platform/ui/actions.h"
+
+#include <QToolButton>
+#include <QWidget>
+
+QString shortHint(const QString& hint) {
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString longHint(const QString& hint) {
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+void setHint(QAction* action, const QString& hint) {
+    action->setToolTip(shortHint(hint));
+    action->setStatusTip(longHint(hint));
+}
+
+void setHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(shortHint(hint));
+    widget->setStatusTip(longHint(hint));
+}
+
+MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) {
+    setObjectName(name);
+    // The shortcut is shown in the menu; it belongs to the bound action, which
+    // answers it in the frame, so the item itself reacts only while its menu is open.
+    setShortcutContext(Qt::WidgetShortcut);
+    connect(this, &QAction::triggered, this, [this] {
+        if (action_ && action_->isEnabled()) action_->trigger();
+    });
+    setEnabled(false);
+}
+
+void MenuItem::setAction(QAction* action) {
+    disconnect(changed_);
+    disconnect(destroyed_);
+    action_ = action;
+    if (action) {
+        changed_ = connect(action, &QAction::changed, this, &MenuItem::follow);
+        // A window that closes without giving the item back leaves it empty.
+        destroyed_ = connect(action, &QObject::destroyed, this, [this] { setEnabled(false); });
+    }
+    follow();
+}
+
+void MenuItem::follow() {
+    if (!action_) {
+        setEnabled(false);
+        return;
+    }
+    setText(action_->text());
+    setIcon(action_->icon());
+    setToolTip(action_->toolTip());
+    setStatusTip(action_->statusTip());
+    setShortcut(action_->shortcut());
+    setCheckable(action_->isCheckable());
+    setChecked(action_->isChecked());
+    setVisible(action_->isVisible());
+    setEnabled(action_->isEnabled());
+}
+
+void bindButton(QToolButton* button, QAction* action) {
+    for (QAction* old : button->actions())
+        if (old != action) button->removeAction(old);
+    button->setDefaultAction(action);
+}

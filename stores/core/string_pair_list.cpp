@@ -1,0 +1,55 @@
+#include "stores/core/string_pair_list.h"
+
+#include <utility>
+
+const StringPairList::Node StringPairList::end_{};
+
+void StringPairList::init() {
+    nodes_.clear();
+    current_ = 0;
+}
+
+void StringPairList::addKey(std::string key) { nodes_.push_back({std::move(key), {}}); }
+
+void StringPairList::addPair(std::string key, std::string value) {
+    nodes_.push_back({std::move(key), std::move(value)});
+}
+
+StringPairList::Node* StringPairList::find(std::string_view key) {
+    for (Node& node : nodes_)
+        if (node.key == key) return &node;
+    return nullptr;
+}
+
+const StringPairList::Node* StringPairList::find(std::string_view key) const {
+    for (const Node& node : nodes_)
+        if (node.key == key) return &node;
+    return nullptr;
+}
+
+const StringPairList::Node& StringPairList::firstPair() {
+    current_ = 0;
+    return nodes_.empty() ? end_ : nodes_.front();
+}
+
+const StringPairList::Node& StringPairList::nextPair() {
+    if (current_ >= nodes_.size()) return end_;
+    ++current_;
+    return current_ < nodes_.size() ? nodes_[current_] : end_;
+}
+
+const std::string& StringPairList::firstKey() { return firstPair().key; }
+const std::string& StringPairList::nextKey() { return nextPair().key; }
+
+void StringPairList::setCurrentPair(std::string key, std::string value) {
+    if (current_ >= nodes_.size()) return;
+    nodes_[current_].key = std::move(key);
+    nodes_[current_].value = std::move(value);
+}
+
+void StringPairList::copyTo(StringPairList& destination) const {
+    // Counted first, so a list copied into itself stops at its old end.
+    const std::size_t count = nodes_.size();
+    for (std::size_t i = 0; i < count && !nodes_[i].key.empty(); ++i)
+        destination.addPair(nodes_[i].key, nodes_[i].value);
+}
