@@ -29,22 +29,23 @@ bool Puzzle::isComplete() const {
     return std::none_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
 }
 
-Puzzle parseOsmPuzzle(std::string_view bytes) {
-    LineCursor lines(splitLines(bytes));
+namespace {
+
+Puzzle parsePuzzleLines(LineCursor& lines) {
     Puzzle puzzle = puzzleOf(parseOsmLines(lines, OsmLimits{0, kMaxPuzzleSize, kMaxWords}));
     puzzle.loadedFromFile = true;
     return puzzle;
 }
 
+}  // namespace
+
+ReadResult<Puzzle> parseOsmPuzzle(std::string_view bytes) { return parseWholeFile(bytes, parsePuzzleLines); }
+
 LoadResult loadOsm(const std::string& path) {
     const std::string extended = withDocumentExtension(path, ".osm");
-    const auto bytes = readFileBytes(extended);
-    if (!bytes) return FileError{FileError::Kind::CannotOpen, 0};
-    try {
-        return LoadedPuzzle{parseOsmPuzzle(*bytes), extended};
-    } catch (const FileFormatError& e) {
-        return e.error;
-    }
+    ReadResult<Puzzle> read = readWholeFile(extended, parsePuzzleLines);
+    if (auto* error = std::get_if<FileError>(&read)) return *error;
+    return LoadedPuzzle{std::move(std::get<Puzzle>(read)), extended};
 }
 
 }  // namespace analyzer

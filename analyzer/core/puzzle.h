@@ -51,7 +51,7 @@ using LoadResult = std::variant<LoadedPuzzle, FileError>;
 // words; the cell colours and the first (processed) phrase line are read and
 // dropped, the second (typed) phrase is kept; cells and words are kept exactly
 // as they stand. The whole file is checked before anything is answered.
-Puzzle parseOsmPuzzle(std::string_view bytes);  // throws FileFormatError
-LoadResult loadOsm(const std::string& path);    // applies the extension rule first
+ReadResult<Puzzle> parseOsmPuzzle(std::string_view bytes);
+LoadResult loadOsm(const std::string& path);  // applies the extension rule first
 
 }  // namespace analyzer

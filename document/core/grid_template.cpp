@@ -11,24 +11,23 @@ GridTemplate GridTemplate::allVisible(int columns, int rows) {
     return grid;
 }
 
-GridTemplateReadResult parseGridTemplate(std::string_view bytes) {
-    try {
-        LineCursor lines(splitLines(bytes));
-        GridTemplate grid;
-        grid.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
-        grid.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
-        grid.visible.resize(static_cast<std::size_t>(grid.columns) * static_cast<std::size_t>(grid.rows));
-        for (std::size_t i = 0; i < grid.visible.size(); ++i) grid.visible[i] = lines.number(INT32_MIN, INT32_MAX) != 0;
-        return grid;
-    } catch (const FileFormatError& e) {
-        return e.error;
-    }
+namespace {
+
+GridTemplate parseTemplateLines(LineCursor& lines) {
+    GridTemplate grid;
+    grid.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    grid.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    grid.visible.resize(static_cast<std::size_t>(grid.columns) * static_cast<std::size_t>(grid.rows));
+    for (std::size_t i = 0; i < grid.visible.size(); ++i) grid.visible[i] = lines.number(INT32_MIN, INT32_MAX) != 0;
+    return grid;
 }
 
+}  // namespace
+
+GridTemplateReadResult parseGridTemplate(std::string_view bytes) { return parseWholeFile(bytes, parseTemplateLines); }
+
 GridTemplateReadResult readGridTemplate(const std::filesystem::path& path) {
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return FileError{FileError::Kind::CannotOpen, 0};
-    return parseGridTemplate(*bytes);
+    return readWholeFile(path, parseTemplateLines);
 }
 
 std::vector<std::string> gridTemplateLines(const GridTemplate& grid) {

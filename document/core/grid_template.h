@@ -34,7 +34,7 @@ private:
 
 inline constexpr std::string_view kGridTemplateExtension = ".sbl";
 
-using GridTemplateReadResult = std::variant<GridTemplate, FileError>;
+using GridTemplateReadResult = ReadResult<GridTemplate>;
 
 // Reads and checks a whole template (sizes 2 to 40, every cell line a number).
 GridTemplateReadResult parseGridTemplate(std::string_view bytes);

@@ -8,10 +8,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <type_traits>
+#include <utility>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 // Why reading a file failed. `line` counts from 1; 0 when the failure is not
@@ -65,6 +68,32 @@ private:
     std::vector<std::string_view> lines_;
     std::size_t next_ = 0;
 };
+
+// What reading a whole file gives: the model, checked whole, or why it failed.
+template <class Model>
+using ReadResult = std::variant<Model, FileError>;
+
+// The one shape of every file reader: the bytes are split into lines, `parse`
+// takes them one by one through the cursor and builds a fresh model, and a
+// FileFormatError it throws becomes the error naming the line. Nothing but a
+// fully parsed model or the error comes back.
+template <class Parse, class Model = std::invoke_result_t<Parse, LineCursor&>>
+ReadResult<Model> parseWholeFile(std::string_view bytes, Parse&& parse) {
+    try {
+        LineCursor lines(splitLines(bytes));
+        return parse(lines);
+    } catch (const FileFormatError& e) {
+        return e.error;
+    }
+}
+
+// The same from a file; CannotOpen (line 0) when it cannot be read at all.
+template <class Parse, class Model = std::invoke_result_t<Parse, LineCursor&>>
+ReadResult<Model> readWholeFile(const std::filesystem::path& path, Parse&& parse) {
+    const auto bytes = readFileBytes(path);
+    if (!bytes) return FileError{FileError::Kind::CannotOpen, 0};
+    return parseWholeFile(*bytes, std::forward<Parse>(parse));
+}
 
 // Writes `bytes` as the whole new content of `path`; false when anything failed,
 // in which case `path` is as it was before.

@@ -32,23 +32,21 @@ OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits) {
     return document;
 }
 
-OsmReadResult parseOsm(std::string_view bytes) {
-    try {
-        LineCursor lines(splitLines(bytes));
-        OsmDocument document = parseOsmLines(lines, OsmLimits{});
-        if (document.processedPhrase.size() > kOsmMaxPhraseLength) document.processedPhrase.resize(kOsmMaxPhraseLength);
-        if (document.typedPhrase.size() > kOsmMaxPhraseLength) document.typedPhrase.resize(kOsmMaxPhraseLength);
-        return document;
-    } catch (const FileFormatError& e) {
-        return e.error;
-    }
+namespace {
+
+// grilpad's reading: the puzzle sizes of every grid, phrases cut to 255 characters.
+OsmDocument parseGrilpadOsm(LineCursor& lines) {
+    OsmDocument document = parseOsmLines(lines, OsmLimits{});
+    if (document.processedPhrase.size() > kOsmMaxPhraseLength) document.processedPhrase.resize(kOsmMaxPhraseLength);
+    if (document.typedPhrase.size() > kOsmMaxPhraseLength) document.typedPhrase.resize(kOsmMaxPhraseLength);
+    return document;
 }
 
-OsmReadResult readOsmFile(const std::filesystem::path& path) {
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return FileError{FileError::Kind::CannotOpen, 0};
-    return parseOsm(*bytes);
-}
+}  // namespace
+
+OsmReadResult parseOsm(std::string_view bytes) { return parseWholeFile(bytes, parseGrilpadOsm); }
+
+OsmReadResult readOsmFile(const std::filesystem::path& path) { return readWholeFile(path, parseGrilpadOsm); }
 
 std::vector<std::string> osmLines(const OsmDocument& document) {
     std::vector<std::string> lines;

@@ -76,7 +76,7 @@ struct OsmLimits {
 // are kept exactly as they stand.
 OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits);
 
-using OsmReadResult = std::variant<OsmDocument, FileError>;
+using OsmReadResult = ReadResult<OsmDocument>;
 
 // grilpad's reading of a whole .osm file (sizes 2 to 40, phrases cut to 255
 // characters). Nothing is returned but a fully checked document or the error.
