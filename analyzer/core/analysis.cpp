@@ -1,5 +1,6 @@
 #include "analyzer/core/analysis.h"
 
+#include "frame/core/documents.h"
 #include "platform/core/czech.h"
 
 #include <algorithm>
@@ -351,7 +352,7 @@ std::optional<AnalysisResult> runAnalysis(const Puzzle& puzzle, const AnalysisOp
 
     // The letters left over, in reading order.
     for (std::size_t i = 0; i < puzzle.cells.size(); ++i)
-        if (marks[i] == 0 && puzzle.cells[i] != "@") result.remainingLetters += puzzle.cells[i];
+        if (marks[i] == 0 && puzzle.cells[i] != hiddenCellText) result.remainingLetters += puzzle.cells[i];
     result.phraseMatches = result.remainingLetters == normalizeSolutionPhrase(puzzle.solutionPhrase);
     return result;
 }

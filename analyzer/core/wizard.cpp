@@ -1,5 +1,6 @@
 #include "analyzer/core/wizard.h"
 
+#include "frame/core/documents.h"
 #include "platform/core/czech.h"
 
 #include <algorithm>
@@ -69,7 +70,7 @@ void EntryWizard::enterLetter(std::string_view text) {
     if (column_ <= width_ && row_ <= height_) {
         const std::size_t cell = static_cast<std::size_t>(row_ - 1) * static_cast<std::size_t>(width_) +
                                  static_cast<std::size_t>(column_ - 1);
-        cells_[cell] = text.empty() ? std::string("@") : czechUpperCase(text);
+        cells_[cell] = text.empty() ? std::string(hiddenCellText) : czechUpperCase(text);
     }
     if (++column_ > width_) {
         column_ = 1;

@@ -1,5 +1,6 @@
 #include "analyzer/ui/puzzle_view.h"
 
+#include "frame/core/documents.h"
 #include "platform/ui/codec.h"
 
 #include <QPaintEvent>
@@ -33,7 +34,7 @@ void PuzzleView::showPuzzle(const Puzzle& puzzle) {
         for (int column = 1; column <= columns_; ++column) {
             const std::string& text = puzzle.cell(column, row);
             texts_[index(column, row)] = toQString(text);
-            hidden_[index(column, row)] = text == "@";
+            hidden_[index(column, row)] = text == hiddenCellText;
         }
     resize(sizeHint());
     update();

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-int CellGrid::clampCellSize(int cellSize) { return std::clamp(cellSize, minCellSize, maxCellSize); }
-
 int CellGrid::percentDone(int done, int total) {
     if (total <= 0) return 0;
     const long long scaled = static_cast<long long>(done) * 100;
@@ -12,6 +10,25 @@ int CellGrid::percentDone(int done, int total) {
     const long long twiceRest = 2 * (scaled % total);
     if (twiceRest > total || (twiceRest == total && quotient % 2 != 0)) ++quotient;
     return static_cast<int>(quotient);
+}
+
+void CellGrid::setHidden(int col, int row, bool hidden) {
+    if (!hasCell(col, row)) return;
+    setCellVisible(col, row, !hidden);
+    if (hidden) setText(col, row, std::string(hiddenCellText));
+    else if (cellLabels()[col][row]->text == hiddenCellText) setText(col, row, {});
+}
+
+std::string CellGrid::cellText(int col, int row) const {
+    if (!hasCell(col, row)) return {};
+    return isHidden(col, row) ? std::string(hiddenCellText) : cellLabels()[col][row]->text;
+}
+
+void CellGrid::setCellText(int col, int row, std::string text) {
+    if (!hasCell(col, row)) return;
+    const bool hidden = text == hiddenCellText;
+    setCellVisible(col, row, !hidden);
+    setText(col, row, std::move(text));
 }
 
 void CellGrid::createCellAt(int col, int row, int cellSize) {
@@ -31,7 +48,8 @@ void CellGrid::createCellAt(int col, int row, int cellSize) {
 }
 
 CellGrid::ResizeResult CellGrid::resizeGrid(int cols, int rows, int cellSize, Progress* progress) {
-    if (cols < minCells || cols > maxCells || rows < minCells || rows > maxCells) return ResizeResult::outOfRange;
+    if (cols < minGridSide || cols > maxGridSide || rows < minGridSide || rows > maxGridSide)
+        return ResizeResult::outOfRange;
     if (cols == currentCols_ && rows == currentRows_) return ResizeResult::sameSize;
 
     previousCols_ = currentCols_;

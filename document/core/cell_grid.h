@@ -6,16 +6,13 @@
 // place and size come from the cell size in force when the cell was created,
 // so after a change of that setting old and new cells may differ in size.
 
+#include "frame/core/documents.h"
 #include "platform/core/grid_cells.h"
 
 #include <functional>
 
 class CellGrid : public GridCells {
 public:
-    static constexpr int minCells = 2;
-    static constexpr int minCellSize = 20;
-    static constexpr int maxCellSize = 40;
-
     // What a kind of puzzle adds to the plain grid of the word search.
     struct Kind {
         int cursor = cellcursor::platformDefault;  // on shape and label of every new cell
@@ -55,12 +52,21 @@ public:
     int previousCols() const { return previousCols_; }
     int previousRows() const { return previousRows_; }
 
+    // Hidden cells. A hidden (blocked) cell shows neither its shape nor its
+    // label and holds the text "@"; this is the one place that says so.
+    bool isHidden(int col, int row) const { return hasCell(col, row) && !cellShapes()[col][row]->visible; }
+    // Hides the cell, or shows it again; a cell shown again loses the "@" (other texts stay).
+    void setHidden(int col, int row, bool hidden);
+    // The cell's text as files and outputs hold it: "@" for a hidden cell, else what its label shows.
+    std::string cellText(int col, int row) const;
+    // The inverse: "@" hides the cell, any other text shows the cell with that text.
+    void setCellText(int col, int row, std::string text);
+
     // Gives the grid cols × rows cells. Cells outside the new size are freed,
     // missing ones are created with `cellSize` (kept within 20 to 40), and
     // every cell inside the new size ends up visible, empty and white.
     ResizeResult resizeGrid(int cols, int rows, int cellSize, Progress* progress = nullptr);
 
-    static int clampCellSize(int cellSize);
     // The label's font height for a cell size: negative, the character height in pixels.
     static int fontHeight(int cellSize) { return 9 - cellSize; }
     // done × 100 / total rounded to the nearest integer, halves to even.

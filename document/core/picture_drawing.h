@@ -4,6 +4,7 @@
 // centred when asked for, and for crosswords the secret-phrase cells in a
 // colour of their own and the word-end bars.
 
+#include "frame/core/documents.h"
 #include "platform/core/canvas.h"
 #include "platform/core/color.h"
 
@@ -15,7 +16,7 @@
 // What a document window hands to the picture window. Cells are indexed
 // [column][row], both counted from 0 here.
 struct PictureGrid {
-    static constexpr int maxCells = 40;
+    static constexpr int maxCells = maxGridSide;
     template <class T>
     using Table = std::array<std::array<T, maxCells>, maxCells>;
 

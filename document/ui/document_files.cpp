@@ -44,7 +44,7 @@ bool saveGridTemplate(DocumentWindow* window) {
     const CellGrid& grid = window->grid();
     GridTemplate shape = GridTemplate::allVisible(grid.currentCols(), grid.currentRows());
     for (int row = 1; row <= shape.rows; ++row)
-        for (int col = 1; col <= shape.columns; ++col) shape.setVisible(col, row, grid.cellShapes()[col][row]->visible);
+        for (int col = 1; col <= shape.columns; ++col) shape.setVisible(col, row, !grid.isHidden(col, row));
     const QString path = withExtension(chosen, kGridTemplateExtension);
     if (!writeGridTemplate(localPath(path), shape)) {
         desktop::warning(window, writeFailureText(path));
@@ -72,9 +72,7 @@ bool loadGridTemplate(DocumentWindow* window, const std::function<void()>& clear
     GridCells::Batch batch(grid);
     for (int row = 1; row <= shape.rows; ++row) {
         for (int col = 1; col <= shape.columns; ++col) {
-            const bool visible = shape.isVisible(col, row);
-            grid.setCellVisible(col, row, visible);
-            grid.setText(col, row, visible ? std::string() : std::string(hiddenCellText));
+            grid.setCellText(col, row, shape.isVisible(col, row) ? std::string() : std::string(hiddenCellText));
         }
     }
     return true;

@@ -1,5 +1,6 @@
 #include "frame/core/config.h"
 
+#include "frame/core/documents.h"
 #include "platform/core/folders.h"
 #include "platform/core/textfile.h"
 
@@ -14,7 +15,7 @@ CrosswordSettings crosswordSettings{};
 CrissCrossSettings crissCrossSettings{};
 WordSearchSettings wordSearchSettings{};
 
-int FrameSettings::cellSize() const { return std::clamp<int>(bytes[4], minCellSize, maxCellSize); }
+int FrameSettings::cellSize() const { return clampCellSize(bytes[4]); }
 
 namespace {
 

@@ -42,10 +42,6 @@ enum : std::size_t {
 };
 }  // namespace configByte
 
-// Smallest and largest side of a grid cell, in pixels.
-inline constexpr int minCellSize = 20;
-inline constexpr int maxCellSize = 40;
-
 // A radio choice as stored: the item index, or the first item when the byte
 // names no item of the group.
 inline int radioChoice(std::uint8_t value, int itemCount) { return value < itemCount ? value : 0; }

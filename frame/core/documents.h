@@ -20,6 +20,13 @@ enum DocumentKind : int {
 inline constexpr int minGridSide = 2;
 inline constexpr int maxGridSide = 40;
 
+// The side of a grid cell on the screen, in pixels.
+inline constexpr int minCellSize = 20;
+inline constexpr int maxCellSize = 40;
+constexpr int clampCellSize(int cellSize) {
+    return cellSize < minCellSize ? minCellSize : cellSize > maxCellSize ? maxCellSize : cellSize;
+}
+
 // The text of a hidden (blocked) cell in every kind of grid and file.
 inline constexpr std::string_view hiddenCellText = "@";
 

@@ -1,6 +1,7 @@
 #include "frame/ui/settings_form.h"
 
 #include "frame/core/config.h"
+#include "frame/core/documents.h"
 #include "frame/ui/config_messages.h"
 #include "platform/ui/dialog_buttons.h"
 #include "document/ui/icons.h"

@@ -33,13 +33,13 @@ namespace {
 // cells around the largest grid, so a walk along a line stops at the frame
 // without bounds checks. Index = row * kStride + col.
 
-constexpr int kStride = kWsMaxSide + 2;
+constexpr int kStride = maxGridSide + 2;
 constexpr int kCellCount = kStride * kStride;
 
 constexpr unsigned char kEmpty = 0;
 constexpr unsigned char kOpaque = 0x01;   // a cell whose text is no single letter ("ch" read back)
 constexpr unsigned char kOutside = 0x02;  // the frame and everything beyond cols x rows
-constexpr unsigned char kHidden = '@';
+constexpr unsigned char kHidden = hiddenCellText[0];
 constexpr unsigned char kSecret = 0xA9;   // "©": a letter of the secret phrase
 
 // A letter byte of a word: pool words never hold the marks above (see word_pool.h).
@@ -416,8 +416,8 @@ std::string_view trimPhrase(std::string_view text) {
 struct OsmGenerator::Impl {
     Impl(const GeneratorSetup& setup, RandomSource& random, GeneratorListener& listener, GeneratorControl& control)
         : random(random), listener(listener), control(control) {
-        cols = std::clamp(setup.cols, 1, kWsMaxSide);
-        rows = std::clamp(setup.rows, 1, kWsMaxSide);
+        cols = std::clamp(setup.cols, 1, maxGridSide);
+        rows = std::clamp(setup.rows, 1, maxGridSide);
         firstRun = setup.firstRun;
         chAsOneLetter = setup.chAsOneLetter;
         preferEmptyCells = setup.preferEmptyCells;
@@ -445,7 +445,7 @@ struct OsmGenerator::Impl {
     // one letter; any other text equals no letter.
     unsigned char codeOfLabel(const std::string& text) const {
         if (text.empty()) return kEmpty;
-        if (text == "@") return kHidden;
+        if (text == hiddenCellText) return kHidden;
         if (chAsOneLetter && text == "ch") return static_cast<unsigned char>(kDigraphPlaceholder);
         if (text.size() == 1 && isUsablePoolWord(text)) return static_cast<unsigned char>(text[0]);
         return kOpaque;
@@ -1035,7 +1035,7 @@ struct OsmGenerator::Impl {
         for (int row = 1; row <= rows; ++row) {
             for (int col = 1; col <= cols; ++col) {
                 const WsCell& label = labels.at(col, row);
-                if (label.red && !label.text.empty() && label.text != "@") setCell(index(col, row), kSecret);
+                if (label.red && !label.text.empty() && label.text != hiddenCellText) setCell(index(col, row), kSecret);
             }
         }
     }

@@ -11,6 +11,7 @@
 // Every random draw goes through the RandomSource given to the generator, in a
 // fixed order, so a scripted source reproduces a run exactly.
 
+#include "frame/core/documents.h"
 #include "platform/core/random.h"
 
 #include <array>
@@ -24,12 +25,8 @@
 #include <string_view>
 #include <vector>
 
-// Largest grid side; cells are addressed [col][row], both from 1.
-inline constexpr int kWsMaxSide = 40;
-
-// Label text of a hidden cell, and the byte that stands for "ch" inside the
-// generator when the digraph counts as one letter.
-inline constexpr char kHiddenCellText = '@';
+// The byte that stands for "ch" inside the generator when the digraph counts
+// as one letter.
 inline constexpr char kDigraphPlaceholder = '#';
 
 // What a run does when every word of the pool has been drawn once and the grid
@@ -45,7 +42,7 @@ struct WsCell {
     bool operator==(const WsCell&) const = default;
 };
 
-// The window's cells, indexed [col][row] from 1 to kWsMaxSide like the window's own tables.
+// The window's cells, indexed [col][row] from 1 to maxGridSide like the window's own tables.
 class WsCells {
 public:
     WsCell& at(int col, int row) { return cells_[index(col, row)]; }
@@ -53,8 +50,8 @@ public:
     bool operator==(const WsCells&) const = default;
 
 private:
-    static int index(int col, int row) { return row * (kWsMaxSide + 1) + col; }
-    std::array<WsCell, (kWsMaxSide + 1) * (kWsMaxSide + 1)> cells_{};
+    static int index(int col, int row) { return row * (maxGridSide + 1) + col; }
+    std::array<WsCell, (maxGridSide + 1) * (maxGridSide + 1)> cells_{};
 };
 
 // A text the window shows in one cell: a letter, or "ch" for the digraph.

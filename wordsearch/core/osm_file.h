@@ -22,13 +22,12 @@
 
 inline constexpr std::int32_t kOsmWhite = 16777215;
 inline constexpr std::int32_t kOsmRed = 255;  // a cell of the secret phrase
-inline constexpr std::string_view kOsmHiddenCell = hiddenCellText;
 
 struct OsmCell {
     std::string text;  // "@" for a hidden cell
     std::int32_t colour = kOsmWhite;
 
-    bool hidden() const { return text == kOsmHiddenCell; }
+    bool hidden() const { return text == hiddenCellText; }
     friend bool operator==(const OsmCell&, const OsmCell&) = default;
 };
 

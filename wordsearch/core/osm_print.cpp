@@ -144,7 +144,7 @@ void applyOsmShape(OsmDocument& document, const OsmShape& shape) {
             OsmCell& cell = document.cell(column, row);
             cell.colour = static_cast<std::int32_t>(given.colour);
             if (!given.shown)
-                cell.text = std::string(kOsmHiddenCell);
+                cell.text = std::string(hiddenCellText);
             else if (cell.hidden())
                 cell.text.clear();
         }
@@ -156,12 +156,7 @@ void applyOsmShape(CellGrid& grid, const OsmShape& shape) {
     for (int row = 1; row <= shape.rows; ++row)
         for (int column = 1; column <= shape.columns; ++column) {
             const OsmShape::Cell& given = shape.cell(column, row);
-            grid.setCellVisible(column, row, given.shown);
+            grid.setHidden(column, row, !given.shown);
             grid.setBrush(column, row, given.colour);
-            const std::string& text = grid.cellLabels()[column][row]->text;
-            if (!given.shown)
-                grid.setText(column, row, std::string(kOsmHiddenCell));
-            else if (text == kOsmHiddenCell)
-                grid.setText(column, row, {});
         }
 }

@@ -346,10 +346,9 @@ GeneratorSetup TMDIChildOsm::makeSetup(bool firstRun) const {
     setup.rows = grid().currentRows();
     for (int row = 1; row <= setup.rows; ++row) {
         for (int col = 1; col <= setup.cols; ++col) {
-            const CellShape& shape = *grid().cellShapes()[col][row];
             WsCell& cell = setup.cells.at(col, row);
-            cell.text = shape.visible ? grid().cellLabels()[col][row]->text : std::string(kOsmHiddenCell);
-            cell.red = shape.brush == colors::red;
+            cell.text = grid().cellText(col, row);
+            cell.red = grid().cellShapes()[col][row]->brush == colors::red;
         }
     }
     setup.words = wordPool;
@@ -558,7 +557,7 @@ void TMDIChildOsm::clearCells() {
     GridCells::Batch batch(cells);
     for (int row = cells.currentRows(); row >= 1; --row) {
         for (int col = cells.currentCols(); col >= 1; --col) {
-            if (cells.cellLabels()[col][row]->text == kOsmHiddenCell) continue;
+            if (cells.isHidden(col, row)) continue;
             cells.setText(col, row, {});
             cells.setBrush(col, row, colors::white);
         }
@@ -593,10 +592,9 @@ OsmDocument TMDIChildOsm::toDocument() const {
     OsmDocument document = OsmDocument::blank(cells.currentCols(), cells.currentRows());
     for (int row = 1; row <= document.rows; ++row) {
         for (int col = 1; col <= document.columns; ++col) {
-            const CellShape& shape = *cells.cellShapes()[col][row];
             OsmCell& cell = document.cell(col, row);
-            cell.text = shape.visible ? cells.cellLabels()[col][row]->text : std::string(kOsmHiddenCell);
-            cell.colour = static_cast<std::int32_t>(shape.brush);
+            cell.text = cells.cellText(col, row);
+            cell.colour = static_cast<std::int32_t>(cells.cellShapes()[col][row]->brush);
         }
     }
     document.processedPhrase = processedSecretPhrase_;
@@ -650,8 +648,7 @@ void TMDIChildOsm::loadFromFile(const QString& path) {
         for (int row = 1; row <= document.rows; ++row) {
             for (int col = 1; col <= document.columns; ++col) {
                 const OsmCell& cell = document.cell(col, row);
-                cells.setCellVisible(col, row, !cell.hidden());
-                cells.setText(col, row, cell.text);
+                cells.setCellText(col, row, cell.text);
                 cells.setBrush(col, row, static_cast<Color>(cell.colour));
             }
         }

@@ -250,3 +250,36 @@ TEST(CellGrid, ThePainterHearsOfEachRealChangeAndOfAResizeOnce) {
         EXPECT_EQ(last.log, std::vector<std::string>{"gone"});
     }
 }
+
+TEST(CellGrid, AHiddenCellIsInvisibleAndReadsAsTheHiddenMark) {
+    CellGrid grid;
+    grid.resizeGrid(3, 2, 20);
+    grid.setText(1, 1, "a");
+    grid.setText(2, 1, "ch");
+
+    // Hiding replaces the letter; showing again empties only the mark.
+    grid.setHidden(1, 1, true);
+    EXPECT_TRUE(grid.isHidden(1, 1));
+    EXPECT_FALSE(grid.cellShapes()[1][1]->visible);
+    EXPECT_FALSE(grid.cellLabels()[1][1]->visible);
+    EXPECT_EQ(grid.cellText(1, 1), "@");
+    grid.setHidden(1, 1, false);
+    EXPECT_FALSE(grid.isHidden(1, 1));
+    EXPECT_EQ(grid.cellText(1, 1), "");
+    grid.setHidden(2, 1, false);
+    EXPECT_EQ(grid.cellText(2, 1), "ch");
+
+    // The file's text of a cell goes in and comes out unchanged.
+    for (const std::string text : {"@", "", "x", "ch"}) {
+        grid.setCellText(3, 2, text);
+        EXPECT_EQ(grid.cellText(3, 2), text);
+        EXPECT_EQ(grid.isHidden(3, 2), text == "@") << text;
+    }
+
+    // Cells outside the grid are neither hidden nor changed.
+    grid.setHidden(4, 1, true);
+    grid.setCellText(1, 3, "@");
+    EXPECT_FALSE(grid.isHidden(4, 1));
+    EXPECT_FALSE(grid.isHidden(1, 3));
+    EXPECT_EQ(grid.cellText(4, 1), "");
+}

@@ -49,8 +49,8 @@ std::string shown(char letter) { return letter == '#' ? std::string("ch") : std:
 ReferenceGenerator::ReferenceGenerator(const GeneratorSetup& setup, RandomSource& random,
                                        GeneratorListener& listener, GeneratorControl& control)
     : random_(random), listener_(listener), control_(control), setup_(setup) {
-    cols_ = std::clamp(setup.cols, 1, kWsMaxSide);
-    rows_ = std::clamp(setup.rows, 1, kWsMaxSide);
+    cols_ = std::clamp(setup.cols, 1, maxGridSide);
+    rows_ = std::clamp(setup.rows, 1, maxGridSide);
     labels_ = setup.cells;
     for (int col = 1; col <= cols_; ++col) {
         for (int row = 1; row <= rows_; ++row) {

@@ -40,7 +40,7 @@ private:
     GeneratorSetup setup_;
     int cols_;
     int rows_;
-    std::string copy_[kWsMaxSide + 1][kWsMaxSide + 1];
+    std::string copy_[maxGridSide + 1][maxGridSide + 1];
     WsCells labels_;
     std::vector<std::string> allWords_;
     std::vector<std::string> remainingWords_;

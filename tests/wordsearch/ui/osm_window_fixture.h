@@ -66,10 +66,7 @@ protected:
     static bool visible(const TMDIChildOsm* window, int col, int row) {
         return window->grid().cellShapes()[col][row]->visible;
     }
-    static void hide(TMDIChildOsm* window, int col, int row) {
-        window->grid().setCellVisible(col, row, false);
-        window->grid().setText(col, row, "@");
-    }
+    static void hide(TMDIChildOsm* window, int col, int row) { window->grid().setHidden(col, row, true); }
 
     // The enabled state of the phase table's controls, in this order:
     // acVelikost acNavrhar aczadattajenku acupravitslova acanalyzovat
