@@ -24,15 +24,12 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument) {
     aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
     aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
 
-    aculoz = addDocumentAction("aculoz", QStringLiteral("&Uložit"));
-    aculoz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    aculoz->setIcon(toolImage(8));
-    aculozjako = addDocumentAction("aculozjako", QStringLiteral("Uložit j&ako..."));
-    actisk = addDocumentAction("actisk", QStringLiteral("&Tisk"));
-    actisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    actisk->setIcon(toolImage(14));
-    acexport = addDocumentAction("acexport", QStringLiteral("&Export do Excelu"));
-    acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"));
+    const FileActions file = addFileActions();
+    aculoz = file.save;
+    aculozjako = file.saveAs;
+    actisk = file.print;
+    acexport = file.spreadsheetExport;
+    acExportObr = file.pictureExport;
 
     connect(acVelikost, &QAction::triggered, this, &TMDIChildKrs::acVelikostExecute);
 
@@ -41,11 +38,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument) {
     grid().setKind(std::move(kind));
 
     setWidget(ScrollBox1);
-}
-
-void TMDIChildKrs::loadFromFile(const QString& path) {
-    // Reading the file is still to come; the caption already names it.
-    setWindowTitle(fileCaption(path));
 }
 
 void TMDIChildKrs::acVelikostExecute() { runSizeDialog(); }

@@ -12,8 +12,6 @@ class TMDIChildKrs : public DocumentWindow {
 public:
     TMDIChildKrs();
 
-    void loadFromFile(const QString& path) override;
-
     void acVelikostExecute();
 
     // Per cell [col][row]: 2 in both directions for a secret-phrase cell, else

@@ -30,15 +30,12 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
     btnsvisle = addDocumentAction("btnsvisle", QString(), nullptr, false);
     setHint(btnsvisle, QStringLiteral("Označí okraje slova svisle"));
 
-    aculozjako = addDocumentAction("aculozjako", QStringLiteral("Uložit j&ako..."));
-    aculoz = addDocumentAction("aculoz", QStringLiteral("&Uložit"));
-    aculoz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    aculoz->setIcon(toolImage(8));
-    actisk = addDocumentAction("actisk", QStringLiteral("&Tisk"));
-    actisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    actisk->setIcon(toolImage(14));
-    acExport = addDocumentAction("acExport", QStringLiteral("&Export do Excelu"));
-    acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"));
+    const FileActions file = addFileActions();
+    aculoz = file.save;
+    aculozjako = file.saveAs;
+    actisk = file.print;
+    acExport = file.spreadsheetExport;
+    acExportObr = file.pictureExport;
 
     connect(acVelikost, &QAction::triggered, this, &TMDIChildKriz::acVelikostExecute);
 
@@ -51,11 +48,6 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
 
     setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
     setWidget(ScrollBox1);
-}
-
-void TMDIChildKriz::loadFromFile(const QString& path) {
-    // Reading the file is still to come; the caption already names it.
-    setWindowTitle(fileCaption(path));
 }
 
 void TMDIChildKriz::acVelikostExecute() { runSizeDialog(); }

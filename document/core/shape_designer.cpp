@@ -4,13 +4,13 @@
 
 ShapeDesigner::Tools ShapeDesigner::toolsFor(int tag, bool hasDigits) {
     switch (tag) {
-    case wordSearchTag:
+    case wordSearchDocument:
         return {true, false, false, false};
-    case crosswordTag:
+    case crosswordDocument:
         return {true, true, false, false};
-    case crissCrossTag:
+    case crissCrossDocument:
         return {true, hasDigits, false, hasDigits};
-    case swedishTag:
+    case swedishDocument:
         return {true, true, true, false};
     default:
         return {true, false, false, false};
@@ -59,7 +59,7 @@ void ShapeDesigner::setMode(int mode) {
 void ShapeDesigner::begin() {
     mode_ = showHideMode;
     remaining_.clear();
-    if (tag == crissCrossTag && hasDigits) {
+    if (tag == crissCrossDocument && hasDigits) {
         // A digit that a red cell holds already (placed in an earlier use and
         // kept by the document) is not placed a second time.
         remaining_ = fullDigits;
@@ -87,7 +87,7 @@ ShapeDesigner::Press ShapeDesigner::press(int col, int row, bool rightButton) {
         setCellShown(col, row, !cellShown(col, row));
         return Press::changed;
     case secretPhraseMode:
-        if (tag == crissCrossTag && rightButton) return assignDigit(col, row);
+        if (tag == crissCrossDocument && rightButton) return assignDigit(col, row);
         setCellColor(col, row, colour == colors::red ? colors::white : colors::red);
         return Press::changed;
     case clueMode:

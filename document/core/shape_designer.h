@@ -23,7 +23,6 @@
 class ShapeDesigner {
 public:
     enum Mode { showHideMode = 1, secretPhraseMode = 2, clueMode = 3 };
-    enum Tag { wordSearchTag = 1, crosswordTag = 2, crissCrossTag = 3, swedishTag = 4 };
 
     // Which tools a caller gets, and whether the digit panel is shown.
     struct Tools {

@@ -1,11 +1,11 @@
 #include "document/ui/document_files.h"
 
-#include "document/ui/document_window.h"
-#include "platform/ui/file_chooser.h"
-#include "frame/ui/main_form.h"
 #include "document/core/grid_template.h"
+#include "document/ui/document_host.h"
+#include "document/ui/document_window.h"
 #include "frame/core/documents.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/file_chooser.h"
 
 #include <variant>
 
@@ -34,11 +34,11 @@ bool mayWriteExtended(QWidget* parent, const QString& chosen, std::string_view e
 }
 
 bool saveGridTemplate(DocumentWindow* window) {
-    TMindgridMainForm* frame = MindgridMainForm;
-    if (!frame) return false;
-    frame->SaveSabDialog->initialFolder = displayPath(ensureGridTemplateFolder());
-    if (!frame->SaveSabDialog->execute(window)) return false;
-    const QString chosen = frame->SaveSabDialog->fileName();
+    FileChooser* chooser = documentHost() ? documentHost()->templateSaveChooser() : nullptr;
+    if (!chooser) return false;
+    chooser->initialFolder = displayPath(ensureGridTemplateFolder());
+    if (!chooser->execute(window)) return false;
+    const QString chosen = chooser->fileName();
     if (!mayWriteExtended(window, chosen, kGridTemplateExtension)) return false;
 
     const CellGrid& grid = window->grid();
@@ -54,11 +54,11 @@ bool saveGridTemplate(DocumentWindow* window) {
 }
 
 bool loadGridTemplate(DocumentWindow* window, const std::function<void()>& clear) {
-    TMindgridMainForm* frame = MindgridMainForm;
-    if (!frame) return false;
-    frame->OpenSabDialog->initialFolder = displayPath(gridTemplateFolder());
-    if (!frame->OpenSabDialog->execute(window)) return false;
-    const QString path = withExtension(frame->OpenSabDialog->fileName(), kGridTemplateExtension);
+    FileChooser* chooser = documentHost() ? documentHost()->templateOpenChooser() : nullptr;
+    if (!chooser) return false;
+    chooser->initialFolder = displayPath(gridTemplateFolder());
+    if (!chooser->execute(window)) return false;
+    const QString path = withExtension(chooser->fileName(), kGridTemplateExtension);
     const GridTemplateReadResult read = readGridTemplate(localPath(path));
     if (const auto* error = std::get_if<FileError>(&read)) {
         desktop::warning(window, documentReadFailureText(path, *error));

@@ -1,40 +1,46 @@
 #include "document/ui/document_window.h"
 
+#include "document/core/picture_drawing.h"
+#include "document/ui/designer_form.h"
+#include "document/ui/document_files.h"
+#include "document/ui/document_host.h"
+#include "document/ui/grid_progress.h"
+#include "document/ui/icons.h"
+#include "document/ui/picture_form.h"
+#include "document/ui/size_form.h"
 #include "frame/core/config.h"
-#include "frame/core/documents.h"
+#include "platform/ui/actions.h"
+#include "platform/ui/cell_grid_widget.h"
+#include "platform/ui/codec.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/file_chooser.h"
 #include "stores/core/string_pair_list.h"
 #include "stores/core/word_stores.h"
-#include "platform/ui/actions.h"
-#include "document/ui/grid_progress.h"
-#include "frame/ui/main_form.h"
-#include "document/ui/size_form.h"
-#include "platform/ui/cell_grid_widget.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QScrollArea>
-#include <QToolButton>
 
 #include <map>
+#include <stdexcept>
 
 namespace {
 
-// What each kind lends to the frame. The Swedish crossword has no use for the
-// "Tvorba" menu, and its two export actions are never enabled.
-constexpr LentActions lentActionTable[] = {
-    // size, designer, save, save as, print, spreadsheet export, picture export, "Tvorba" enabled
-    {"acVelikost", "acNavrhar", "aculoz", "aculozjako", "actisk", "acExport", "acExportObr", true},  // word search
-    {"acVelikost", "acNavrhar", "aculoz", "aculozjako", "actisk", "acExport", "acExportObr", true},  // crossword
-    {"acVelikost", "acNavrhar", "aculoz", "aculozjako", "actisk", "acexport", "acExportObr", true},  // criss-cross
-    {"Velikost", "acNavrhar", "uloz", "ulozjako", "print", "acExport", "acExportObr", false},        // Swedish
-};
-
-constexpr LentActions noActions = {"", "", "", "", "", "", "", false};
+DocumentHost*& hostSlot() {
+    static DocumentHost* host = nullptr;
+    return host;
+}
 
 std::map<int, DocumentFactory>& registry() {
     static std::map<int, DocumentFactory> factories;
     return factories;
+}
+
+const DocumentKindInfo& infoOf(int kind) {
+    static constexpr DocumentKindInfo noKind{noDocument, "", "", "", {"", "", "", "", "", "", ""}, false};
+    const DocumentKindInfo* info = documentKindInfo(kind);
+    return info ? *info : noKind;
 }
 
 QMenu* makeMenu(QWidget* parent, const char* name) {
@@ -43,17 +49,10 @@ QMenu* makeMenu(QWidget* parent, const char* name) {
     return menu;
 }
 
-void lendMenu(QToolButton* button, QMenu* menu, bool enabled) {
-    button->setMenu(menu);
-    button->setEnabled(enabled);
-}
-
 }  // namespace
 
-const LentActions& lentActions(int kind) {
-    if (kind < wordSearchDocument || kind > swedishDocument) return noActions;
-    return lentActionTable[kind - wordSearchDocument];
-}
+DocumentHost* documentHost() { return hostSlot(); }
+void setDocumentHost(DocumentHost* host) { hostSlot() = host; }
 
 void registerDocumentKind(int kind, DocumentFactory factory) { registry()[kind] = std::move(factory); }
 
@@ -63,7 +62,7 @@ DocumentWindow* createDocumentWindow(int kind) {
     return found->second();
 }
 
-DocumentWindow::DocumentWindow(int kind) : kind_(kind) {
+DocumentWindow::DocumentWindow(int kind) : kind_(infoOf(kind)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("tag", kind);
     menuupravy = makeMenu(this, "menuupravy");
@@ -78,6 +77,9 @@ DocumentWindow::DocumentWindow(int kind) : kind_(kind) {
     cellGrid->setObjectName(QStringLiteral("cellGrid"));
     cellGrid->setCells(&grid_);
     ScrollBox1->setWidget(cellGrid);
+
+    SaveDialog1 = new FileChooser(QStringLiteral("SaveDialog1"), FileChooser::Mode::Save, this);
+    SaveDialog1->filter = toQString(chooserFilter(kind_));
     resize(440, 340);
 }
 
@@ -86,19 +88,19 @@ DocumentWindow::~DocumentWindow() {
     cellGrid->setCells(nullptr);
 }
 
+DocumentHost* DocumentWindow::host() const { return documentHost(); }
+
 CellGrid::ResizeResult DocumentWindow::resizeGrid(int cols, int rows) {
     return resizeGridWithProgress(this, grid_, cols, rows, frameSettings.cellSize());
 }
 
 QString DocumentWindow::fileCaption(const QString& path) const {
-    return TMindgridMainForm::documentKindName(kind_) + QStringLiteral(" (") + path + QLatin1Char(')');
+    return toQString(kind_.name) + QStringLiteral(" (") + path + QLatin1Char(')');
 }
 
 void DocumentWindow::setFileCaption(const QString& path) {
-    const QString caption = fileCaption(path);
-    setWindowTitle(caption);
-    if (TMindgridMainForm* frame = MindgridMainForm)
-        if (QAction* item = frame->windowMenuItem(objectName())) item->setText(caption);
+    setWindowTitle(fileCaption(path));
+    if (DocumentHost* frame = host()) frame->captionChanged(*this);
 }
 
 void DocumentWindow::receiveWordLists() {
@@ -129,11 +131,120 @@ QAction* DocumentWindow::ownAction(const char* name) const {
     return findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
-bool DocumentWindow::owns(const QObject* object) const {
-    for (; object; object = object->parent())
-        if (object == this) return true;
-    return false;
+DocumentWindow::FileActions DocumentWindow::addFileActions() { return addFileActions(FileActionTexts{}); }
+
+DocumentWindow::FileActions DocumentWindow::addFileActions(const FileActionTexts& texts) {
+    const LentActions& names = kind_.lent;
+    FileActions actions{};
+    actions.save = addDocumentAction(names.save, texts.save);
+    actions.save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.save->setIcon(toolImage(8));
+    actions.saveAs = addDocumentAction(names.saveAs, texts.saveAs);
+    actions.print = addDocumentAction(names.print, texts.print);
+    actions.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    actions.print->setIcon(toolImage(14));
+    actions.spreadsheetExport = addDocumentAction(names.spreadsheetExport, texts.spreadsheetExport, nullptr,
+                                                  texts.exportsEnabled);
+    actions.pictureExport = addDocumentAction(names.pictureExport, texts.pictureExport, nullptr, texts.exportsEnabled);
+    if (!texts.saveHint.isEmpty()) setHint(actions.save, texts.saveHint);
+    if (!texts.saveAsHint.isEmpty()) setHint(actions.saveAs, texts.saveAsHint);
+    if (!texts.printHint.isEmpty()) setHint(actions.print, texts.printHint);
+    return actions;
 }
+
+void DocumentWindow::connectFileActions() {
+    if (QAction* save = ownAction(kind_.lent.save))
+        connect(save, &QAction::triggered, this, &DocumentWindow::saveDocument, Qt::UniqueConnection);
+    if (QAction* saveAs = ownAction(kind_.lent.saveAs))
+        connect(saveAs, &QAction::triggered, this, &DocumentWindow::saveDocumentAs, Qt::UniqueConnection);
+}
+
+// ---- files ----------------------------------------------------------------
+
+bool DocumentWindow::saveToFile(const QString& path) {
+    const QString file = withExtension(path, kind_.extension);
+    if (!file_ || !file_->write(localPath(file))) {
+        desktop::warning(this, writeFailureText(file));
+        return false;
+    }
+    return true;
+}
+
+void DocumentWindow::saveDocumentAs() {
+    if (!SaveDialog1->execute(this)) return;
+    // The caption keeps the name as chosen; the file gets the extension.
+    const QString chosen = SaveDialog1->fileName();
+    if (!mayWriteExtended(this, chosen, kind_.extension)) return;
+    if (saveToFile(chosen)) setFileCaption(chosen);
+}
+
+void DocumentWindow::saveDocument() {
+    const auto path = pathFromCaption(windowTitle().toStdString());
+    if (!path) {
+        saveDocumentAs();
+        return;
+    }
+    saveToFile(QString::fromStdString(*path));
+}
+
+void DocumentWindow::loadFromFile(const QString& path) {
+    if (!file_) {
+        // A kind whose file is still to come: the caption already names it.
+        setWindowTitle(fileCaption(path));
+        return;
+    }
+    const QString file = withExtension(path, kind_.extension);
+    const std::variant<bool, FileError> opened = file_->open(localPath(file));
+    if (const auto* error = std::get_if<FileError>(&opened)) {
+        desktop::warning(this, documentReadFailureText(file, *error));
+        setLoadFailed();
+        return;
+    }
+    if (!std::get<bool>(opened)) {
+        setLoadFailed();
+        return;
+    }
+    setFileCaption(file);
+}
+
+// ---- outputs ----------------------------------------------------------------
+
+printing::PrintResult DocumentWindow::printDocument(const std::function<void(Canvas&)>& draw) {
+    QPrinter* printer = host() ? host()->printer() : nullptr;
+    if (!printer) return printing::PrintResult::Cancelled;
+    return printing::printDocument(*printer, this, windowTitle(), draw);
+}
+
+std::optional<WorkbookExport> DocumentWindow::exportBook(const std::function<bool(Workbook&)>& fill) {
+    FileChooser* chooser = host() ? host()->exportChooser() : nullptr;
+    if (!chooser || !chooser->execute(this)) return std::nullopt;
+    return exportWorkbook(this, chooser->fileName(), [&](Workbook& book) {
+        // A cell the workbook cannot hold fails the export rather than going
+        // missing from the file.
+        if (!fill(book)) throw std::runtime_error("the puzzle does not fit the workbook");
+    });
+}
+
+void DocumentWindow::showPicture(const PictureGrid& picture) {
+    Tpictureform* form = host() ? host()->pictureWindow() : nullptr;
+    if (!form) return;
+    static_cast<PictureGrid&>(*form) = picture;
+    form->setTag(documentKind());
+    form->exec();
+}
+
+std::optional<GridShape> DocumentWindow::design(const GridShape& shape) {
+    Tnavrharform* form = host() ? host()->designer() : nullptr;
+    if (!form) return std::nullopt;
+    const CellGrid::ResizeResult resized = form->resizeGrid(shape.columns, shape.rows);
+    if (resized != CellGrid::ResizeResult::resized && resized != CellGrid::ResizeResult::sameSize) return std::nullopt;
+    loadDesigner(form->designer(), shape);
+    form->setTag(documentKind());
+    if (form->exec() != QDialog::Accepted) return std::nullopt;
+    return designerShape(form->designer());
+}
+
+// ---- the window protocol ------------------------------------------------------
 
 void DocumentWindow::runSizeDialog() {
     if (!nastavvelform) return;
@@ -143,73 +254,20 @@ void DocumentWindow::runSizeDialog() {
 }
 
 void DocumentWindow::FormActivate() {
-    TMindgridMainForm* frame = MindgridMainForm;
-    if (!frame || closed_) return;
-    frame->checkWindowMenuItem(objectName());
-
-    const LentActions& own = lentActions(kind_);
-    bindButton(frame->ToolButton6, ownAction(own.size));
-    bindButton(frame->ToolButton7, ownAction(own.designer));
-    bindButton(frame->ToolButton2, ownAction(own.save));
-    frame->Uloit1->setAction(ownAction(own.save));
-    frame->Uloitjako1->setAction(ownAction(own.saveAs));
-    frame->Tisk2->setAction(ownAction(own.print));
-    frame->Export2->setAction(ownAction(own.spreadsheetExport));
-    frame->Uloitjakoobrzek1->setAction(ownAction(own.pictureExport));
-
-    lendMenu(frame->toolupravy, menuupravy, true);
-    lendMenu(frame->tooltvorba, menutvorba, own.creationMenuEnabled);
-    lendMenu(frame->toolsablony, menusablony, true);
+    if (closed_) return;
+    if (DocumentHost* frame = host()) frame->windowActivated(*this);
 }
 
 void DocumentWindow::FormDeactivate() {
-    TMindgridMainForm* frame = MindgridMainForm;
-    if (!frame || closed_) return;
-    bindButton(frame->ToolButton2, frame->FileSave1);
-    for (QToolButton* button : {frame->toolupravy, frame->tooltvorba, frame->toolsablony}) button->setMenu(nullptr);
-    frame->Uloit1->setAction(frame->FileSave1);
-    frame->Uloitjako1->setAction(frame->FileSaveAs1);
-    frame->Export2->setAction(frame->FileExport);
-    frame->Tisk2->setAction(frame->FilePrint);
-    frame->Uloitjakoobrzek1->setAction(frame->FileObr);
-    for (QToolButton* button : {frame->toolupravy, frame->tooltvorba, frame->toolsablony}) button->setEnabled(false);
-    // The size and designer buttons stay with this window until another one
-    // becomes active or this one closes.
+    if (closed_) return;
+    if (DocumentHost* frame = host()) frame->windowDeactivated(*this);
 }
 
 void DocumentWindow::FormClose() {
     if (closed_) return;
     closed_ = true;
     stopWork();
-
-    if (TMindgridMainForm* frame = MindgridMainForm) {
-        frame->removeWindowMenuItem(objectName());
-        // Everything of this window that a frame control still shows is given
-        // back now, while it exists, and nothing else: a window that closes
-        // while another one is active leaves that window's controls alone.
-        struct ButtonBack {
-            QToolButton* button;
-            QAction* placeholder;
-        };
-        for (const ButtonBack& b : {ButtonBack{frame->ToolButton2, frame->FileSave1},
-                                    ButtonBack{frame->ToolButton6, frame->acVelikost},
-                                    ButtonBack{frame->ToolButton7, frame->acNavrhar}})
-            if (owns(b.button->defaultAction())) bindButton(b.button, b.placeholder);
-        struct ItemBack {
-            MenuItem* item;
-            QAction* placeholder;
-        };
-        for (const ItemBack& i : {ItemBack{frame->Uloit1, frame->FileSave1}, ItemBack{frame->Uloitjako1, frame->FileSaveAs1},
-                                  ItemBack{frame->Export2, frame->FileExport}, ItemBack{frame->Uloitjakoobrzek1, frame->FileObr},
-                                  ItemBack{frame->Tisk2, frame->FilePrint}})
-            if (owns(i.item->action())) i.item->setAction(i.placeholder);
-        // The menus go with the window, so no button may keep one.
-        for (QToolButton* button : {frame->toolupravy, frame->tooltvorba, frame->toolsablony}) {
-            if (!owns(button->menu())) continue;
-            button->setMenu(nullptr);
-            button->setEnabled(false);
-        }
-    }
+    if (DocumentHost* frame = host()) frame->windowClosing(*this);
     freeWordLists();
 }
 

@@ -1,55 +1,51 @@
 #pragma once
-// Document windows: one window per open puzzle inside the frame, and how such
-// a window shares the frame's controls.
+// Document windows: one window per open puzzle inside the frame, and what
+// every kind of puzzle window is made of.
 //
-// Every kind of puzzle window (word search, crossword, criss-cross, Swedish
-// crossword) derives from DocumentWindow. While a window is the active one it
-// lends its own actions to the frame's shared controls (the save, size and
-// designer tool buttons and the save, save-as, print and export menu items)
-// and its three drop-down menus `menuupravy`, `menutvorba` and `menusablony`
-// to the menu-row buttons `toolupravy`, `tooltvorba` and `toolsablony`. When
-// it loses activation it gives the frame's placeholders back (the size and
-// designer buttons stay with it until another window takes them); when it
-// closes it gives back whatever of its own the frame still shows, removes its
-// window-menu item and frees its word lists, before the window itself goes.
-//
-// The kinds differ only in the names of the actions they lend, in whether the
-// "Tvorba" button is enabled for them (see LentActions), in the word lists the
-// frame hands them (see DocumentWordLists) and in what their grid adds to the
-// plain cells (CellGrid::Kind).
+// Every kind (word search, crossword, criss-cross, Swedish crossword) derives
+// from DocumentWindow and adds its own rules; what they share lives here:
+// - the grid of cells with the size dialog;
+// - the window protocol with the frame: while a window is the active one it
+//   lends its own actions (named in its kind's row, see DocumentKindInfo) and
+//   its three drop-down menus `menuupravy`, `menutvorba` and `menusablony` to
+//   the frame's shared controls; the frame does the lending through the host
+//   (document_host.h). Closing frees the window's word lists;
+// - the file flow: "Uložit", "Uložit jako" and opening, with the extension
+//   rule, the overwrite question, the messages and the caption. A kind gives
+//   only its codec and the conversion between its document and the window
+//   (setDocumentFile);
+// - the outputs through the host: printing, the spreadsheet export, the
+//   picture window and the shape designer.
 //
 // The frame creates windows by kind through the registry below, so that the
 // frame's library does not depend on the libraries of the puzzle kinds.
 
 #include "document/core/cell_grid.h"
+#include "document/core/document_codec.h"
+#include "document/core/grid_shape.h"
+#include "document/ui/excel_form.h"
+#include "frame/core/documents.h"
+#include "platform/core/canvas.h"
+#include "platform/ui/printing.h"
 
 #include <QMdiSubWindow>
 #include <QScrollArea>
 
+#include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 class CellGridWidget;
+class DocumentHost;
+class FileChooser;
 class QAction;
 class QMenu;
 class StringPairList;
-
-// The actions of a kind's window that the frame's controls show while the
-// window is active, by object name.
-struct LentActions {
-    const char* size;               // `ToolButton6`
-    const char* designer;           // `ToolButton7`
-    const char* save;               // `ToolButton2` and `Uloit1`
-    const char* saveAs;             // `Uloitjako1`
-    const char* print;              // `Tisk2`
-    const char* spreadsheetExport;  // `Export2`
-    const char* pictureExport;      // `Uloitjakoobrzek1`
-    bool creationMenuEnabled;       // `tooltvorba` enabled (it gets the menu either way)
-};
-
-// The row of documentKind 1 to 4.
-const LentActions& lentActions(int kind);
+struct PictureGrid;
 
 // The word lists a window keeps a copy of; the frame fills them when it
 // creates the window, the window frees them when it closes. A list the kind
@@ -63,11 +59,12 @@ struct DocumentWordLists {
 class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // A window of documentKind `kind`, deleted when it closes.
+    // A window of documentKind `kind` (1 to 4), deleted when it closes.
     explicit DocumentWindow(int kind);
     ~DocumentWindow() override;
 
-    int documentKind() const { return kind_; }
+    int documentKind() const { return kind_.kind; }
+    const DocumentKindInfo& kindInfo() const { return kind_; }
 
     // The cells of the document.
     CellGrid& grid() { return grid_; }
@@ -77,18 +74,36 @@ public:
     // size, with the progress window; every cell inside the new size ends up
     // empty and white. The same size as before changes nothing.
     virtual CellGrid::ResizeResult resizeGrid(int cols, int rows);
-    // Reads the document from `path`. A window that could not read its file
-    // says so through loadFailed(); the frame then closes it again.
-    virtual void loadFromFile(const QString& path) = 0;
+
+    // Opens the document at `path` (the kind's extension appended by the
+    // extension rule). The whole file is read and checked first; only a good
+    // file changes the window, which then shows the path in its caption. A
+    // file that cannot be read is reported and loadFailed() is set: the frame
+    // then closes the window again.
+    virtual void loadFromFile(const QString& path);
     bool loadFailed() const { return loadFailed_; }
+    // Writes the document to `path` (extension rule). False, after a message,
+    // when it could not be written; the file there before is then whole.
+    bool saveToFile(const QString& path);
+    // "Uložit": to the path in the caption; a window without one saves as.
+    void saveDocument();
+    // "Uložit jako": the kind's chooser `SaveDialog1`; the caption shows the
+    // name as chosen, the file written has the extension; when the extension
+    // turns the name into one of an existing file, the user is asked first.
+    void saveDocumentAs();
 
     // Shows the file `path` in the caption (kind name + " (" + path + ")"), and
     // in the frame's window-menu item of this window.
     void setFileCaption(const QString& path);
+    // The caption of a window that shows the file `path`.
+    QString fileCaption(const QString& path) const;
 
     // The frame's hand-over at creation: the lists of DocumentWordLists get a
     // copy of the frame's words.
     void receiveWordLists();
+
+    // An action of this window by its object name; nullptr when it has none.
+    QAction* ownAction(const char* name) const;
 
     // The protocol with the frame (see the top of this file). The frame calls
     // the first two as the active window changes; closing calls the third.
@@ -101,19 +116,67 @@ public:
     QMenu* menusablony;
     QScrollArea* ScrollBox1;
     CellGridWidget* cellGrid;
+    FileChooser* SaveDialog1;  // "Uložit jako", filtered to the kind's files
 
 protected:
     // An action of this window, in `menu` when one is given. Its shortcut
     // works while the focus is inside this window.
     QAction* addDocumentAction(const char* name, const QString& caption, QMenu* menu = nullptr, bool enabled = true);
 
+    // The actions a window lends to the frame's file menu and buttons, named
+    // as its kind's row says. Each kind words them a little differently.
+    struct FileActionTexts {
+        QString save = QStringLiteral("&Uložit");
+        QString saveAs = QStringLiteral("Uložit j&ako...");
+        QString print = QStringLiteral("&Tisk");
+        QString spreadsheetExport = QStringLiteral("&Export do Excelu");
+        QString pictureExport = QStringLiteral("Uložit jako &obrázek");
+        QString saveHint, saveAsHint, printHint;  // none by default
+        bool exportsEnabled = true;
+    };
+    struct FileActions {
+        QAction* save;
+        QAction* saveAs;
+        QAction* print;
+        QAction* spreadsheetExport;
+        QAction* pictureExport;
+    };
+    // Makes the five actions ("Uložit" with Ctrl+S, "Tisk" with Ctrl+P, both
+    // with their pictures). Once the kind has a file (setDocumentFile), the
+    // two save actions run the file flow.
+    FileActions addFileActions(const FileActionTexts& texts);
+    FileActions addFileActions();  // with the usual texts
+
+    // The kind's document file: its codec, the document the window holds
+    // (for saving), and how a document read whole goes into the window (false
+    // when it could not, after telling the user: the window stays unopened).
+    template <class Document>
+    void setDocumentFile(const DocumentCodec<Document>& codec, std::function<Document()> toDocument,
+                         std::function<bool(const Document&)> show) {
+        file_ = std::make_unique<KindFile<Document>>(codec, std::move(toDocument), std::move(show));
+        connectFileActions();
+    }
+
+    // The outputs, through the host. Printing goes to the frame's printer,
+    // the job titled with the caption; `draw` draws every page.
+    printing::PrintResult printDocument(const std::function<void(Canvas&)>& draw);
+    // The spreadsheet export: the frame's export chooser, then the workbook
+    // `fill` fills (false when a cell cannot be held: the export fails with
+    // its message). Nothing when the user cancelled the chooser.
+    std::optional<WorkbookExport> exportBook(const std::function<bool(Workbook&)>& fill);
+    // The picture window with the grid handed over, tagged with the kind.
+    void showPicture(const PictureGrid& picture);
+    // The shape designer with `shape`, tagged with the kind. On OK the shape
+    // the user made; nothing on "Storno", or when the designer's grid could
+    // not be given the shape's size.
+    std::optional<GridShape> design(const GridShape& shape);
+
+    DocumentHost* host() const;
+
     void setWordLists(const DocumentWordLists& lists) { wordLists_ = lists; }
 
-    // For loadFromFile: the file could not be read and the window shows nothing of it.
+    // For the kind's `show`: the file could not be put into the window.
     void setLoadFailed() { loadFailed_ = true; }
-
-    // The caption of a window that shows the file `path`: kind name + " (" + path + ")".
-    QString fileCaption(const QString& path) const;
 
     // The size action of every kind: the size dialog preset with the current
     // size, then resizeGrid with the columns and rows chosen.
@@ -125,13 +188,41 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* ownAction(const char* name) const;
-    bool owns(const QObject* object) const;
+    // A kind's file, whatever its document type.
+    class DocumentFile {
+    public:
+        virtual ~DocumentFile() = default;
+        virtual bool write(const std::filesystem::path& file) const = 0;
+        // The error when the file could not be read; otherwise whether the
+        // document went into the window.
+        virtual std::variant<bool, FileError> open(const std::filesystem::path& file) const = 0;
+    };
+    template <class Document>
+    class KindFile final : public DocumentFile {
+    public:
+        KindFile(const DocumentCodec<Document>& codec, std::function<Document()> toDocument,
+                 std::function<bool(const Document&)> show)
+            : codec_(codec), toDocument_(std::move(toDocument)), show_(std::move(show)) {}
+        bool write(const std::filesystem::path& file) const override { return codec_.write(file, toDocument_()); }
+        std::variant<bool, FileError> open(const std::filesystem::path& file) const override {
+            const ReadResult<Document> read = codec_.read(file);
+            if (const auto* error = std::get_if<FileError>(&read)) return *error;
+            return show_(std::get<Document>(read));
+        }
+
+    private:
+        DocumentCodec<Document> codec_;
+        std::function<Document()> toDocument_;
+        std::function<bool(const Document&)> show_;
+    };
+
+    void connectFileActions();
     void freeWordLists();
 
-    int kind_;
+    const DocumentKindInfo& kind_;
     CellGrid grid_;
     DocumentWordLists wordLists_;
+    std::unique_ptr<DocumentFile> file_;
     bool closed_ = false;
     bool loadFailed_ = false;
 };

@@ -144,9 +144,9 @@ void Tpictureform::showEvent(QShowEvent* event) {
 }
 
 void Tpictureform::Button1Click() {
-    if (tag_ == wordSearchTag || tag_ == crissCrossTag)
+    if (tag_ == wordSearchDocument || tag_ == crissCrossDocument)
         drawGrid();
-    else if (tag_ == crosswordTag)
+    else if (tag_ == crosswordDocument)
         drawCrosswordGrid();
 }
 

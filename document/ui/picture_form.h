@@ -24,10 +24,6 @@ class TColorComboBox;
 class Tpictureform : public QDialog, public PictureGrid {
     Q_OBJECT
 public:
-    static constexpr int wordSearchTag = 1;
-    static constexpr int crosswordTag = 2;
-    static constexpr int crissCrossTag = 3;
-
     explicit Tpictureform(QWidget* parent = nullptr);
 
     void setTag(int tag) { tag_ = tag; }

@@ -2,6 +2,36 @@
 
 #include <string>
 
+namespace {
+
+// What each kind lends to the frame. The Swedish crossword has no use for the
+// "Tvorba" menu, and its two export actions are never enabled.
+constexpr DocumentKindInfo kinds[] = {
+    {wordSearchDocument, "Osmism\xECrka", "Osmism\xECrky", ".osm",  // Osmisměrka, Osmisměrky
+     {"acVelikost", "acNavrhar", "aculoz", "aculozjako", "actisk", "acExport", "acExportObr"}, true},
+    {crosswordDocument, "Klasick\xE1 k\xF8\xED\x9Eovka", "Klasick\xE9 k\xF8\xED\x9Eovky", ".kri",  // Klasická křížovka
+     {"acVelikost", "acNavrhar", "aculoz", "aculozjako", "actisk", "acExport", "acExportObr"}, true},
+    {crissCrossDocument, "Kris-kros", "Kris-krosy", ".krs",
+     {"acVelikost", "acNavrhar", "aculoz", "aculozjako", "actisk", "acexport", "acExportObr"}, true},
+    {swedishDocument, "\x8Av\xE9" "dsk\xE1 k\xF8\xED\x9Eovka", "\x8Av\xE9" "dsk\xE9 k\xF8\xED\x9Eovky", ".skr",  // Švédská křížovka
+     {"Velikost", "acNavrhar", "uloz", "ulozjako", "print", "acExport", "acExportObr"}, false},
+};
+
+}  // namespace
+
+std::span<const DocumentKindInfo> documentKinds() { return kinds; }
+
+const DocumentKindInfo* documentKindInfo(int kind) {
+    for (const DocumentKindInfo& info : kinds)
+        if (info.kind == kind) return &info;
+    return nullptr;
+}
+
+std::string chooserFilter(const DocumentKindInfo& kind) {
+    const std::string pattern = "*" + std::string(kind.extension);
+    return std::string(kind.filesName) + " (" + pattern + ")|" + pattern;
+}
+
 DocumentKind documentKindOfPath(std::string_view path) {
     const auto slash = path.find_last_of('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
@@ -10,10 +40,8 @@ DocumentKind documentKindOfPath(std::string_view path) {
     std::string extension(name.substr(dot));
     for (char& c : extension)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (extension == ".osm") return wordSearchDocument;
-    if (extension == ".kri") return crosswordDocument;
-    if (extension == ".krs") return crissCrossDocument;
-    if (extension == ".skr") return swedishDocument;
+    for (const DocumentKindInfo& info : kinds)
+        if (extension == info.extension) return info.kind;
     return noDocument;
 }
 

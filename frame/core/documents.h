@@ -1,7 +1,10 @@
 #pragma once
-// Kinds of puzzle document and how the frame lays out their windows.
+// Kinds of puzzle document: one row per kind with everything the frame and the
+// document base need to know of it, the limits every grid keeps to, and how
+// the frame lays out the document windows.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +32,36 @@ constexpr int clampCellSize(int cellSize) {
 
 // The text of a hidden (blocked) cell in every kind of grid and file.
 inline constexpr std::string_view hiddenCellText = "@";
+
+// The actions of a kind's window that the frame's controls show while the
+// window is active, by object name.
+struct LentActions {
+    const char* size;               // `ToolButton6`
+    const char* designer;           // `ToolButton7`
+    const char* save;               // `ToolButton2` and `Uloit1`
+    const char* saveAs;             // `Uloitjako1`
+    const char* print;              // `Tisk2`
+    const char* spreadsheetExport;  // `Export2`
+    const char* pictureExport;      // `Uloitjakoobrzek1`
+};
+
+// One kind of puzzle. Texts are Windows-1250.
+struct DocumentKindInfo {
+    DocumentKind kind;
+    std::string_view name;         // the kind in a window's caption: "Osmisměrka"
+    std::string_view filesName;    // such files in a file chooser: "Osmisměrky"
+    std::string_view extension;    // ".osm"
+    LentActions lent;
+    bool creationMenuEnabled;      // the frame's "Tvorba" button is enabled (it gets the menu either way)
+};
+
+// The four kinds in documentKind order.
+std::span<const DocumentKindInfo> documentKinds();
+// The row of documentKind `kind`; nullptr for any other number.
+const DocumentKindInfo* documentKindInfo(int kind);
+
+// A file chooser's entry for files of one kind: "Osmisměrky (*.osm)|*.osm".
+std::string chooserFilter(const DocumentKindInfo& kind);
 
 // The extension rule of document and template paths: when the file-name part
 // (after the last "/") does not contain `extension` (case-sensitive, anywhere),

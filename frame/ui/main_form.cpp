@@ -3,6 +3,8 @@
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
 #include "stores/core/word_stores.h"
+#include "document/ui/designer_form.h"
+#include "document/ui/picture_form.h"
 #include "frame/ui/about_box.h"
 #include "platform/ui/actions.h"
 #include "frame/ui/config_messages.h"
@@ -16,6 +18,7 @@
 #include "platform/core/folders.h"
 #include "platform/core/random.h"
 #include "platform/ui/background.h"
+#include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/file_messages.h"
 #include "platform/ui/printing.h"
@@ -122,6 +125,7 @@ TMindgridMainForm::TMindgridMainForm(const QStringList& parameters)
     setWindowIcon(programIcon());
     resize(537, 350);
     createComponents();
+    setDocumentHost(this);
     FormCreate();
 }
 
@@ -131,6 +135,7 @@ TMindgridMainForm::~TMindgridMainForm() {
     mdiArea_->disconnect(this);
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) window->disconnect(this);
     activeDocument_ = nullptr;
+    if (documentHost() == this) setDocumentHost(nullptr);
     if (MindgridMainForm == this) MindgridMainForm = nullptr;
 }
 
@@ -346,11 +351,15 @@ void TMindgridMainForm::loadCaptions() {
     ToolBar2->setWindowTitle(QStringLiteral("Standardní"));
     ToolBar3->setWindowTitle(QStringLiteral("Úpravy"));
 
-    OpenDialog->filter = QStringLiteral("Všechny podporované typy") + QStringLiteral("|*.osm;*.kri;*.krs;*.skr|") +
-                         QStringLiteral("Osmisměrky (*.osm)") + QStringLiteral("|*.osm|") +
-                         QStringLiteral("Klasické křížovky (*.kri)") + QStringLiteral("|*.kri|") +
-                         QStringLiteral("Kris-krosy (*.krs)") + QStringLiteral("|*.krs|") +
-                         QStringLiteral("Švédské křížovky (*.skr)") + QStringLiteral("|*.skr");
+    // Every kind together, then one entry per kind.
+    QStringList patterns;
+    QStringList entries;
+    for (const DocumentKindInfo& kind : documentKinds()) {
+        patterns << QStringLiteral("*") + toQString(kind.extension);
+        entries << toQString(chooserFilter(kind));
+    }
+    OpenDialog->filter = QStringLiteral("Všechny podporované typy") + QLatin1Char('|') + patterns.join(QLatin1Char(';')) +
+                         QLatin1Char('|') + entries.join(QLatin1Char('|'));
     ExportDialog->filter = QStringLiteral("sešit Microsoft Excel 5.0/95") + QStringLiteral("|*.xls");
 }
 
@@ -447,17 +456,86 @@ void TMindgridMainForm::FormClose() {
 }
 
 QString TMindgridMainForm::documentKindName(int kind) {
-    switch (kind) {
-    case wordSearchDocument:
-        return QStringLiteral("Osmisměrka");
-    case crosswordDocument:
-        return QStringLiteral("Klasická křížovka");
-    case crissCrossDocument:
-        return QStringLiteral("Kris-kros");
-    case swedishDocument:
-        return QStringLiteral("Švédská křížovka");
-    default:
-        return {};
+    const DocumentKindInfo* info = documentKindInfo(kind);
+    return info ? toQString(info->name) : QString();
+}
+
+// ---- the host of the document windows --------------------------------------
+
+Tpictureform* TMindgridMainForm::pictureWindow() { return pictureform; }
+
+Tnavrharform* TMindgridMainForm::designer() { return navrharform; }
+
+void TMindgridMainForm::captionChanged(DocumentWindow& window) {
+    if (QAction* item = windowMenuItem(window.objectName())) item->setText(window.windowTitle());
+}
+
+void TMindgridMainForm::windowActivated(DocumentWindow& window) {
+    checkWindowMenuItem(window.objectName());
+    const DocumentKindInfo& kind = window.kindInfo();
+    const LentActions& own = kind.lent;
+    bindButton(ToolButton6, window.ownAction(own.size));
+    bindButton(ToolButton7, window.ownAction(own.designer));
+    bindButton(ToolButton2, window.ownAction(own.save));
+    Uloit1->setAction(window.ownAction(own.save));
+    Uloitjako1->setAction(window.ownAction(own.saveAs));
+    Tisk2->setAction(window.ownAction(own.print));
+    Export2->setAction(window.ownAction(own.spreadsheetExport));
+    Uloitjakoobrzek1->setAction(window.ownAction(own.pictureExport));
+
+    const auto lendMenu = [](QToolButton* button, QMenu* menu, bool enabled) {
+        button->setMenu(menu);
+        button->setEnabled(enabled);
+    };
+    lendMenu(toolupravy, window.menuupravy, true);
+    lendMenu(tooltvorba, window.menutvorba, kind.creationMenuEnabled);
+    lendMenu(toolsablony, window.menusablony, true);
+}
+
+void TMindgridMainForm::windowDeactivated(DocumentWindow&) {
+    bindButton(ToolButton2, FileSave1);
+    Uloit1->setAction(FileSave1);
+    Uloitjako1->setAction(FileSaveAs1);
+    Export2->setAction(FileExport);
+    Tisk2->setAction(FilePrint);
+    Uloitjakoobrzek1->setAction(FileObr);
+    for (QToolButton* button : {toolupravy, tooltvorba, toolsablony}) {
+        button->setMenu(nullptr);
+        button->setEnabled(false);
+    }
+    // The size and designer buttons stay with the window until another one
+    // becomes active or it closes.
+}
+
+void TMindgridMainForm::windowClosing(DocumentWindow& window) {
+    removeWindowMenuItem(window.objectName());
+    // Everything of this window that a frame control still shows is given
+    // back now, while it exists, and nothing else: a window that closes while
+    // another one is active leaves that window's controls alone.
+    const auto owned = [&window](const QObject* object) {
+        for (; object; object = object->parent())
+            if (object == &window) return true;
+        return false;
+    };
+    struct ButtonBack {
+        QToolButton* button;
+        QAction* placeholder;
+    };
+    for (const ButtonBack& b : {ButtonBack{ToolButton2, FileSave1}, ButtonBack{ToolButton6, acVelikost},
+                                ButtonBack{ToolButton7, acNavrhar}})
+        if (owned(b.button->defaultAction())) bindButton(b.button, b.placeholder);
+    struct ItemBack {
+        MenuItem* item;
+        QAction* placeholder;
+    };
+    for (const ItemBack& i : {ItemBack{Uloit1, FileSave1}, ItemBack{Uloitjako1, FileSaveAs1}, ItemBack{Export2, FileExport},
+                              ItemBack{Uloitjakoobrzek1, FileObr}, ItemBack{Tisk2, FilePrint}})
+        if (owned(i.item->action())) i.item->setAction(i.placeholder);
+    // The menus go with the window, so no button may keep one.
+    for (QToolButton* button : {toolupravy, tooltvorba, toolsablony}) {
+        if (!owned(button->menu())) continue;
+        button->setMenu(nullptr);
+        button->setEnabled(false);
     }
 }
 

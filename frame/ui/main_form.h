@@ -7,14 +7,17 @@
 // (`ToolBar2`) and "Úpravy" (`ToolBar3`); the status bar shows the long part of
 // the hint under the pointer.
 //
-// Document windows reach the shared controls through `MindgridMainForm`.
-// While a document window is active it binds `ToolButton2`, `ToolButton6`,
+// The frame is the host of every document window (document_host.h). While a
+// document window is active the frame binds `ToolButton2`, `ToolButton6`,
 // `ToolButton7` (with bindButton) and the menu items `Uloit1`, `Uloitjako1`,
-// `Tisk2`, `Export2`, `Uloitjakoobrzek1` (with MenuItem::setAction) to its own
-// actions and lends its drop-down menus to `toolupravy`, `tooltvorba` and
-// `toolsablony`; when it loses activation or closes it binds them back to the
-// frame's disabled placeholder actions (`FileSave1`, `FileSaveAs1`,
-// `FilePrint`, `FileExport`, `FileObr`, `acVelikost`, `acNavrhar`).
+// `Tisk2`, `Export2`, `Uloitjakoobrzek1` (with MenuItem::setAction) to the
+// window's own actions named in its kind's row, and lends the window's
+// drop-down menus to `toolupravy`, `tooltvorba` and `toolsablony`; when the
+// window loses activation or closes the frame binds them back to its disabled
+// placeholder actions (`FileSave1`, `FileSaveAs1`, `FilePrint`, `FileExport`,
+// `FileObr`, `acVelikost`, `acNavrhar`).
+
+#include "document/ui/document_host.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -36,7 +39,7 @@ class QToolBar;
 class QToolButton;
 class Tinitform;
 
-class TMindgridMainForm : public QMainWindow {
+class TMindgridMainForm : public QMainWindow, public DocumentHost {
     Q_OBJECT
 public:
     // `parameters`: the program's command line without the program itself.
@@ -48,7 +51,7 @@ public:
     int windowCounter = 0;
 
     // "Osmisměrka", "Klasická křížovka", "Kris-kros", "Švédská křížovka" for
-    // documentKind 1 to 4.
+    // documentKind 1 to 4 (from the kind's row); empty for any other number.
     static QString documentKindName(int kind);
 
     // Creates the document window of `kind` (see registerDocumentKind), named
@@ -73,8 +76,17 @@ public:
     // Frees the first item of `windowName` (when its window closes).
     void removeWindowMenuItem(const QString& windowName);
 
-    // The printer every print goes to, chosen in the printer set-up.
-    QPrinter& printer() { return *printer_; }
+    // What the frame lends its document windows.
+    QPrinter* printer() override { return printer_.get(); }
+    FileChooser* exportChooser() override { return ExportDialog; }
+    FileChooser* templateSaveChooser() override { return SaveSabDialog; }
+    FileChooser* templateOpenChooser() override { return OpenSabDialog; }
+    Tpictureform* pictureWindow() override;
+    Tnavrharform* designer() override;
+    void captionChanged(DocumentWindow& window) override;
+    void windowActivated(DocumentWindow& window) override;
+    void windowDeactivated(DocumentWindow& window) override;
+    void windowClosing(DocumentWindow& window) override;
 
     // The text of the start-up window while the word stores load.
     void setSplashText(const QString& text);

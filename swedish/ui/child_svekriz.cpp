@@ -25,18 +25,18 @@ TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
     aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
     setHint(aculozsablonu, QStringLiteral("Ulož šablonu|Uloží tvar rastru jako šablonu"));
 
-    ulozjako = addDocumentAction("ulozjako", QStringLiteral("Uložit j&ako..."));
-    setHint(ulozjako, QStringLiteral("Uložit jako|Uloží aktivní soubor pod jiným jménem"));
-    uloz = addDocumentAction("uloz", QStringLiteral("&Uložit"));
-    setHint(uloz, QStringLiteral("Uložit|Uloží aktivní soubor"));
-    uloz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    uloz->setIcon(toolImage(8));
-    print = addDocumentAction("print", QStringLiteral("&Tisk"));
-    setHint(print, QStringLiteral("Tisk|Vytiskne křížovku"));
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    print->setIcon(toolImage(14));
-    acExport = addDocumentAction("acExport", QStringLiteral("Export do &Excelu"), nullptr, false);
-    acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"), nullptr, false);
+    FileActionTexts texts;
+    texts.spreadsheetExport = QStringLiteral("Export do &Excelu");
+    texts.saveHint = QStringLiteral("Uložit|Uloží aktivní soubor");
+    texts.saveAsHint = QStringLiteral("Uložit jako|Uloží aktivní soubor pod jiným jménem");
+    texts.printHint = QStringLiteral("Tisk|Vytiskne křížovku");
+    texts.exportsEnabled = false;  // this kind has no exports
+    const FileActions file = addFileActions(texts);
+    uloz = file.save;
+    ulozjako = file.saveAs;
+    print = file.print;
+    acExport = file.spreadsheetExport;
+    acExportObr = file.pictureExport;
 
     connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
 
@@ -48,11 +48,6 @@ TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
 
     setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
     setWidget(ScrollBox1);
-}
-
-void TMDIChildSveKriz::loadFromFile(const QString& path) {
-    // Reading the file is still to come; the caption already names it.
-    setWindowTitle(fileCaption(path));
 }
 
 void TMDIChildSveKriz::VelikostExecute() { runSizeDialog(); }

@@ -14,8 +14,6 @@ class TMDIChildSveKriz : public DocumentWindow {
 public:
     TMDIChildSveKriz();
 
-    void loadFromFile(const QString& path) override;
-
     void VelikostExecute();
 
     // Per cell [col][row]: 1 where a word of that direction put the letter,

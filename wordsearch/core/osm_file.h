@@ -9,6 +9,7 @@
 //
 // Texts are Windows-1250 bytes, written and read as they stand.
 
+#include "document/core/document_codec.h"
 #include "frame/core/documents.h"
 #include "platform/core/textfile.h"
 
@@ -90,3 +91,6 @@ std::vector<std::string> osmLines(const OsmDocument& document);
 // that do not match the size, or a text holding a line break. On false the
 // previous file at `path` is left as it was.
 bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document);
+
+// The word search's document file, for the document window's file flow.
+inline constexpr DocumentCodec<OsmDocument> osmCodec{readOsmFile, writeOsmFile};

@@ -1,11 +1,8 @@
 #pragma once
 // What a word search hands to its outputs, without any window: the printed
-// page, the spreadsheet workbook, the picture window's grid and the shape
-// designer's cells (and the shape the designer hands back).
+// page, the spreadsheet workbook and the picture window's grid.
 
-#include "document/core/cell_grid.h"
 #include "document/core/picture_drawing.h"
-#include "document/core/shape_designer.h"
 #include "platform/core/canvas.h"
 #include "platform/core/color.h"
 #include "platform/core/workbook.h"
@@ -54,38 +51,3 @@ bool fillWordSearchWorkbook(Workbook& book, const OsmDocument& document);
 // Hands the grid to the picture window: every cell's text, hidden cells
 // marked blocked, the size.
 void fillWordSearchPicture(PictureGrid& picture, const OsmDocument& document);
-
-// The shape of a word search's grid as the shape designer edits it: which
-// cells are in use and their colours.
-struct OsmShape {
-    struct Cell {
-        bool shown = true;
-        Color colour = colors::white;
-        friend bool operator==(const Cell&, const Cell&) = default;
-    };
-    int columns = 0;
-    int rows = 0;
-    std::vector<Cell> cells;  // rows outer, columns inner
-
-    const Cell& cell(int column, int row) const {
-        return cells[static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-                     static_cast<std::size_t>(column - 1)];
-    }
-    friend bool operator==(const OsmShape&, const OsmShape&) = default;
-};
-
-// Copies the document's shape into the designer, whose grid has the
-// document's size already: a cell is shown exactly when it is not hidden, in
-// the document's colour.
-void loadDesignerShape(ShapeDesigner& designer, const OsmDocument& document);
-// The shape the designer holds.
-OsmShape designerShape(const ShapeDesigner& designer);
-
-// Gives the word search the shape the designer handed back. A cell that is
-// now shown keeps its letter, and loses the "@" of a hidden cell; a cell that
-// is now hidden holds "@". Every cell takes the shape's colour. Shapes of
-// another size than the document change nothing.
-void applyOsmShape(OsmDocument& document, const OsmShape& shape);
-// The same on the word-search window's grid, where a hidden cell has its
-// shape and label invisible.
-void applyOsmShape(CellGrid& grid, const OsmShape& shape);

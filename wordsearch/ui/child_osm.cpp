@@ -1,27 +1,24 @@
 #include "wordsearch/ui/child_osm.h"
 
-#include "wordsearch/core/word_pool.h"
-
+#include "document/core/grid_shape.h"
+#include "document/core/picture_drawing.h"
+#include "document/ui/document_files.h"
+#include "document/ui/icons.h"
+#include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
-#include "platform/ui/actions.h"
-#include "platform/ui/file_chooser.h"
-#include "document/ui/icons.h"
-#include "frame/ui/main_form.h"
-#include "document/ui/designer_form.h"
-#include "document/ui/picture_form.h"
-#include "platform/ui/radio_group.h"
-#include "stores/ui/sorted_words.h"
-#include "document/ui/phrase_form.h"
-#include "stores/ui/word_editor_form.h"
-#include "stores/ui/dictionary_picker_form.h"
 #include "platform/core/czech.h"
 #include "platform/core/folders.h"
+#include "platform/ui/actions.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/radio_group.h"
+#include "stores/ui/dictionary_picker_form.h"
+#include "stores/ui/sorted_words.h"
+#include "stores/ui/word_editor_form.h"
+#include "wordsearch/core/osm_print.h"
+#include "wordsearch/core/word_pool.h"
 #include "wordsearch/ui/analyzer_start.h"
-#include "document/ui/document_files.h"
-#include "wordsearch/ui/osm_output.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -122,15 +119,16 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
     aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
 
-    aculoz = addDocumentAction("aculoz", QStringLiteral("&Uložit"));
-    aculoz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    aculoz->setIcon(toolImage(8));
-    aculozjako = addDocumentAction("aculozjako", QStringLiteral("Ulož j&ako"));
-    actisk = addDocumentAction("actisk", QStringLiteral("&Tisk"));
-    actisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    actisk->setIcon(toolImage(14));
-    acExport = addDocumentAction("acExport", QStringLiteral("&Export do Excelu"));
-    acExportObr = addDocumentAction("acExportObr", QStringLiteral("Uložit jako &obrázek"));
+    FileActionTexts texts;
+    texts.saveAs = QStringLiteral("Ulož j&ako");
+    const FileActions file = addFileActions(texts);
+    aculoz = file.save;
+    aculozjako = file.saveAs;
+    actisk = file.print;
+    acExport = file.spreadsheetExport;
+    acExportObr = file.pictureExport;
+    setDocumentFile<OsmDocument>(
+        osmCodec, [this] { return toDocument(); }, [this](const OsmDocument& document) { return showDocument(document); });
 
     // The window's own controls: the generator's switches above, the grid on
     // the left, the word editor, the status and the placed words on the right.
@@ -172,9 +170,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     pomlabel->setFont(printFont);
     pomlabel->hide();
 
-    SaveDialog1 = new FileChooser(QStringLiteral("SaveDialog1"), FileChooser::Mode::Save, this);
-    SaveDialog1->filter = QStringLiteral("Osmisměrky (*.osm)|*.osm");
-
     auto* bar = new QHBoxLayout;
     bar->addWidget(startstopbtn);
     bar->addWidget(RadioGroup2);
@@ -213,8 +208,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     connect(generujosmismerku, &QAction::triggered, this, &TMDIChildOsm::generujosmismerkuExecute);
     connect(zrusitgenerovani, &QAction::triggered, this, &TMDIChildOsm::zrusitgenerovaniExecute);
     connect(acstartstop, &QAction::triggered, this, &TMDIChildOsm::acstartstopExecute);
-    connect(aculoz, &QAction::triggered, this, &TMDIChildOsm::aculozExecute);
-    connect(aculozjako, &QAction::triggered, this, &TMDIChildOsm::aculozjakoExecute);
     connect(aculozsablonu, &QAction::triggered, this, &TMDIChildOsm::aculozsablonuExecute);
     connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildOsm::aczvolsablonuExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildOsm::actiskExecute);
@@ -253,17 +246,23 @@ bool TMDIChildOsm::workerAlive() const { return worker_ && worker_->running(); }
 void TMDIChildOsm::acVelikostExecute() { runSizeDialog(); }
 
 void TMDIChildOsm::actiskExecute() {
-    osmoutput::printWordSearch(MindgridMainForm->printer(), this, windowTitle(), toDocument());
+    const OsmDocument document = toDocument();
+    printDocument([&](Canvas& canvas) { drawWordSearchPrint(canvas, document, osmprint::labelFont()); });
 }
 
 void TMDIChildOsm::acExportExecute() {
-    osmoutput::exportWordSearch(this, *MindgridMainForm->ExportDialog, toDocument());
+    const OsmDocument document = toDocument();
+    exportBook([&](Workbook& book) { return fillWordSearchWorkbook(book, document); });
 }
 
-void TMDIChildOsm::acExportObrExecute() { osmoutput::showWordSearchPicture(*pictureform, toDocument()); }
+void TMDIChildOsm::acExportObrExecute() {
+    const auto picture = std::make_unique<PictureGrid>();
+    fillWordSearchPicture(*picture, toDocument());
+    showPicture(*picture);
+}
 
 void TMDIChildOsm::acNavrharExecute() {
-    if (const auto shape = osmoutput::designWordSearch(*navrharform, toDocument())) applyOsmShape(grid(), *shape);
+    if (const auto shape = design(shapeOfGrid(grid()))) applyShape(grid(), *shape);
 }
 
 void TMDIChildOsm::aczadattajenkuExecute() {
@@ -603,45 +602,8 @@ OsmDocument TMDIChildOsm::toDocument() const {
     return document;
 }
 
-bool TMDIChildOsm::saveas(const QString& path) {
-    const QString file = withExtension(path, ".osm");
-    if (!writeOsmFile(localPath(file), toDocument())) {
-        desktop::warning(this, writeFailureText(file));
-        return false;
-    }
-    return true;
-}
-
-void TMDIChildOsm::aculozjakoExecute() {
-    if (!SaveDialog1->execute(this)) return;
-    // The caption keeps the name as chosen; the file gets the extension.
-    const QString chosen = SaveDialog1->fileName();
-    if (!mayWriteExtended(this, chosen, ".osm")) return;
-    if (saveas(chosen)) setFileCaption(chosen);
-}
-
-void TMDIChildOsm::aculozExecute() {
-    const auto path = pathFromCaption(windowTitle().toStdString());
-    if (!path) {
-        aculozjakoExecute();
-        return;
-    }
-    saveas(QString::fromStdString(*path));
-}
-
-void TMDIChildOsm::loadFromFile(const QString& path) {
-    const QString file = withExtension(path, ".osm");
-    const OsmReadResult read = readOsmFile(localPath(file));
-    if (const auto* error = std::get_if<FileError>(&read)) {
-        desktop::warning(this, documentReadFailureText(file, *error));
-        setLoadFailed();
-        return;
-    }
-    const OsmDocument& document = std::get<OsmDocument>(read);
-    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) {
-        setLoadFailed();
-        return;
-    }
+bool TMDIChildOsm::showDocument(const OsmDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
     {
         CellGrid& cells = grid();
         GridCells::Batch batch(cells);
@@ -656,7 +618,6 @@ void TMDIChildOsm::loadFromFile(const QString& path) {
     processedSecretPhrase_ = document.processedPhrase;
     typedSecretPhrase_ = document.typedPhrase;
     setSortedWords(ListBox1, document.words);
-    setFileCaption(file);
 
     if (document.isComplete()) {
         upperCaseGrid();
@@ -665,6 +626,7 @@ void TMDIChildOsm::loadFromFile(const QString& path) {
         // "Spustit" goes on from the cells as they are.
         enterPaused();
     }
+    return true;
 }
 
 void TMDIChildOsm::aculozsablonuExecute() { saveGridTemplate(this); }

@@ -34,7 +34,6 @@
 #include <string>
 #include <vector>
 
-class FileChooser;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -48,18 +47,17 @@ public:
     TMDIChildOsm();
     ~TMDIChildOsm() override;
 
-    // Reads an .osm file into this fresh window: checked whole first; a file
-    // that cannot be read is reported and leaves the window as it was, marked
-    // as failed for the frame. A complete puzzle opens finished, an incomplete
-    // one paused.
-    void loadFromFile(const QString& path) override;
+    // The window's side of its .osm file (the file flow is the document
+    // window's): the puzzle as the file holds it ("@" for hidden cells, the
+    // colours, both phrases and the placed words in the list's order), and a
+    // puzzle read whole put into this window. A complete puzzle opens
+    // finished, an incomplete one paused.
+    OsmDocument toDocument() const;
+    bool showDocument(const OsmDocument& document);
     // Writes the puzzle to `path` (".osm" appended by the extension rule).
     // False, with a message, when it could not be written; the file there
     // before is then left whole.
-    bool saveas(const QString& path);
-    // The puzzle as the file holds it: "@" for hidden cells, the colours, both
-    // phrases and the placed words in the list's order.
-    OsmDocument toDocument() const;
+    bool saveas(const QString& path) { return saveToFile(path); }
 
     // Handlers.
     void acVelikostExecute();
@@ -76,8 +74,6 @@ public:
     void zrusitgenerovaniExecute();
     void acstartstopExecute();
     void RadioGroup2Click();
-    void aculozExecute();
-    void aculozjakoExecute();
     void aculozsablonuExecute();
     void aczvolsablonuExecute();
 
@@ -112,7 +108,6 @@ public:
     RadioGroup* RadioGroup2;  // "Vkládání": "Náhodně", "Podle abecedy"
     RadioGroup* RadioGroup1;  // "Vkládat slova": "Z obou", "Z editoru", "Ze slovníků"
     QLabel* pomlabel;         // hidden; its font is the one printing uses
-    FileChooser* SaveDialog1;
 
     // `menuupravy`
     QAction* acVelikost;
@@ -173,7 +168,6 @@ private:
     void enableEditing();
     void clearCells();
     void addPlacedWord(const std::string& word);
-    bool writeDocument(const QString& path);
 
     std::string typedSecretPhrase_;
     std::string processedSecretPhrase_;

@@ -28,7 +28,7 @@ TEST(ShapeDesigner, EachCallerGetsItsTools) {
 TEST(ShapeDesigner, EachToolChangesTheCellsItsOwnWay) {
     ShapeDesigner designer;
     ASSERT_EQ(designer.resizeGrid(4, 3, 20), CellGrid::ResizeResult::resized);
-    designer.tag = ShapeDesigner::swedishTag;
+    designer.tag = swedishDocument;
     designer.setCellColor(1, 1, colors::red);
     designer.setCellColor(2, 1, colors::black);
     designer.begin();
@@ -80,7 +80,7 @@ struct CrissCrossUse {
         designer.resizeGrid(3, 2, 20);
         for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {3, 1}, {1, 2}}) designer.setCellColor(col, row, colors::red);
         designer.setCellText(1, 1, inFirstRedCell);
-        designer.tag = ShapeDesigner::crissCrossTag;
+        designer.tag = crissCrossDocument;
         designer.hasDigits = true;
         designer.fullDigits = "3141";
         designer.begin();
@@ -118,7 +118,7 @@ TEST(ShapeDesigner, RightClicksPlaceTheDigitsOneByOneIntoEmptyRedCells) {
     for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {3, 1}, {1, 2}}) EXPECT_EQ(d.cellText(col, row), "");
 
     // Outside the criss-cross the right button colours like the left one.
-    d.tag = ShapeDesigner::crosswordTag;
+    d.tag = crosswordDocument;
     EXPECT_EQ(d.press(1, 1, true), Press::changed);
     EXPECT_EQ(d.cellColor(1, 1), colors::white);
 }

@@ -45,7 +45,7 @@ void prepareCrissCross(Tnavrharform& form) {
     for (auto [col, row] : redCells) d.setCellColor(col, row, colors::red);
     d.setCellText(1, 1, "3");
     d.setCellShown(3, 2, false);
-    form.setTag(ShapeDesigner::crissCrossTag);
+    form.setTag(crissCrossDocument);
     d.hasDigits = true;
     d.fullDigits = "3141";
 }
@@ -130,7 +130,7 @@ TEST(NavrharForm, ShowingOffersTheToolsOfTheCallersKind) {
 TEST(NavrharForm, TheCellUnderThePointerIsFramedBlueAndClicksFollowTheTool) {
     Tnavrharform form;
     form.resizeGrid(5, 5);
-    form.setTag(ShapeDesigner::swedishTag);
+    form.setTag(swedishDocument);
     form.show();
     const auto frame = [&](int col, int row) {
         const CellShape& shape = *form.designer().grid().cellShapes()[col][row];

@@ -30,7 +30,7 @@ void fillWordSearch(Tpictureform& form) {
             form.cellTexts[c][r] = hidden ? "@" : "W";
             form.cellMarks[c][r] = hidden ? 1 : 0;
         }
-    form.setTag(Tpictureform::wordSearchTag);
+    form.setTag(wordSearchDocument);
 }
 
 QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
@@ -80,7 +80,7 @@ TEST(PictureForm, ACrosswordShowsItsSecretPhraseCellsInTheChosenColour) {
     form.cellMarks[1][0] = 2;
     form.cellMarks[2][0] = 1;
     form.rightBarMarks[0][0] = 0;
-    form.setTag(Tpictureform::crosswordTag);
+    form.setTag(crosswordDocument);
     form.CheckBox2->setChecked(true);
     form.Button1->click();
 

@@ -12,7 +12,7 @@
 class FakeDocument : public DocumentWindow {
 public:
     explicit FakeDocument(int kind) : DocumentWindow(kind) {
-        const LentActions& lent = lentActions(kind);
+        const LentActions& lent = kindInfo().lent;
         for (const char* name : {lent.size, lent.designer, lent.save, lent.saveAs, lent.print, lent.spreadsheetExport,
                                  lent.pictureExport})
             addDocumentAction(name, QString::fromLatin1(name));

@@ -452,7 +452,7 @@ TEST_F(FrameTest, PrinterSetUpSaysWhenThereIsNoPrinter) {
     frame->FilePrinterSetup->trigger();
     printing::printerCheck() = realCheck;
     EXPECT_TRUE(shown);
-    EXPECT_EQ(&frame->printer(), &MindgridMainForm->printer()) << "one printer for every print";
+    EXPECT_EQ(frame->printer(), MindgridMainForm->printer()) << "one printer for every print";
 }
 
 TEST_F(FrameTest, ShortcutsRunTheirActionOnceWhereverTheFocusIs) {

@@ -199,41 +199,4 @@ TEST(WordSearchWorkbook, TheGridStandsBesideTheWordsWithHiddenCellsFilled) {
     EXPECT_FALSE(fillWordSearchWorkbook(refused, document));
 }
 
-TEST(WordSearchShape, TheDesignersShapeHidesAndShowsCellsAndKeepsLetters) {
-    OsmDocument document = OsmDocument::blank(2, 2);
-    document.cell(1, 1).text = "a";
-    document.cell(2, 1).text = "b";
-    document.cell(1, 2).text = "@";
-    document.cell(2, 2).text = "@";
-    OsmShape shape{2, 2, {{true, colors::red}, {false, colors::white}, {true, colors::white}, {false, colors::red}}};
-
-    applyOsmShape(document, shape);
-    EXPECT_EQ(document.cell(1, 1), (OsmCell{"a", 255})) << "a letter stays, the colour is taken";
-    EXPECT_EQ(document.cell(2, 1), (OsmCell{"@", kOsmWhite})) << "hidden now";
-    EXPECT_EQ(document.cell(1, 2), (OsmCell{"", kOsmWhite})) << "shown again: empty";
-    EXPECT_EQ(document.cell(2, 2), (OsmCell{"@", 255}));
-
-    // The same on the window's grid, where hiding takes shape and label.
-    CellGrid grid;
-    grid.resizeGrid(2, 2, 25);
-    grid.setText(1, 1, "a");
-    grid.setText(2, 1, "b");
-    grid.setText(1, 2, "@");
-    grid.setCellVisible(1, 2, false);
-    applyOsmShape(grid, shape);
-    EXPECT_EQ(grid.cellLabels()[1][1]->text, "a");
-    EXPECT_EQ(grid.cellShapes()[1][1]->brush, colors::red);
-    EXPECT_EQ(grid.cellLabels()[2][1]->text, "@");
-    EXPECT_FALSE(grid.cellShapes()[2][1]->visible);
-    EXPECT_FALSE(grid.cellLabels()[2][1]->visible);
-    EXPECT_EQ(grid.cellLabels()[1][2]->text, "");
-    EXPECT_TRUE(grid.cellShapes()[1][2]->visible);
-    EXPECT_TRUE(grid.cellLabels()[1][2]->visible);
-
-    // A shape of another size changes nothing.
-    const OsmDocument before = document;
-    applyOsmShape(document, OsmShape{3, 1, std::vector<OsmShape::Cell>(3)});
-    EXPECT_EQ(document, before);
-}
-
 }  // namespace

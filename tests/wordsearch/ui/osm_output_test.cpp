@@ -1,8 +1,6 @@
-#include "wordsearch/ui/osm_output.h"
+#include "wordsearch/ui/child_osm.h"
 
-#include "platform/ui/file_chooser.h"
-#include "document/ui/designer_form.h"
-#include "document/ui/picture_form.h"
+#include "tests/document/ui/test_host.h"
 #include "support/core/cp1250_text.h"
 #include "platform/ui/file_messages.h"
 #include "support/core/temp_folder.h"
@@ -24,6 +22,14 @@
 
 namespace {
 
+// A word-search window on a host of its own, showing `document`.
+struct WordSearchWindow {
+    explicit WordSearchWindow(const OsmDocument& document) { EXPECT_TRUE(window->showDocument(document)); }
+    ~WordSearchWindow() { delete window; }
+    TestHost host;
+    TMDIChildOsm* window = new TMDIChildOsm;
+};
+
 // A finished 10 × 10 word search: letters, a CH, hidden cells on the
 // diagonal, and the placed words.
 OsmDocument wordSearch(std::vector<std::string> words) {
@@ -39,15 +45,14 @@ OsmDocument wordSearch(std::vector<std::string> words) {
 TEST(WordSearchOutput, TheSpreadsheetExportWritesAWorkbookThatAnIndependentReaderReads) {
     ScriptedDesktop desktop;
     TempFolder folder;
-    FileChooser exportDialog(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, nullptr);
-    exportDialog.filter = QStringLiteral("sešit Microsoft Excel 5.0/95|*.xls");
-    const OsmDocument document = wordSearch({cp("čáp"), cp("žluťoučký"), "kolo"});
+    WordSearchWindow puzzle(wordSearch({cp("čáp"), cp("žluťoučký"), "kolo"}));
 
     // Cancelling the chooser writes nothing.
-    EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, document), std::nullopt);
+    puzzle.window->acExportExecute();
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 
     desktop.answerFile(displayPath(folder / "osmismerka"));
-    EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, document), WorkbookExport::written);
+    puzzle.window->acExportExecute();
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
     const auto file = folder / "osmismerka.xls";
     ASSERT_TRUE(std::filesystem::exists(file));
@@ -59,9 +64,9 @@ TEST(WordSearchOutput, TheSpreadsheetExportWritesAWorkbookThatAnIndependentReade
     const auto holds = [&](const std::string& line) { return holdsLine(lines, line); };
     EXPECT_TRUE(holds("sheet|1|Osmismerka|1")) << all;
     EXPECT_TRUE(holds("sheet|2|List2|0")) << all;
-    // The words in column A in the list's order, the Czech letters intact.
+    // The words in column A in the order of the window's list, the Czech letters intact.
     EXPECT_TRUE(holds("cell|1|1|1|čáp|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
-    EXPECT_TRUE(holds("cell|1|2|1|žluťoučký|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
+    EXPECT_TRUE(holds("cell|1|3|1|žluťoučký|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
     // The grid from column B: "CH" in column 3 of row 2, a hidden cell inside
     // the frame solid black, a corner hidden cell with the frame on two sides.
     EXPECT_TRUE(holds("cell|1|2|4|CH|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;
@@ -73,10 +78,9 @@ TEST(WordSearchOutput, TheSpreadsheetExportWritesAWorkbookThatAnIndependentReade
 TEST(WordSearchOutput, AWordTheWorkbookCannotHoldFailsTheExportAndLeavesNoFile) {
     ScriptedDesktop desktop;
     TempFolder folder;
-    FileChooser exportDialog(QStringLiteral("ExportDialog"), FileChooser::Mode::Save, nullptr);
+    WordSearchWindow puzzle(wordSearch({std::string(300, 'x')}));
     desktop.answerFile(displayPath(folder / "dlouhe.xls"));
-    EXPECT_EQ(osmoutput::exportWordSearch(nullptr, exportDialog, wordSearch({std::string(300, 'x')})),
-              WorkbookExport::failed);
+    puzzle.window->acExportExecute();
     EXPECT_EQ(desktop.boxTexts(), QStringList{Texcelform::writeFailure(displayPath(folder / "dlouhe.xls"))});
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
@@ -84,7 +88,8 @@ TEST(WordSearchOutput, AWordTheWorkbookCannotHoldFailsTheExportAndLeavesNoFile) 
 QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 
 TEST(WordSearchOutput, ThePictureOfATenByTenWordSearchAtTheDefaultsHasBlackHiddenCells) {
-    Tpictureform form;
+    WordSearchWindow puzzle(wordSearch({"kolo"}));
+    Tpictureform& form = *puzzle.host.pictureWindow();
     QImage picture;
     bool shown = false;
     whenModal([&](QWidget* dialog) {
@@ -92,9 +97,9 @@ TEST(WordSearchOutput, ThePictureOfATenByTenWordSearchAtTheDefaultsHasBlackHidde
         picture = form.picture();
         form.Button3->click();
     });
-    osmoutput::showWordSearchPicture(form, wordSearch({"kolo"}));
+    puzzle.window->acExportObrExecute();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(form.tag(), Tpictureform::wordSearchTag);
+    EXPECT_EQ(form.tag(), wordSearchDocument);
     ASSERT_EQ(picture.size(), QSize(300, 300));
     EXPECT_EQ(rgb(picture, 45, 45), 0x000000u) << "hidden cell (2, 2)";
     EXPECT_EQ(rgb(picture, 285, 285), 0x000000u) << "hidden cell (10, 10)";
@@ -102,11 +107,12 @@ TEST(WordSearchOutput, ThePictureOfATenByTenWordSearchAtTheDefaultsHasBlackHidde
 }
 
 TEST(WordSearchOutput, TheDesignerHandsTheShapeBackOnOkOnly) {
-    Tnavrharform form;
     OsmDocument document = OsmDocument::blank(3, 2);
     document.cell(2, 1).text = "@";
     document.cell(1, 1).colour = kOsmRed;
     document.cell(3, 2).text = "k";
+    WordSearchWindow puzzle(document);
+    Tnavrharform& form = *puzzle.host.designer();
 
     whenModal([&](QWidget*) {
         const ShapeDesigner& designer = form.designer();
@@ -120,19 +126,19 @@ TEST(WordSearchOutput, TheDesignerHandsTheShapeBackOnOkOnly) {
         form.cellMouseDown(3, 2, Qt::LeftButton);
         form.BitBtn1->click();
     });
-    const auto shape = osmoutput::designWordSearch(form, document);
-    ASSERT_TRUE(shape.has_value());
-    const OsmShape expected{3, 2,
-                            {{true, colors::red}, {true, colors::white}, {true, colors::white},
-                             {true, colors::white}, {true, colors::white}, {false, colors::white}}};
-    EXPECT_EQ(*shape, expected);
+    puzzle.window->acNavrharExecute();
+    const GridShape expected{3, 2,
+                             {{true, colors::red, ""}, {true, colors::white, ""}, {true, colors::white, ""},
+                              {true, colors::white, ""}, {true, colors::white, ""}, {false, colors::white, ""}}};
+    EXPECT_EQ(shapeOfGrid(puzzle.window->grid()), expected);
 
     // "Storno" hands nothing back, whatever was clicked.
     whenModal([&](QWidget*) {
         form.cellMouseDown(1, 1, Qt::LeftButton);
         form.BitBtn2->click();
     });
-    EXPECT_EQ(osmoutput::designWordSearch(form, document), std::nullopt);
+    puzzle.window->acNavrharExecute();
+    EXPECT_EQ(shapeOfGrid(puzzle.window->grid()), expected);
 }
 
 int pdfPages(const QByteArray& pdf) {
@@ -145,11 +151,10 @@ TEST(WordSearchOutput, APrintedWordSearchWithALongWordListTakesTwoPages) {
     printing::printerCheck() = [] { return false; };  // no printer: the PDF path
     ScriptedDesktop desktop;
     TempFolder folder;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
 
     // Words of sixty letters take a line each: 42 lines fit below the grid on
-    // the first page, the rest go to the second.
+    // the first page, the rest go to the second. The window lists each word
+    // once, so they differ in their last two letters.
     struct Case {
         int words;
         int pages;
@@ -158,10 +163,12 @@ TEST(WordSearchOutput, APrintedWordSearchWithALongWordListTakesTwoPages) {
         SCOPED_TRACE(c.words);
         const auto file = folder / ("osmismerka" + std::to_string(c.words) + ".pdf");
         desktop.answerFile(displayPath(file));
-        const auto result = osmoutput::printWordSearch(
-            printer, nullptr, QStringLiteral("Osmisměrka (a.osm)"),
-            wordSearch(std::vector<std::string>(static_cast<std::size_t>(c.words), std::string(60, 'W'))));
-        EXPECT_EQ(result, printing::PrintResult::Printed);
+        std::vector<std::string> words;
+        for (int i = 0; i < c.words; ++i)
+            words.push_back(std::string(58, 'W') + static_cast<char>('A' + i / 26) + static_cast<char>('A' + i % 26));
+        WordSearchWindow puzzle(wordSearch(words));
+        puzzle.window->setWindowTitle(QStringLiteral("Osmisměrka (a.osm)"));
+        puzzle.window->actiskExecute();
         QFile pdf(displayPath(file));
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
         EXPECT_EQ(pdfPages(pdf.readAll()), c.pages);

@@ -1,0 +1,56 @@
+#pragma once
+// The shape of a grid, as every kind of puzzle hands it to the shape designer
+// and takes it back: which cells are shown (a hidden cell is blocked), the
+// colour of each cell (white a normal cell, red a secret-phrase cell, black a
+// clue cell) and the text the designer shows in a cell (the digits a
+// criss-cross places in its red cells; empty for the other kinds).
+
+#include "document/core/cell_grid.h"
+#include "document/core/shape_designer.h"
+#include "platform/core/color.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+struct GridShape {
+    struct Cell {
+        bool shown = true;
+        Color colour = colors::white;
+        std::string text;
+        friend bool operator==(const Cell&, const Cell&) = default;
+    };
+    int columns = 0;
+    int rows = 0;
+    std::vector<Cell> cells;  // rows outer, columns inner
+
+    // Every cell shown, white and without text.
+    static GridShape blank(int columns, int rows);
+
+    // Column and row count from 1.
+    Cell& cell(int column, int row) { return cells[index(column, row)]; }
+    const Cell& cell(int column, int row) const { return cells[index(column, row)]; }
+
+    friend bool operator==(const GridShape&, const GridShape&) = default;
+
+private:
+    std::size_t index(int column, int row) const {
+        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
+               static_cast<std::size_t>(column - 1);
+    }
+};
+
+// The shape of a document's grid: each cell shown unless it is hidden, in its
+// colour; no texts.
+GridShape shapeOfGrid(const CellGrid& grid);
+
+// Copies the shape into the designer, whose grid has the shape's size already.
+void loadDesigner(ShapeDesigner& designer, const GridShape& shape);
+// The shape the designer holds, with the texts of its cells.
+GridShape designerShape(const ShapeDesigner& designer);
+
+// Gives a document's grid the shape's visibility and colours: a cell hidden
+// now holds "@", a cell shown again loses the "@" and keeps any other text.
+// Texts of the shape are not applied (the kinds that use them take them
+// themselves). A shape of another size than the grid changes nothing.
+void applyShape(CellGrid& grid, const GridShape& shape);
