@@ -20,7 +20,7 @@ target_sources(shipped_data PRIVATE ${GRILPAD_PROGRAM_DIR}/mindgrid.cfg ${GRILPA
 # targets are defined later in the top-level list, so the dependency is added once it is read.
 function(grilpad_frame_needs_shipped_data)
   foreach(target grilpad frame_ui_tests stores_ui_tests document_ui_tests wordsearch_ui_tests crossword_ui_tests
-                 crisscross_ui_tests swedish_ui_tests)
+                 crisscross_ui_tests swedish_ui_tests app_ui_tests)
     if(TARGET ${target})
       add_dependencies(${target} shipped_data)
     endif()

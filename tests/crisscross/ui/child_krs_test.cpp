@@ -2,11 +2,7 @@
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "crisscross/ui/child_krs.h"
-#include "document/ui/size_form.h"
-#include "support/ui/modal.h"
 
-#include <QPushButton>
-#include <QSpinBox>
 
 using CrissCrossWindowTest = DocumentWindowTest<TMDIChildKrs, crissCrossDocument>;
 
@@ -37,18 +33,4 @@ TEST_F(CrissCrossWindowTest, ANewWindowHasItsGridActionsAndMenus) {
     EXPECT_EQ(menuContents(window->menuupravy), "acVelikost acNavrhar zadattajenku prirazenicisel - smazatpismena");
     EXPECT_EQ(menuContents(window->menutvorba), "vytvoritkrsnotopakovat vytvoritkrsopakovat");
     EXPECT_EQ(menuContents(window->menusablony), "aczvolsablonu aculozsablonu");
-
-    for (QObject* target : sharedControlTargets()) EXPECT_TRUE(belongsTo(target, window));
-    EXPECT_EQ(MindgridMainForm->Export2->action(), window->acexport);
-    EXPECT_TRUE(MindgridMainForm->tooltvorba->isEnabled());
-
-    // A resize empties the secret-phrase marks of every cell inside.
-    window->letterUse[4][4] = {letteruse::secretPhrase, letteruse::secretPhrase};
-    whenDialog<Tnastavvelform>([](Tnastavvelform* form) {
-        form->SpinEdit1->setValue(5);
-        form->BitBtn1->click();
-    });
-    window->acVelikost->trigger();
-    EXPECT_EQ(window->grid().currentCols(), 5);
-    EXPECT_EQ(window->letterUse[4][4], LetterUse{});
 }

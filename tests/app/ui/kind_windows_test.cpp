@@ -1,0 +1,206 @@
+// What every kind of document window does alike, checked once over the four
+// kinds in the running frame.
+
+#include "tests/document/ui/document_checks.h"
+#include "tests/frame/ui/frame_fixture.h"
+
+#include "crisscross/ui/child_krs.h"
+#include "crossword/ui/child_kriz.h"
+#include "document/ui/size_form.h"
+#include "platform/ui/codec.h"
+#include "platform/ui/file_messages.h"
+#include "stores/core/word_stores.h"
+#include "support/ui/modal.h"
+#include "swedish/ui/child_svekriz.h"
+#include "wordsearch/core/osm_file.h"
+#include "wordsearch/ui/child_osm.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <filesystem>
+
+namespace {
+
+// What differs between the kinds for these tests.
+template <class Window>
+struct Kind;
+
+template <>
+struct Kind<TMDIChildOsm> {
+    static constexpr DocumentKind kind = wordSearchDocument;
+    static LetterUseTable* letterUse(TMDIChildOsm*) { return nullptr; }
+    static bool wordListsFreed(const TMDIChildOsm* window) { return window->documentWordSearchWords.empty(); }
+    static constexpr bool keepsWords = true;
+};
+
+template <>
+struct Kind<TMDIChildKriz> {
+    static constexpr DocumentKind kind = crosswordDocument;
+    static LetterUseTable* letterUse(TMDIChildKriz* window) { return &window->letterUse; }
+    static bool wordListsFreed(TMDIChildKriz* window) {
+        return walkKeys(window->documentDictionaryWords).empty() && walkKeys(window->documentUserWords).empty();
+    }
+    static constexpr bool keepsWords = true;
+};
+
+template <>
+struct Kind<TMDIChildKrs> {
+    static constexpr DocumentKind kind = crissCrossDocument;
+    static LetterUseTable* letterUse(TMDIChildKrs* window) { return &window->letterUse; }
+    static bool wordListsFreed(TMDIChildKrs*) { return true; }  // it keeps none
+    static constexpr bool keepsWords = false;
+};
+
+template <>
+struct Kind<TMDIChildSveKriz> {
+    static constexpr DocumentKind kind = swedishDocument;
+    static LetterUseTable* letterUse(TMDIChildSveKriz* window) { return &window->letterUse; }
+    static bool wordListsFreed(TMDIChildSveKriz* window) {
+        return walkKeys(window->documentDictionaryWords).empty() && walkKeys(window->documentUserWords).empty();
+    }
+    static constexpr bool keepsWords = true;
+};
+
+template <class Window>
+class KindWindowTest : public DocumentWindowTest<Window, Kind<Window>::kind> {
+protected:
+    using Base = DocumentWindowTest<Window, Kind<Window>::kind>;
+
+    void SetUp() override {
+        Base::SetUp();
+        this->writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    }
+
+    // The running frame, with words in the lists every kind may copy, so that
+    // freeing them shows.
+    TMindgridMainForm* startWithWords() {
+        TMindgridMainForm* frame = this->start();
+        wordSearchWords = {"auto", "kolo"};
+        dictionaryWords.addKey("pes");
+        userWords.addKey("lev");
+        return frame;
+    }
+};
+
+using Kinds = ::testing::Types<TMDIChildOsm, TMDIChildKriz, TMDIChildKrs, TMDIChildSveKriz>;
+TYPED_TEST_SUITE(KindWindowTest, Kinds);
+
+// Answers the size dialog with a new size, or cancels it when `cols` is 0.
+void answerSize(int cols, int rows) {
+    whenDialog<Tnastavvelform>([=](Tnastavvelform* form) {
+        if (cols == 0) {
+            form->BitBtn2->click();
+            return;
+        }
+        form->SpinEdit1->setValue(cols);
+        form->SpinEdit2->setValue(rows);
+        form->BitBtn1->click();
+    });
+}
+
+TYPED_TEST(KindWindowTest, TheSizeActionGivesANewSizeWithEveryCellEmptyAndWhite) {
+    TMindgridMainForm* frame = this->start();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    CellGrid& grid = window->grid();
+    LetterUseTable* letterUse = Kind<TypeParam>::letterUse(window);
+    const auto scribble = [&] {
+        for (int col = 1; col <= grid.currentCols(); ++col)
+            for (int row = 1; row <= grid.currentRows(); ++row) {
+                grid.setText(col, row, "a");
+                grid.setBrush(col, row, colors::red);
+                if (letterUse) (*letterUse)[col][row] = {letteruse::placed, letteruse::secretPhrase};
+            }
+        grid.setHidden(2, 3, true);
+    };
+    scribble();
+
+    answerSize(0, 0);
+    frame->ToolButton6->click();
+    EXPECT_EQ(grid.cellText(1, 1), "a") << "cancelled";
+
+    // The frame's size button and the window's own size action both resize.
+    struct Case {
+        int cols;
+        int rows;
+        bool byFrame;
+    };
+    for (const Case& c : {Case{12, 8, true}, Case{3, 40, false}}) {
+        SCOPED_TRACE(c.cols);
+        scribble();
+        answerSize(c.cols, c.rows);
+        if (c.byFrame) frame->ToolButton6->click();
+        else window->ownAction(window->kindInfo().lent.size)->trigger();
+        ASSERT_EQ(grid.currentCols(), c.cols);
+        ASSERT_EQ(grid.currentRows(), c.rows);
+        for (int col = 1; col <= c.cols; ++col) {
+            for (int row = 1; row <= c.rows; ++row) {
+                ASSERT_EQ(grid.cellText(col, row), "") << col << "." << row;
+                ASSERT_EQ(grid.cellShapes()[col][row]->brush, colors::white) << col << "." << row;
+                if (letterUse) {
+                    ASSERT_EQ((*letterUse)[col][row], LetterUse{}) << col << "." << row;
+                }
+            }
+        }
+        EXPECT_FALSE(grid.hasCell(c.cols + 1, 1));
+        EXPECT_FALSE(grid.hasCell(1, c.rows + 1));
+    }
+}
+
+TYPED_TEST(KindWindowTest, WhileActiveTheWindowLendsItsControlsAndClosingGivesThemBack) {
+    TMindgridMainForm* frame = this->startWithWords();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    const DocumentKindInfo& kind = window->kindInfo();
+
+    for (QObject* target : sharedControlTargets()) EXPECT_TRUE(belongsTo(target, window));
+    EXPECT_EQ(frame->Export2->action(), window->ownAction(kind.lent.spreadsheetExport));
+    EXPECT_EQ(frame->tooltvorba->isEnabled(), kind.creationMenuEnabled);
+    EXPECT_EQ(Kind<TypeParam>::wordListsFreed(window), !Kind<TypeParam>::keepsWords) << "the frame's words handed over";
+
+    QPointer<TypeParam> closing = window;
+    window->close();
+    ASSERT_TRUE(closing) << "not freed yet";
+    for (QObject* target : sharedControlTargets()) EXPECT_FALSE(belongsTo(target, window));
+    EXPECT_TRUE(Kind<TypeParam>::wordListsFreed(window)) << "freed on closing";
+    EXPECT_TRUE(windowMenuItems().isEmpty());
+}
+
+// The kinds whose file is built: what a window saves opens again as it was.
+template <class Window>
+class KindFileTest : public KindWindowTest<Window> {};
+
+using KindsWithFiles = ::testing::Types<TMDIChildOsm>;
+TYPED_TEST_SUITE(KindFileTest, KindsWithFiles);
+
+TYPED_TEST(KindFileTest, ASavedDocumentOpensAgainAsItWasSaved) {
+    TMindgridMainForm* frame = this->start();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    window->resizeGrid(7, 4);
+    CellGrid& grid = window->grid();
+    grid.setText(1, 1, "a");
+    grid.setText(2, 1, "ch");
+    grid.setBrush(3, 1, colors::red);
+    grid.setText(3, 1, "b");
+    grid.setHidden(7, 4, true);
+    const auto before = window->toDocument();
+
+    const QString chosen = displayPath(this->folder / "hadanka");
+    this->desktop.answerFile(chosen);
+    window->ownAction(window->kindInfo().lent.saveAs)->trigger();
+    ASSERT_EQ(window->windowTitle(), window->fileCaption(chosen));
+
+    const QString file = chosen + toQString(window->kindInfo().extension);
+    frame->openFileByExtension(file);
+    ASSERT_EQ(this->windows().size(), 2);
+    auto* opened = qobject_cast<TypeParam*>(this->windows().last());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->windowTitle(), opened->fileCaption(file));
+    EXPECT_EQ(opened->toDocument(), before);
+    EXPECT_EQ(shapeOfGrid(opened->grid()), shapeOfGrid(grid));
+    EXPECT_TRUE(this->desktop.boxes.isEmpty()) << this->desktop.boxTexts().join(QLatin1Char(' ')).toStdString();
+}
+
+}  // namespace
