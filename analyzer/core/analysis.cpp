@@ -14,6 +14,11 @@ unsigned char upperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static
 
 }  // namespace
 
+// Not joinDigraphs (platform/core/czech.h), on purpose: a listed word, in any
+// case, is upper-cased and compared with the cells of a finished puzzle as they
+// stand, where the letter is an upper-case "CH". So "ch" in any case joins
+// inside a word, only "CH" counts as a whole cell, and the letter is kChLetter,
+// which no byte of a word or cell can equal (a placeholder byte could).
 std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter) {
     std::vector<Letter> letters;
     letters.reserve(word.size());

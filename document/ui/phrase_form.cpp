@@ -1,5 +1,7 @@
 #include "document/ui/phrase_form.h"
 
+#include "platform/core/czech.h"
+#include "platform/ui/codec.h"
 #include "platform/ui/dialog_buttons.h"
 #include "platform/ui/desktop.h"
 
@@ -8,6 +10,9 @@
 #include <QSet>
 #include <QValidator>
 #include <QVBoxLayout>
+
+#include <bitset>
+#include <string>
 
 Ttajenkaform* tajenkaform = nullptr;
 
@@ -73,13 +78,28 @@ QString Ttajenkaform::tooManyLetters() {
 }
 
 int Ttajenkaform::distinctCharacters(const QString& phrase, bool chAsOne) {
-    QString letters = phrase;
-    letters.remove(QLatin1Char(' '));
+    // The box takes characters Windows-1250 cannot hold too; each such one counts
+    // as itself. None of them is "c" or "h", so they only split the text into
+    // runs that are joined one by one. Blanks go before joining ("c h" is "ch").
     // "@" cannot be typed, so as the stand-in for "ch" it never meets a real one.
-    if (chAsOne) letters.replace(QStringLiteral("ch"), QStringLiteral("@"));
-    QSet<QChar> seen;
-    for (const QChar c : letters) seen.insert(c);
-    return static_cast<int>(seen.size());
+    std::bitset<256> seen;
+    QSet<QChar> outsideCodePage;
+    std::string run;
+    auto countRun = [&] {
+        for (const char c : chAsOne ? joinDigraphs(run, '@') : run) seen.set(static_cast<unsigned char>(c));
+        run.clear();
+    };
+    for (const QChar c : phrase) {
+        if (c == QLatin1Char(' ')) continue;
+        if (const auto byte = fromQString(QString(c))) {
+            run += *byte;
+        } else {
+            countRun();
+            outsideCodePage.insert(c);
+        }
+    }
+    countRun();
+    return static_cast<int>(seen.count()) + static_cast<int>(outsideCodePage.size());
 }
 
 void Ttajenkaform::inputboxtajenkaChange() {

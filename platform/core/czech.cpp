@@ -162,3 +162,27 @@ int czechCompare(std::string_view a, std::string_view b) {
         return primary;
     return compareBy(a, b, [](const Weight& w) { return int{w.secondary}; });
 }
+
+void joinDigraphs(std::string_view text, char placeholder, std::string& out) {
+    out.clear();
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find("ch", from)) != std::string_view::npos; from = at + 2) {
+        out.append(text.substr(from, at - from));
+        out += placeholder;
+    }
+    out.append(text.substr(from));
+}
+
+std::string joinDigraphs(std::string_view text, char placeholder) {
+    std::string out;
+    joinDigraphs(text, placeholder, out);
+    return out;
+}
+
+std::size_t letterUnitCount(std::string_view text, bool chAsOneLetter) {
+    std::size_t count = text.size();
+    if (!chAsOneLetter) return count;
+    // Two occurrences of "ch" never overlap, so each one found saves a byte.
+    for (std::size_t at = text.find("ch"); at != std::string_view::npos; at = text.find("ch", at + 2)) --count;
+    return count;
+}

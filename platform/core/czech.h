@@ -1,6 +1,7 @@
 #pragma once
-// Letter case and ordering of Czech text held as Windows-1250 bytes.
+// Letter case, ordering and the letter "ch" of Czech text held as Windows-1250 bytes.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,3 +26,14 @@ int czechCompare(std::string_view a, std::string_view b);
 struct CzechLess {
     bool operator()(std::string_view a, std::string_view b) const { return czechCompare(a, b) < 0; }
 };
+
+// "ch" as one letter: every lower-case "ch", taken from the left, becomes
+// `placeholder` ("chch" is two letters, "cch" is "c" and one letter); every
+// other byte, "CH" and "Ch" too, stays as it is.
+std::string joinDigraphs(std::string_view text, char placeholder);
+// The same into `out`, which is cleared first, so a caller can reuse one buffer.
+void joinDigraphs(std::string_view text, char placeholder, std::string& out);
+
+// The length of a text in letters: the length joinDigraphs gives when
+// `chAsOneLetter`, the byte length otherwise.
+std::size_t letterUnitCount(std::string_view text, bool chAsOneLetter);

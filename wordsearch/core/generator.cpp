@@ -13,16 +13,8 @@ const std::string kStatusPlacingSecretPhrase = "Vkl\xE1" "d\xE1m tajenku...";
 const std::string kStatusSearchingWords = "Vyhled\xE1v\xE1m vhodn\xE1 slova...";
 
 std::string processSecretPhrase(std::string_view typedPhrase, bool chAsOneLetter) {
-    std::string out;
-    for (std::size_t i = 0; i < typedPhrase.size(); ++i) {
-        const char c = typedPhrase[i];
-        if (chAsOneLetter && c == 'c' && i + 1 < typedPhrase.size() && typedPhrase[i + 1] == 'h') {
-            out += kDigraphPlaceholder;
-            ++i;
-        } else if (c != ' ') {
-            out += c;
-        }
-    }
+    std::string out = chAsOneLetter ? joinDigraphs(typedPhrase, kDigraphPlaceholder) : std::string(typedPhrase);
+    std::erase(out, ' ');
     return out;
 }
 
@@ -366,26 +358,20 @@ public:
         return !bad;
     }
 
-    // The grid form of word i; valid until the next call.
+    // The grid form of word i; valid until the next call. Most words hold no
+    // "ch" and are handed back as they stand, with no copy.
     std::string_view grid(int i) {
         const std::string_view word = drawn(i);
         if (!digraphAsOne_ || word.find("ch") == std::string_view::npos) return word;
-        scratch_.clear();
-        for (std::size_t k = 0; k < word.size(); ++k) {
-            if (word[k] == 'c' && k + 1 < word.size() && word[k + 1] == 'h') {
-                scratch_ += kDigraphPlaceholder;
-                ++k;
-            } else {
-                scratch_ += word[k];
-            }
-        }
+        joinDigraphs(word, kDigraphPlaceholder, scratch_);
         return scratch_;
     }
 
     // Whether some usable word takes at most `cells` cells.
-    bool anyUsableWithin(int cells) {
+    bool anyUsableWithin(int cells) const {
         for (int i = 0; i < size(); ++i) {
-            if (usable(drawn(i)) && static_cast<int>(grid(i).size()) <= cells) return true;
+            const std::string_view word = drawn(i);
+            if (usable(word) && letterUnitCount(word, digraphAsOne_) <= static_cast<std::size_t>(cells)) return true;
         }
         return false;
     }

@@ -68,6 +68,27 @@ TEST(Tajenkaform, CrissCrossPhrasesHoldAtMostTenDistinctCharacters) {
     EXPECT_EQ(Ttajenkaform::distinctCharacters(QStringLiteral("a b c"), false), 3);
 }
 
+TEST(Tajenkaform, CountsCharactersTheCodePageCannotHoldAsThemselves) {
+    struct Case {
+        QString phrase;
+        bool chAsOne;
+        int distinct;
+    };
+    const Case cases[] = {
+        {QStringLiteral("жж ж"), false, 1},
+        {QStringLiteral("ж日本"), true, 3},
+        {QStringLiteral("cжh"), true, 3},              // no "ch" across another character
+        {QStringLiteral("c h"), true, 1},              // blanks go first
+        {QStringLiteral("chaos 日本ch"), true, 6},     // ch a o s 日 本
+        {QStringLiteral("chaos 日本ch"), false, 7},    // c h a o s 日 本
+        {QStringLiteral("čž žč"), true, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.phrase.toStdString());
+        EXPECT_EQ(Ttajenkaform::distinctCharacters(c.phrase, c.chAsOne), c.distinct);
+    }
+}
+
 TEST(Tajenkaform, WhatACallerPutsInIsNotCheckedAndStartsANewUse) {
     ScriptedDesktop desktop;
     Ttajenkaform form;

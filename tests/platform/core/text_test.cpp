@@ -80,3 +80,36 @@ TEST(CzechOrdering, IgnoresCaseOnly) {
         EXPECT_EQ((back > 0) - (back < 0), -c.sign) << c.b << " vs " << c.a;
     }
 }
+
+TEST(CzechDigraph, LowerCaseChFromTheLeftBecomesOneLetter) {
+    struct Case {
+        const char* text;
+        char placeholder;
+        const char* joined;
+    };
+    const Case cases[] = {
+        {"", '#', ""},
+        {"chata", '#', "#ata"},
+        {"pochod", '@', "po@od"},
+        {"prach", '#', "pra#"},
+        {"ch", '@', "@"},
+        {"chch", '#', "##"},
+        {"cch", '#', "c#"},
+        {"chh", '@', "@h"},
+        {"CHATA", '#', "CHATA"},
+        {"Chata cHata", '#', "Chata cHata"},
+        {"Chata cch", '#', "Chata c#"},
+        {"c h", '#', "c h"},
+        {"\xE8h \xE8" "ch", '@', "\xE8h \xE8@"},  // "čh čch"
+        {"c", '#', "c"},
+    };
+    std::string buffer = "left over";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(joinDigraphs(c.text, c.placeholder), c.joined);
+        joinDigraphs(c.text, c.placeholder, buffer);
+        EXPECT_EQ(buffer, c.joined) << "the buffer is cleared first";
+        EXPECT_EQ(letterUnitCount(c.text, true), std::string_view(c.joined).size());
+        EXPECT_EQ(letterUnitCount(c.text, false), std::string_view(c.text).size());
+    }
+}
