@@ -1,15 +1,24 @@
 #include "wordsearch/core/osm_print.h"
 
+#include "document/core/print_layout.h"
+#include "platform/core/scaled_canvas.h"
+
 #include <string>
 
 namespace osmprint {
 
-CanvasFont labelFont() {
-    // 11 pixels on a screen of 96 pixels per inch; the print sets its own sizes.
-    return CanvasFont{"Courier New", 8, false};
+CanvasFont labelFont() { return printlayout::labelFont(); }
+
+CanvasPoint cellOrigin(int column, int row) {
+    return {17 + printlayout::gridPitch * (column - 1), 10 + printlayout::gridPitch * (row - 1)};
 }
 
-CanvasPoint cellOrigin(int column, int row) { return {17 + cellPitch * (column - 1), 10 + cellPitch * (row - 1)}; }
+double printScale(int pageWidth, int pageHeight, int columns, int rows) {
+    const int right = printlayout::frameRight(columns);
+    const int bottom = printlayout::frameBottom(rows);
+    if (right <= pageWidth && bottom <= pageHeight) return 1.0;
+    return scaleToFit(pageWidth, pageHeight, right + printlayout::frameLeft, bottom + printlayout::frameTop);
+}
 
 }  // namespace osmprint
 
@@ -18,7 +27,7 @@ namespace {
 using namespace osmprint;
 
 void drawGrid(Canvas& canvas, const OsmDocument& document) {
-    canvas.rectangle(frameLeft, frameTop, cellPitch * document.columns + 101, cellPitch * document.rows + 105);
+    printlayout::drawGridFrame(canvas, document.columns, document.rows);
     for (int row = 1; row <= document.rows; ++row)
         for (int column = 1; column <= document.columns; ++column) {
             const OsmCell& cell = document.cell(column, row);
@@ -35,54 +44,32 @@ void drawGrid(Canvas& canvas, const OsmDocument& document) {
         }
 }
 
-// The words run on like text: each but the last followed by ", ", a new line
-// before a word that would reach the right limit and after a line that
-// reached it, a new page when a line would start at the bottom limit.
+// The words run on like text below the grid, each but the last followed by
+// ", ". Every word is measured with its separator, the last one too.
 void drawWordList(Canvas& canvas, const OsmDocument& document) {
-    const int right = canvas.pageWidth() - pageMargin;
-    const int bottom = canvas.pageHeight() - pageMargin;
-    int lineOffset = 0;
-    int base = cellPitch * document.rows + wordListGap;
-    canvas.moveTo(wordListLeft, base);
-
-    const auto keepInside = [&](const std::string& spaced) {
-        if (canvas.penPos().x + canvas.textWidth(spaced) >= right) {
-            lineOffset += lineStep;
-            canvas.moveTo(wordListLeft, base + lineOffset);
-        }
-        if (canvas.penPos().y >= bottom) {
-            canvas.newPage();
-            lineOffset = 0;
-            base = pageMargin;
-            canvas.moveTo(wordListLeft, pageMargin);
-        }
-    };
-
+    printlayout::RunningText list(canvas, printlayout::gridPitch * document.rows + wordListGap);
     const std::size_t count = document.words.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& word = document.words[i];
         const std::string spaced = word + ", ";
-        const bool last = i + 1 == count;
-        keepInside(spaced);
-        canvas.textOut(canvas.penPos().x, base + lineOffset, last ? word : spaced);
-        // After the last word nothing follows: no further line, and above all
-        // no empty page.
-        if (!last) keepInside(spaced);
+        list.write(i + 1 == count ? word : spaced, spaced);
     }
 }
 
 }  // namespace
 
 void drawWordSearchPrint(Canvas& canvas, const OsmDocument& document, const CanvasFont& font) {
+    ScaledCanvas page(canvas, printScale(canvas.pageWidth(), canvas.pageHeight(), document.columns, document.rows));
+
     CanvasFont gridFont = font;
     gridFont.pointSize = gridFontSize;
-    canvas.setFont(gridFont);
-    drawGrid(canvas, document);
+    page.setFont(gridFont);
+    drawGrid(page, document);
 
     CanvasFont listFont = font;
     listFont.pointSize = wordListFontSize;
-    canvas.setFont(listFont);
-    drawWordList(canvas, document);
+    page.setFont(listFont);
+    drawWordList(page, document);
 }
 
 bool fillWordSearchWorkbook(Workbook& book, const OsmDocument& document) {

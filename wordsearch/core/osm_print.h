@@ -11,27 +11,27 @@
 #include <vector>
 
 // The printed page, in the printer's device pixels from the top-left corner
-// of the printable area. The grid stands at a pitch of 70 pixels in a frame
-// from (98, 99); the placed words run below it like running text, separated
-// by ", ", in lines 60 pixels apart, and continue on further pages.
+// of the printable area. The grid stands at a pitch of 70 pixels in the grid
+// frame of the print pieces (document/core/print_layout.h); the placed words
+// run below it as running text, separated by ", ", in lines 60 pixels apart,
+// and continue on further pages.
 namespace osmprint {
-inline constexpr int cellPitch = 70;
-inline constexpr int frameLeft = 98;
-inline constexpr int frameTop = 99;
 inline constexpr int gridFontSize = 14;      // points
 inline constexpr int wordListFontSize = 12;  // points
-inline constexpr int wordListLeft = 100;
 inline constexpr int wordListGap = 205;      // from the grid's 70 × rows to the first line of words
-inline constexpr int lineStep = 60;
-inline constexpr int pageMargin = 100;       // right and bottom limits, and the top of a further page
 
-// The font of the window's hidden measuring label, whose family the print
-// uses: "Courier New", 11 pixels high on the screen.
+// The font whose family the print uses (printlayout::labelFont()).
 CanvasFont labelFont();
 
 // Where the cell of `column`, `row` (from 1) lies: the letter is drawn at
 // (origin.x + 100, origin.y + 100).
 CanvasPoint cellOrigin(int column, int row);
+
+// The factor the print is drawn at on a page of the given size: 1 (full
+// size) when the grid frame lies on the page; otherwise the grid is made
+// smaller until its frame fits with as much room right of it as left of it
+// (98 pixels) and below it as above it (99), everything else with it.
+double printScale(int pageWidth, int pageHeight, int columns, int rows);
 }  // namespace osmprint
 
 // Draws the whole printout of `document` on `canvas`, which stands on its
@@ -39,6 +39,8 @@ CanvasPoint cellOrigin(int column, int row);
 // left, so that it sits in the middle), a black box for every hidden cell,
 // then the placed words in their order, starting a new page when the words
 // reach the bottom limit. `font` gives the family (and weight) of both texts.
+// A grid too large for the page is drawn smaller (osmprint::printScale), the
+// word list with it.
 void drawWordSearchPrint(Canvas& canvas, const OsmDocument& document, const CanvasFont& font);
 
 // Fills a workbook for the spreadsheet export: sheet 1 "Osmismerka" holds the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -157,6 +158,77 @@ TEST(WordSearchPrint, AListThatReachesTheBottomContinuesOnANewPage) {
         EXPECT_EQ(placedWords(canvas), c.expected);
         EXPECT_EQ(canvas.operationsOf(Kind::Text).size(), 100u + static_cast<std::size_t>(c.words));
     }
+}
+
+TEST(WordSearchPrint, AGridIsDrawnAtFullSizeWhereverItsFrameLiesOnThePage) {
+    // On A4 at 300 pixels per inch, upright and lying: the frame of c columns
+    // ends at 70 c + 101, of r rows at 70 r + 105. Up to 33 columns fit
+    // upright (2411 ≤ 2480) and up to 33 rows lying (2415 ≤ 2480); a larger
+    // grid is drawn smaller, its frame with the same room on both sides
+    // along the side that limits it.
+    struct Page {
+        int width, height;
+        int fullColumns, fullRows;  // the largest grid drawn at full size
+    };
+    for (const Page page : {Page{2480, 3508, 33, 40}, Page{3508, 2480, 40, 33}}) {
+        for (int columns = 1; columns <= 40; ++columns)
+            for (const int rows : {1, 20, 33, 34, 40}) {
+                SCOPED_TRACE(testing::Message() << columns << " × " << rows << " on " << page.width << " × "
+                                                << page.height);
+                RecordingCanvas canvas(page.width, page.height, 300);
+                drawWordSearchPrint(canvas, OsmDocument::blank(columns, rows), osmprint::labelFont());
+                ASSERT_EQ(canvas.operations().size(), 1u);
+                const auto& frame = canvas.operations()[0];
+                const double factor = osmprint::printScale(page.width, page.height, columns, rows);
+                if (columns <= page.fullColumns && rows <= page.fullRows) {
+                    EXPECT_EQ(factor, 1.0);
+                    EXPECT_EQ(std::tie(frame.left, frame.top, frame.right, frame.bottom),
+                              std::make_tuple(98, 99, 70 * columns + 101, 70 * rows + 105));
+                } else {
+                    EXPECT_LT(factor, 1.0);
+                    EXPECT_GE(frame.left, 0);
+                    EXPECT_GE(frame.top, 0);
+                    EXPECT_LE(frame.right, page.width);
+                    EXPECT_LE(frame.bottom, page.height);
+                    const int roomRight = page.width - frame.right;
+                    const int roomBelow = page.height - frame.bottom;
+                    EXPECT_TRUE(std::abs(roomRight - frame.left) <= 1 || std::abs(roomBelow - frame.top) <= 1)
+                        << "the limiting side keeps its margins: " << frame.left << ", " << roomRight << " / "
+                        << frame.top << ", " << roomBelow;
+                }
+            }
+    }
+}
+
+TEST(WordSearchPrint, A40By40GridStaysWhollyOnTheA4Page) {
+    OsmDocument document = OsmDocument::blank(40, 40);
+    for (int row = 1; row <= 40; ++row)
+        for (int column = 1; column <= 40; ++column)
+            document.cell(column, row).text = std::string(1, static_cast<char>('a' + (row + column) % 26));
+    document.cell(40, 40).text = "CH";
+    document.cell(40, 1).text = "@";
+    document.cell(1, 40).text = "@";
+    for (int i = 0; i < 400; ++i) document.words.push_back(std::string(static_cast<std::size_t>(3 + i * 7 % 30), 'w'));
+
+    RecordingCanvas canvas;  // A4 at 300 pixels per inch
+    drawWordSearchPrint(canvas, document, osmprint::labelFont());
+    EXPECT_EQ(canvas.pageCount(), 3);
+    int texts = 0;
+    for (const auto& op : canvas.operations()) {
+        if (op.kind == Kind::NewPage) continue;
+        SCOPED_TRACE(op.text);
+        EXPECT_GE(op.left, 0);
+        EXPECT_GE(op.top, 0);
+        EXPECT_LE(op.right, canvas.pageWidth());
+        EXPECT_LE(op.bottom, canvas.pageHeight());
+        texts += op.kind == Kind::Text;
+    }
+    EXPECT_EQ(texts, 40 * 40 - 2 + 400) << "every cell and every word is drawn";
+    // 2480 ÷ 2999: 14 points become 12 and 12 points become 10.
+    const auto& ops = canvas.operations();
+    EXPECT_EQ(ops[1].font, (CanvasFont{"Courier New", 12, false}));
+    EXPECT_EQ(ops.back().font, (CanvasFont{"Courier New", 10, false}));
+    EXPECT_EQ(std::tie(ops[0].left, ops[0].top, ops[0].right, ops[0].bottom), std::make_tuple(81, 82, 2399, 2402));
 }
 
 TEST(WordSearchWorkbook, TheGridStandsBesideTheWordsWithHiddenCellsFilled) {
