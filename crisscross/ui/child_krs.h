@@ -12,8 +12,6 @@ class TMDIChildKrs : public DocumentWindow {
 public:
     TMDIChildKrs();
 
-    void acVelikostExecute();
-
     // Per cell [col][row]: 2 in both directions for a secret-phrase cell, else
     // 0; 0 for every cell inside the size after a resize.
     LetterUseTable letterUse{};

@@ -2,16 +2,14 @@
 
 #include "frame/core/documents.h"
 #include "platform/ui/actions.h"
-#include "document/ui/icons.h"
 
 #include <QAction>
 #include <QMenu>
 
 TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
-    acVelikost = addDocumentAction("acVelikost", QStringLiteral("&Velikost"), menuupravy);
-    acVelikost->setIcon(toolImage(19));
-    acNavrhar = addDocumentAction("acNavrhar", QStringLiteral("&Návrhář"), menuupravy);
-    acNavrhar->setIcon(toolImage(29));
+    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
+    acVelikost = gridActions.size;
+    acNavrhar = gridActions.designer;
     menuupravy->addSeparator();
     acSmazatpismena = addDocumentAction("acSmazatpismena", QStringLiteral("S&mazat písmena"), menuupravy);
     setHint(acSmazatpismena, QStringLiteral("Smaže písmena z křížovky a zachová úpravy a tajenku"));
@@ -19,8 +17,9 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
     vytvoritlegendu = addDocumentAction("vytvoritlegendu", QStringLiteral("&Vytvořit legendu"), menutvorba);
     dokoncitkrizovku = addDocumentAction("dokoncitkrizovku", QStringLiteral("&Dokončit křížovku"), menutvorba, false);
 
-    aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
-    aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
+    const TemplateActions templates = addTemplateActions();
+    aczvolsablonu = templates.open;
+    aculozsablonu = templates.save;
 
     opravitkrizovku = addDocumentAction("opravitkrizovku", QStringLiteral("&Opravit křížovku"), nullptr, false);
     IsTajenka = addDocumentAction("IsTajenka", QStringLiteral("Tajenka"), nullptr, false);
@@ -37,8 +36,6 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
     acExport = file.spreadsheetExport;
     acExportObr = file.pictureExport;
 
-    connect(acVelikost, &QAction::triggered, this, &TMDIChildKriz::acVelikostExecute);
-
     // Cells show the start cursor and carry a bar over their right and bottom edge.
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
@@ -49,5 +46,3 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
     setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
     setWidget(ScrollBox1);
 }
-
-void TMDIChildKriz::acVelikostExecute() { runSizeDialog(); }

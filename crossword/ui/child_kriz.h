@@ -14,8 +14,6 @@ class TMDIChildKriz : public DocumentWindow {
 public:
     TMDIChildKriz();
 
-    void acVelikostExecute();
-
     // Per cell [col][row]: how its letter came there; 0 in both directions
     // for every cell inside the size after a resize.
     LetterUseTable letterUse{};

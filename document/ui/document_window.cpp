@@ -131,6 +131,21 @@ QAction* DocumentWindow::ownAction(const char* name) const {
     return findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
+DocumentWindow::GridActions DocumentWindow::addGridActions(const QString& designerCaption) {
+    GridActions actions{};
+    actions.size = addDocumentAction(kind_.lent.size, QStringLiteral("&Velikost"), menuupravy);
+    actions.size->setIcon(toolImage(19));
+    connect(actions.size, &QAction::triggered, this, &DocumentWindow::runSizeDialog);
+    actions.designer = addDocumentAction(kind_.lent.designer, designerCaption, menuupravy);
+    actions.designer->setIcon(toolImage(29));
+    return actions;
+}
+
+DocumentWindow::TemplateActions DocumentWindow::addTemplateActions() {
+    return {addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony),
+            addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony)};
+}
+
 DocumentWindow::FileActions DocumentWindow::addFileActions() { return addFileActions(FileActionTexts{}); }
 
 DocumentWindow::FileActions DocumentWindow::addFileActions(const FileActionTexts& texts) {

@@ -123,6 +123,21 @@ protected:
     // works while the focus is inside this window.
     QAction* addDocumentAction(const char* name, const QString& caption, QMenu* menu = nullptr, bool enabled = true);
 
+    // The first two actions of `menuupravy`, named as the kind's row says:
+    // "&Velikost", which runs the size dialog, and the shape designer, both
+    // with their pictures (the kind connects the designer).
+    struct GridActions {
+        QAction* size;
+        QAction* designer;
+    };
+    GridActions addGridActions(const QString& designerCaption);
+    // "&Zvol šablonu" and "&Ulož šablonu" in `menusablony`.
+    struct TemplateActions {
+        QAction* open;
+        QAction* save;
+    };
+    TemplateActions addTemplateActions();
+
     // The actions a window lends to the frame's file menu and buttons, named
     // as its kind's row says. Each kind words them a little differently.
     struct FileActionTexts {

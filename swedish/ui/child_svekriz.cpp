@@ -2,27 +2,26 @@
 
 #include "frame/core/documents.h"
 #include "platform/ui/actions.h"
-#include "document/ui/icons.h"
 
 #include <QAction>
 #include <QMenu>
 
 TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
-    Velikost = addDocumentAction("Velikost", QStringLiteral("&Velikost"), menuupravy);
+    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
+    Velikost = gridActions.size;
     setHint(Velikost, QStringLiteral("Velikost|Změní velikost"));
-    Velikost->setIcon(toolImage(19));
-    acNavrhar = addDocumentAction("acNavrhar", QStringLiteral("&Návrhář"), menuupravy);
+    acNavrhar = gridActions.designer;
     setHint(acNavrhar, QStringLiteral("Návrhář|Pomocí návrháře můžete upravit tvar a umístění tajenky a legendy"));
-    acNavrhar->setIcon(toolImage(29));
     smazatslovo = addDocumentAction("smazatslovo", QStringLiteral("&Smazat slovo"), menuupravy, false);
     setHint(smazatslovo, QStringLiteral("Smaže slovo z křížovky"));
     menuupravy->addSeparator();
     smazatpismena = addDocumentAction("smazatpismena", QStringLiteral("S&mazat písmena"), menuupravy);
     setHint(smazatpismena, QStringLiteral("Smazat|Smaže písmena z křížovky ale zachová úpravy"));
 
-    aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
+    const TemplateActions templates = addTemplateActions();
+    aczvolsablonu = templates.open;
     setHint(aczvolsablonu, QStringLiteral("Zvol šablonu|Upraví rastr podle šablony"));
-    aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
+    aculozsablonu = templates.save;
     setHint(aculozsablonu, QStringLiteral("Ulož šablonu|Uloží tvar rastru jako šablonu"));
 
     FileActionTexts texts;
@@ -38,8 +37,6 @@ TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
     acExport = file.spreadsheetExport;
     acExportObr = file.pictureExport;
 
-    connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
-
     // Cells show the start cursor.
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
@@ -49,5 +46,3 @@ TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
     setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
     setWidget(ScrollBox1);
 }
-
-void TMDIChildSveKriz::VelikostExecute() { runSizeDialog(); }

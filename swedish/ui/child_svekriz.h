@@ -14,8 +14,6 @@ class TMDIChildSveKriz : public DocumentWindow {
 public:
     TMDIChildSveKriz();
 
-    void VelikostExecute();
-
     // Per cell [col][row]: 1 where a word of that direction put the letter,
     // else 0; 0 for every cell inside the size after a resize.
     LetterUseTable letterUse{};

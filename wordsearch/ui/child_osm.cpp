@@ -3,7 +3,6 @@
 #include "document/core/grid_shape.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
-#include "document/ui/icons.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
@@ -98,10 +97,9 @@ private:
 };
 
 TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
-    acVelikost = addDocumentAction("acVelikost", QStringLiteral("&Velikost"), menuupravy);
-    acVelikost->setIcon(toolImage(19));
-    acNavrhar = addDocumentAction("acNavrhar", QStringLiteral("Návrhář"), menuupravy);
-    acNavrhar->setIcon(toolImage(29));
+    const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"));
+    acVelikost = gridActions.size;
+    acNavrhar = gridActions.designer;
     aczadattajenku = addDocumentAction("aczadattajenku", QStringLiteral("&Tajenka"), menuupravy);
     menuupravy->addSeparator();
     acupravitslova = addDocumentAction("acupravitslova", QStringLiteral("&Přidat/odebrat slova"), menuupravy);
@@ -116,8 +114,9 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     menutvorba->addSeparator();
     acstartstop = addDocumentAction("acstartstop", pauseCaption, menutvorba, false);
 
-    aczvolsablonu = addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony);
-    aculozsablonu = addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony);
+    const TemplateActions templates = addTemplateActions();
+    aczvolsablonu = templates.open;
+    aculozsablonu = templates.save;
 
     FileActionTexts texts;
     texts.saveAs = QStringLiteral("Ulož j&ako");
@@ -199,7 +198,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     layout->addLayout(bar);
     layout->addLayout(body, 1);
 
-    connect(acVelikost, &QAction::triggered, this, &TMDIChildOsm::acVelikostExecute);
     connect(aczadattajenku, &QAction::triggered, this, &TMDIChildOsm::aczadattajenkuExecute);
     connect(acupravitslova, &QAction::triggered, this, &TMDIChildOsm::acupravitslovaExecute);
     connect(acVlozitslova, &QAction::triggered, this, &TMDIChildOsm::acVlozitslovaExecute);
@@ -242,8 +240,6 @@ void TMDIChildOsm::endWorker() {
 bool TMDIChildOsm::workerAlive() const { return worker_ && worker_->running(); }
 
 // ---- size, phrase, word lists ----------------------------------------------
-
-void TMDIChildOsm::acVelikostExecute() { runSizeDialog(); }
 
 void TMDIChildOsm::actiskExecute() {
     const OsmDocument document = toDocument();

@@ -60,7 +60,6 @@ public:
     bool saveas(const QString& path) { return saveToFile(path); }
 
     // Handlers.
-    void acVelikostExecute();
     void actiskExecute();
     void acExportExecute();
     void acExportObrExecute();
