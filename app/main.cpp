@@ -1,9 +1,9 @@
 // grilpad: the Mindgrid! puzzle workshop.
 #include "crisscross/ui/child_krs.h"
 #include "crossword/ui/child_kriz.h"
+#include "document/ui/document_window.h"
 #include "frame/core/documents.h"
 #include "frame/ui/application.h"
-#include "document/ui/document_window.h"
 #include "swedish/ui/child_svekriz.h"
 #include "wordsearch/ui/child_osm.h"
 

@@ -2,8 +2,8 @@
 // whole start-up load of the shipped data, and a generated word file of one
 // million lines into a store. Prints times and the peak memory of the process.
 
-#include "stores/core/word_stores.h"
 #include "platform/core/textfile.h"
+#include "stores/core/word_stores.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

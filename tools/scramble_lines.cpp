@@ -6,9 +6,9 @@
 // With --from-utf8 the input is UTF-8 and is converted to Windows-1250 first; a
 // line that the code page cannot hold stops the tool with its line number.
 
-#include "stores/core/word_stores.h"
 #include "platform/core/cp1250.h"
 #include "platform/core/textfile.h"
+#include "stores/core/word_stores.h"
 
 #include <cstdio>
 #include <string>

@@ -4,8 +4,8 @@
 // actions of its drop-down menus and buttons.
 
 #include "document/core/letter_use.h"
-#include "stores/core/string_pair_list.h"
 #include "document/ui/document_window.h"
+#include "stores/core/string_pair_list.h"
 
 class QAction;
 

@@ -1,7 +1,7 @@
 #include "document/core/grid_template.h"
 
-#include "platform/core/folders.h"
 #include "frame/core/documents.h"
+#include "platform/core/folders.h"
 
 GridTemplate GridTemplate::allVisible(int columns, int rows) {
     GridTemplate grid;

@@ -1,11 +1,11 @@
 #include "document/ui/designer_form.h"
 
-#include "frame/core/config.h"
-#include "platform/ui/dialog_buttons.h"
 #include "document/ui/grid_progress.h"
+#include "frame/core/config.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/dialog_buttons.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -2,8 +2,8 @@
 
 #include "platform/core/czech.h"
 #include "platform/ui/codec.h"
-#include "platform/ui/dialog_buttons.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/dialog_buttons.h"
 
 #include <QLabel>
 #include <QLineEdit>

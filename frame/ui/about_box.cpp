@@ -1,8 +1,8 @@
 #include "frame/ui/about_box.h"
 
 #include "document/ui/icons.h"
-#include "platform/ui/placement.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/placement.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

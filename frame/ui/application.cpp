@@ -1,18 +1,18 @@
 #include "frame/ui/application.h"
 
-#include "frame/ui/about_box.h"
-#include "document/ui/icons.h"
-#include "frame/ui/main_form.h"
 #include "document/ui/designer_form.h"
-#include "frame/ui/new_form.h"
-#include "document/ui/picture_form.h"
-#include "stores/ui/dictionary_chooser.h"
-#include "frame/ui/settings_form.h"
-#include "document/ui/size_form.h"
-#include "document/ui/phrase_form.h"
-#include "stores/ui/word_editor_form.h"
 #include "document/ui/direction_form.h"
+#include "document/ui/icons.h"
+#include "document/ui/phrase_form.h"
+#include "document/ui/picture_form.h"
+#include "document/ui/size_form.h"
+#include "frame/ui/about_box.h"
+#include "frame/ui/main_form.h"
+#include "frame/ui/new_form.h"
+#include "frame/ui/settings_form.h"
+#include "stores/ui/dictionary_chooser.h"
 #include "stores/ui/dictionary_picker_form.h"
+#include "stores/ui/word_editor_form.h"
 
 #include <QApplication>
 

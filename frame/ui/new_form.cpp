@@ -1,7 +1,7 @@
 #include "frame/ui/new_form.h"
 
-#include "platform/ui/dialog_buttons.h"
 #include "frame/ui/main_form.h"
+#include "platform/ui/dialog_buttons.h"
 #include "platform/ui/placement.h"
 
 #include <QGroupBox>

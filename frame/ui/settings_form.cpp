@@ -1,11 +1,11 @@
 #include "frame/ui/settings_form.h"
 
+#include "document/ui/icons.h"
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
 #include "frame/ui/config_messages.h"
-#include "platform/ui/dialog_buttons.h"
-#include "document/ui/icons.h"
 #include "frame/ui/main_form.h"
+#include "platform/ui/dialog_buttons.h"
 #include "platform/ui/placement.h"
 #include "platform/ui/radio_group.h"
 

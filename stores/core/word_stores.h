@@ -17,8 +17,8 @@
 // The stores are used from the GUI thread, or from one worker while the GUI
 // thread waits for it; nothing here locks.
 
-#include "stores/core/string_pair_list.h"
 #include "platform/core/folders.h"
+#include "stores/core/string_pair_list.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,13 +1,13 @@
 #include "stores/ui/dictionary_chooser.h"
 
-#include "stores/core/word_stores.h"
-#include "platform/ui/dialog_buttons.h"
-#include "platform/ui/placement.h"
 #include "platform/core/czech.h"
 #include "platform/core/folders.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/dialog_buttons.h"
 #include "platform/ui/file_messages.h"
+#include "platform/ui/placement.h"
+#include "stores/core/word_stores.h"
 
 #include <QDir>
 #include <QGridLayout>

@@ -1,11 +1,11 @@
 #include "stores/ui/dictionary_picker_form.h"
 
-#include "platform/ui/dialog_buttons.h"
-#include "platform/ui/placement.h"
-#include "stores/ui/sorted_words.h"
 #include "platform/core/folders.h"
 #include "platform/ui/codec.h"
+#include "platform/ui/dialog_buttons.h"
 #include "platform/ui/file_messages.h"
+#include "platform/ui/placement.h"
+#include "stores/ui/sorted_words.h"
 
 #include <QComboBox>
 #include <QDir>

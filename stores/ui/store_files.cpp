@@ -1,9 +1,9 @@
 #include "stores/ui/store_files.h"
 
-#include "stores/core/word_stores.h"
-#include "platform/ui/placement.h"
 #include "platform/ui/background.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/placement.h"
+#include "stores/core/word_stores.h"
 
 #include <QCloseEvent>
 #include <QLabel>

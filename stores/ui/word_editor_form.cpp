@@ -1,9 +1,9 @@
 #include "stores/ui/word_editor_form.h"
 
-#include "platform/ui/placement.h"
-#include "stores/ui/sorted_words.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/placement.h"
+#include "stores/ui/sorted_words.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -4,8 +4,8 @@
 // was given and the actions of its drop-down menus.
 
 #include "document/core/letter_use.h"
-#include "stores/core/string_pair_list.h"
 #include "document/ui/document_window.h"
+#include "stores/core/string_pair_list.h"
 
 class QAction;
 

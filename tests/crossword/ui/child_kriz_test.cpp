@@ -2,8 +2,8 @@
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "crossword/ui/child_kriz.h"
-#include "stores/core/word_stores.h"
 #include "document/ui/size_form.h"
+#include "stores/core/word_stores.h"
 #include "support/ui/modal.h"
 
 #include <QPushButton>

@@ -5,9 +5,9 @@
 
 #include "tests/frame/ui/frame_fixture.h"
 
-#include "platform/ui/actions.h"
 #include "document/ui/document_window.h"
 #include "frame/ui/main_form.h"
+#include "platform/ui/actions.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,6 +1,6 @@
-#include "document/ui/size_form.h"
-#include "document/ui/phrase_form.h"
 #include "document/ui/direction_form.h"
+#include "document/ui/phrase_form.h"
+#include "document/ui/size_form.h"
 
 #include "support/ui/modal.h"
 #include "support/ui/scripted_desktop.h"

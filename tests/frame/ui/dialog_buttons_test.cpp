@@ -1,9 +1,9 @@
-#include "stores/ui/dictionary_chooser.h"
 #include "document/ui/designer_form.h"
+#include "document/ui/phrase_form.h"
+#include "document/ui/size_form.h"
 #include "frame/ui/new_form.h"
 #include "frame/ui/settings_form.h"
-#include "document/ui/size_form.h"
-#include "document/ui/phrase_form.h"
+#include "stores/ui/dictionary_chooser.h"
 #include "stores/ui/dictionary_picker_form.h"
 
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "frame_fixture.h"
 
-#include "stores/core/word_stores.h"
 #include "frame/ui/about_box.h"
-#include "platform/ui/actions.h"
 #include "frame/ui/new_form.h"
+#include "platform/ui/actions.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/printing.h"
+#include "stores/core/word_stores.h"
 #include "support/ui/modal.h"
 
 #include <QLabel>

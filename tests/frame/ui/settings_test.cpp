@@ -1,7 +1,7 @@
 #include "frame_fixture.h"
 
-#include "platform/ui/radio_group.h"
 #include "frame/ui/settings_form.h"
+#include "platform/ui/radio_group.h"
 #include "support/ui/modal.h"
 
 #include <QCheckBox>

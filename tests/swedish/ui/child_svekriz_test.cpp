@@ -1,8 +1,8 @@
 #include "tests/document/ui/document_checks.h"
 #include "tests/frame/ui/frame_fixture.h"
 
-#include "stores/core/word_stores.h"
 #include "document/ui/size_form.h"
+#include "stores/core/word_stores.h"
 #include "support/ui/modal.h"
 #include "swedish/ui/child_svekriz.h"
 

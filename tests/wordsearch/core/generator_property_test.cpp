@@ -2,8 +2,8 @@
 // and the same reports and draws as the plain reference transcription.
 
 #include "generator_fixtures.h"
-#include "reference_generator.h"
 #include "platform/core/czech.h"
+#include "reference_generator.h"
 #include "wordsearch/core/generator.h"
 
 #include <gtest/gtest.h>

@@ -1,14 +1,14 @@
 #include "tests/wordsearch/ui/osm_window_fixture.h"
 
-#include "document/ui/size_form.h"
+#include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
+#include "document/ui/size_form.h"
 #include "platform/core/czech.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "support/ui/modal.h"
 #include "wordsearch/core/generator_run.h"
 #include "wordsearch/core/osm_file.h"
 #include "wordsearch/ui/analyzer_start.h"
-#include "document/ui/document_files.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

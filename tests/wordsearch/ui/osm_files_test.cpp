@@ -1,12 +1,12 @@
 #include "tests/wordsearch/ui/osm_window_fixture.h"
 
-#include "platform/ui/file_chooser.h"
-#include "document/ui/phrase_form.h"
-#include "support/ui/modal.h"
 #include "document/core/grid_template.h"
+#include "document/ui/document_files.h"
+#include "document/ui/phrase_form.h"
+#include "platform/ui/file_chooser.h"
+#include "support/ui/modal.h"
 #include "wordsearch/core/osm_file.h"
 #include "wordsearch/ui/analyzer_start.h"
-#include "document/ui/document_files.h"
 
 #include <QLineEdit>
 #include <QPushButton>

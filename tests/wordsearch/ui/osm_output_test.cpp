@@ -1,12 +1,12 @@
 #include "wordsearch/ui/child_osm.h"
 
-#include "tests/document/ui/test_host.h"
-#include "support/core/cp1250_text.h"
 #include "platform/ui/file_messages.h"
+#include "support/core/cp1250_text.h"
 #include "support/core/temp_folder.h"
 #include "support/core/workbook_reader.h"
 #include "support/ui/modal.h"
 #include "support/ui/scripted_desktop.h"
+#include "tests/document/ui/test_host.h"
 
 #include <QFile>
 #include <QImage>

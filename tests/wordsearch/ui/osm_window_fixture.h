@@ -6,10 +6,10 @@
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "frame/core/config.h"
-#include "stores/core/word_stores.h"
-#include "platform/ui/radio_group.h"
 #include "platform/core/textfile.h"
 #include "platform/ui/codec.h"
+#include "platform/ui/radio_group.h"
+#include "stores/core/word_stores.h"
 #include "wordsearch/ui/child_osm.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "tests/wordsearch/ui/osm_window_fixture.h"
 
-#include "stores/ui/word_editor_form.h"
 #include "stores/ui/dictionary_picker_form.h"
+#include "stores/ui/word_editor_form.h"
 #include "support/ui/modal.h"
 
 #include <QComboBox>
