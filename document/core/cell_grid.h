@@ -11,6 +11,8 @@
 
 #include <functional>
 
+static_assert(maxGridSide <= GridCells::maxCells, "the cell tables hold every grid");
+
 class CellGrid : public GridCells {
 public:
     // What a kind of puzzle adds to the plain grid of the word search.

@@ -31,13 +31,13 @@ QString writeFailureText(const QString& path);
 // exists, or the user said yes.
 bool mayWriteExtended(QWidget* parent, const QString& chosen, std::string_view extension);
 
-// "Ulož šablonu": the frame's SaveSabDialog opens in the folder "Sablony"
+// "Ulož šablonu": the host's template chooser (the frame's SaveSabDialog) opens in "Sablony"
 // beside the program (made now when it is missing); the grid's size and which
 // of its cells are visible go to the chosen file. False when cancelled or
 // when the file could not be written (after a message).
 bool saveGridTemplate(DocumentWindow* window);
 
-// "Zvol šablonu": the frame's OpenSabDialog opens in "Sablony"; the template is
+// "Zvol šablonu": the host's OpenSabDialog opens in "Sablony"; the template is
 // read and checked whole. Only a good one changes the window: `clear` runs
 // (what the kind empties first), the grid takes the template's size, and each
 // cell is shown with an empty text or hidden with "@". A missing or bad
