@@ -3,6 +3,7 @@
 #include "platform/core/cp1250.h"
 #include "platform/core/czech.h"
 #include "platform/core/textfile.h"
+#include "stores/core/word_index.h"
 
 #include <algorithm>
 #include <array>
@@ -165,6 +166,7 @@ private:
 }  // namespace
 
 void resetWordStores() {
+    resetSharedWordIndexes();
     builtinWords.init();
     dictionaryWords.init();
     userWords.init();
