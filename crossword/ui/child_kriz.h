@@ -1,26 +1,56 @@
 #pragma once
-// The classic crossword window ("křížovka"): the grid with its word-end bars,
-// how each letter came there, the two word stores it was given and the
-// actions of its drop-down menus and buttons.
+// The classic crossword window ("křížovka"). There is no generator: the user
+// shapes the grid (size, templates, designer), marks the secret-phrase cells
+// red in the designer, fills the slots word by word (the slot window's work),
+// closes words with thin bars between cells (the grid's right and bottom edge
+// bars: a right bar ends a word across in its cell, a bottom bar a word down),
+// then builds the clue lists and finishes the crossword.
+//
+// Phases: building (creation, "Opravit křížovku"), legend mode (the clue
+// lists are shown and the grid is frozen) and finished (the clues are taken
+// over). applyPhase() holds what each phase enables, in one place.
 
-#include "document/core/letter_use.h"
-#include "document/ui/document_window.h"
-#include "stores/core/string_pair_list.h"
+#include "document/ui/slot_window.h"
+
+#include <string>
 
 class QAction;
+class QTableWidget;
+class QWidget;
 
-class TMDIChildKriz : public DocumentWindow {
+class TMDIChildKriz : public SlotWindow {
     Q_OBJECT
 public:
     TMDIChildKriz();
 
-    // Per cell [col][row]: how its letter came there; 0 in both directions
-    // for every cell inside the size after a resize.
-    LetterUseTable letterUse{};
+    // Handlers.
+    void btnvodorovneExecute();
+    void btnsvisleExecute();
+    void IsTajenkaExecute();
+    void acSmazatpismenaExecute();
+    void opravitkrizovkuExecute();
+    void acNavrharExecute();
+    void acExportObrExecute();
+    void aczvolsablonuExecute();
+    void aculozsablonuExecute();
+    // Before a template is read: every cell of the size empty, white, unused,
+    // without bars; which cells are shown stays.
+    void clearGrid();
 
-    // Copies of the frame's dictionary words and user words.
-    StringPairList documentDictionaryWords;
-    StringPairList documentUserWords;
+    enum class Phase { building, legend, finished };
+    Phase phase() const;
+    // Enables and shows what the phase of legendMode and finished allows.
+    void applyPhase();
+
+    bool legendMode = false;  // the clue lists are shown and the grid is frozen
+    bool finished = false;    // the clues were taken over; never cleared
+    std::string reservedText1;  // kept by the file, set by nothing
+    std::string reservedText2;
+
+    QWidget* Panel4;
+    QTableWidget* StringGrid2;  // the words across and their clues
+    QTableWidget* StringGrid1;  // the words down and their clues
+    QWidget* Panel5;
 
     // `menuupravy`
     QAction* acVelikost;
@@ -35,7 +65,6 @@ public:
     // The buttons beside the grid.
     QAction* opravitkrizovku;
     QAction* IsTajenka;
-    QAction* smazatslovo;
     QAction* btnvodorovne;
     QAction* btnsvisle;
     // Lent to the frame's save, print and export controls.
@@ -44,4 +73,8 @@ public:
     QAction* actisk;
     QAction* acExport;
     QAction* acExportObr;
+
+protected:
+    void selectionLost() override;
+    void selectionChecked(bool single) override;
 };
