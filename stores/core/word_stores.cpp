@@ -3,6 +3,7 @@
 #include "platform/core/cp1250.h"
 #include "platform/core/czech.h"
 #include "platform/core/textfile.h"
+#include "stores/core/clue_index.h"
 #include "stores/core/word_index.h"
 
 #include <algorithm>
@@ -167,6 +168,7 @@ private:
 
 void resetWordStores() {
     resetSharedWordIndexes();
+    resetClueIndexes();
     builtinWords.init();
     dictionaryWords.init();
     userWords.init();
@@ -237,6 +239,7 @@ void loadSlvDictionary(const fs::path& folder) {
 
 LegendLoadResult loadLegends(const fs::path& folder) {
     LegendLoadResult result;
+    resetClueIndexes();  // the stores are read anew
 
     const FileText user = readWhole(folder / "legendy.sav");
     result.user = user.state;
