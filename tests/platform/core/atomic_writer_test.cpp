@@ -141,7 +141,7 @@ std::optional<std::string> awaitNewFile(Saver& saver, const fs::path& folder, co
 fs::path leftoverOfKilledSave(const fs::path& target) {
     const fs::path folder = target.parent_path();
     const std::set<std::string> known = namesIn(folder);
-    const std::string big = content('L', 8 << 20);
+    const std::string big(8 << 20, 'L');
     for (int attempt = 0; attempt < 100; ++attempt) {
         Saver saver(target, {big});
         const auto name = awaitNewFile(saver, folder, known, 1);
