@@ -140,8 +140,10 @@ public:
         }
     }
 
-    // name + ".slv" (which may not exist), or the file found for the name.
+    // name + ".slv" (which may not exist), or the file found for the name;
+    // nothing for a name that is not plain, so that no name leads elsewhere.
     std::optional<fs::path> file(std::string_view name) const {
+        if (!isPlainDictionaryName(name)) return std::nullopt;
         const std::string stem = cp1250::cp1250ToUtf8(name);
         const auto found = byStem_.find(stem);
         return folder_ / (found != byStem_.end() ? found->second : stem + ".slv");
@@ -153,6 +155,11 @@ private:
 };
 
 }  // namespace
+
+bool isPlainDictionaryName(std::string_view name) {
+    constexpr std::string_view forbidden("/\0\r\n", 4);
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(forbidden) == std::string_view::npos;
+}
 
 StringPairList parseWordList(std::string_view bytes, bool scrambled) {
     StringPairList words;
@@ -206,14 +213,15 @@ DictionaryNameTable parseChoiceList(std::string_view bytes) {
     DictionaryNameTable names;
     forEachLine(bytes, [&](std::string_view line) {
         line = line.substr(0, kDictionaryNameLength);
-        if (!line.empty()) names.emplace_back(line);
+        if (isPlainDictionaryName(line)) names.emplace_back(line);
     });
     return names;
 }
 
 std::vector<std::string> choiceListLines(const DictionaryNameTable& names) {
     std::vector<std::string> lines;
-    for (const std::string& name : names) lines.push_back(name);
+    for (const std::string& name : names)
+        if (isPlainDictionaryName(name)) lines.push_back(name);
     return lines;
 }
 

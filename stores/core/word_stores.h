@@ -42,6 +42,12 @@ extern std::vector<std::string> wordSearchWords;
 // grow as needed; a name longer than kDictionaryNameLength is cut to that length.
 using DictionaryNameTable = std::vector<std::string>;
 constexpr std::size_t kDictionaryNameLength = 255;
+
+// Whether `name` can name a dictionary: a plain name of a file in the program
+// folder. Not empty, not "." or "..", and no "/", NUL or line break, so that no
+// name leads out of the folder. Other names are skipped wherever names are read,
+// written or turned into files.
+bool isPlainDictionaryName(std::string_view name);
 extern DictionaryNameTable wordSearchDictionaryNames;  // "osmslov.sav"
 extern DictionaryNameTable crosswordDictionaryNames;   // "krislov.sav"
 
@@ -70,7 +76,8 @@ std::vector<std::string> wordListLines(const StringPairList& words, bool scrambl
 StringPairList parseClueList(std::string_view bytes, bool scrambled);
 std::vector<std::string> clueListLines(const StringPairList& clues, bool scrambled);
 
-// A choice file: its non-empty lines in order, each cut to kDictionaryNameLength.
+// A choice file: its plain dictionary names in order, each cut to
+// kDictionaryNameLength; empty lines and other names are skipped.
 DictionaryNameTable parseChoiceList(std::string_view bytes);
 std::vector<std::string> choiceListLines(const DictionaryNameTable& names);
 
@@ -85,8 +92,8 @@ bool saveDictionaryList(const std::filesystem::path& folder = programFolder());
 // Fills userWords from "slovausr.slv", builtinWords from "kriz.dat" and
 // dictionaryWords from the dictionaries of crosswordDictionaryNames in table order.
 // A dictionary is the file name + ".slv", or name + that ending in other letter
-// case when only such a file is there. Missing and unreadable dictionaries are
-// skipped without a word.
+// case when only such a file is there. Missing and unreadable dictionaries, and
+// names that are not plain (isPlainDictionaryName), are skipped without a word.
 void loadCrosswordWords(const std::filesystem::path& folder = programFolder());
 
 // Fills wordSearchWords from the dictionaries of wordSearchDictionaryNames.

@@ -341,6 +341,42 @@ TEST_F(WordStores, UserFilesOverTheLimitAreUnreadableAndKeptAtExit) {
     EXPECT_EQ(fs::file_size(folder / "legendy.sav"), size);
 }
 
+// Names in the choice files are plain names of files in the program folder:
+// none leads to a file elsewhere, however it is written.
+TEST_F(WordStores, DictionaryNamesLeadNowhereOutsideTheProgramFolder) {
+    TempFolder run;
+    const fs::path program = run / "program";
+    run.write("x.slv", "venku\r\n");
+    run.write("abs.slv", "absolutne\r\n");
+    run.write("program/a/b.slv", "podslozka\r\n");
+    run.write("program/n", "za nulou\r\n");  // what "n\0x" + ".slv" opens when cut at its NUL
+    run.write("program/.slv", "bez jmena\r\n");
+    run.write("program/..slv", "tecka\r\n");
+    run.write("program/...slv", "dve tecky\r\n");
+    run.write("program/ok.slv", "doma\r\n");
+    const Words names = {"../x", (run / "abs").string(), "/etc/passwd", "a/b", "", ".", "..",
+                         std::string("n\0x", 3), "ok"};
+    std::string choice;
+    for (const std::string& name : names) choice += name + "\r\n";
+    run.write("program/osmslov.sav", choice);
+    run.write("program/krislov.sav", choice);
+
+    loadOsmDictionarySelection(program);
+    loadDictionaryList(program);
+    EXPECT_EQ(wordSearchDictionaryNames, Words{"ok"});
+    EXPECT_EQ(crosswordDictionaryNames, Words{"ok"});
+
+    // Names that reach the tables some other way are never read either, nor written.
+    wordSearchDictionaryNames = names;
+    crosswordDictionaryNames = names;
+    loadSlvDictionary(program);
+    loadCrosswordWords(program);
+    EXPECT_EQ(wordSearchWords, Words{"doma"});
+    EXPECT_EQ(walkKeys(dictionaryWords), Words{"doma"});
+    ASSERT_TRUE(saveOsmDictionarySelection(program));
+    EXPECT_EQ(run.read("program/osmslov.sav"), "ok\r\n");
+}
+
 // The store formats as the fuzz targets see them: what is parsed, written as
 // lines and parsed again is the same model.
 TEST(StoreFormats, ParsingTheWrittenLinesGivesTheSameModel) {
@@ -351,7 +387,7 @@ TEST(StoreFormats, ParsingTheWrittenLinesGivesTheSameModel) {
         "a\r\r\nb\rc\r\n\r\nd\r",
         ";bez slova\r\nslovo;\r\nk;v;w\r\nbez stredniku\r\n",
         cp("kůň;zvíře\r\nžába\r\n"),
-        std::string(300, 'x') + "\nok\n",
+        std::string(300, 'x') + "\n../x\n/etc\n.\n..\nok\n",
     };
     auto bytesOf = [](const std::vector<std::string>& lines) {
         std::string bytes;
