@@ -22,6 +22,9 @@ TEST(LineReader, AcceptsBothLineEndsAndKeepsContent) {
         {" x \t\r\n", {" x \t"}},        // blanks inside a line stay
         {"a\rb\r\n", {"a\rb"}},           // a lone CR is content
         {"\n", {""}},
+        {"A\r\r\nB\r\r\r\n", {"A", "B"}},  // a run of CRs before the LF is part of the line end
+        {"a\r\rb\r", {"a\r\rb"}},          // so are CRs at the very end, and nothing else
+        {"\r\n\r", {"", ""}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> got;
@@ -55,7 +58,7 @@ TEST(NumberParser, IsStrict) {
 
 TEST(LineCursor, NamesTheLineThatFailed) {
     const std::string text = "5\r\nTRUE\r\nfalse\r\nx\r\n";
-    LineCursor cursor(splitLines(text));
+    LineCursor cursor(text);
     EXPECT_EQ(cursor.number(0, 10), 5);
     EXPECT_TRUE(cursor.boolean());
     EXPECT_FALSE(cursor.boolean());
@@ -73,7 +76,7 @@ TEST(LineCursor, NamesTheLineThatFailed) {
         EXPECT_EQ(e.error.kind, FileError::Kind::EndOfFile);
         EXPECT_EQ(e.error.line, 5);
     }
-    LineCursor range(splitLines("41"));
+    LineCursor range("41");
     try {
         range.number(2, 40);
         FAIL();
@@ -93,13 +96,19 @@ TEST(AtomicWriter, WritesCrLfLinesAndReplacesWhole) {
 }
 
 TEST(AtomicWriter, FailureLeavesTheOldFileWhole) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     TempFolder folder;
     const auto file = folder.write("keep.txt", "old\r\n");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(writeLinesAtomic(file, {"new"}));
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+    // A path under a regular file fails for every user, root included.
+    EXPECT_FALSE(writeLinesAtomic(file / "target", {"new"}));
     EXPECT_EQ(folder.read("keep.txt"), "old\r\n");
+    // A folder the user may not write to; permissions do not bind root.
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_FALSE(writeLinesAtomic(file, {"new"}));
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(folder.read("keep.txt"), "old\r\n");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary left";
 }
 
 TEST(AtomicWriter, FailedRenameLeavesNoTemporary) {
