@@ -91,7 +91,9 @@ bool storable(const KriDocument& document) {
 
 ReadResult<KriDocument> parseKri(std::string_view bytes) { return parseWholeFile(bytes, parseKriLines); }
 
-ReadResult<KriDocument> readKriFile(const std::filesystem::path& path) { return readWholeFile(path, parseKriLines); }
+ReadResult<KriDocument> readKriFile(const std::filesystem::path& path) {
+    return readWholeFile(path, fileLimit::document, parseKriLines);
+}
 
 std::vector<std::string> kriLines(const KriDocument& document) {
     std::vector<std::string> lines;

@@ -13,9 +13,9 @@ namespace crossword {
 namespace {
 
 std::string fixture(const std::string& name) {
-    const auto bytes = readFileBytes(testDataFolder() / "crossword" / "fixtures" / name);
-    EXPECT_TRUE(bytes.has_value()) << name;
-    return bytes.value_or(std::string());
+    ReadResult<std::string> bytes = readFileBytes(testDataFolder() / "crossword" / "fixtures" / name, fileLimit::document);
+    EXPECT_TRUE(std::holds_alternative<std::string>(bytes)) << name;
+    return std::holds_alternative<std::string>(bytes) ? std::get<std::string>(std::move(bytes)) : std::string();
 }
 
 std::string joined(const std::vector<std::string>& lines) {
