@@ -142,18 +142,29 @@ std::vector<ClueRow> legendRows(const CrosswordWordTable& table, const std::vect
                                 ClueIndex& builtinClues, ClueIndex& userClues) {
     std::vector<ClueRow> rows;
     rows.reserve(table.size());
-    for (const WordEntry& entry : table) {
-        ClueRow row{entry.word, {}, entry.line, entry.ordinal};
-        if (entry.clue == secretPhraseClue) {
-            row.clue = entry.clue;
-        } else {
-            const auto earlier = std::find_if(before.begin(), before.end(), [&](const ClueRow& old) {
-                return old.word == entry.word && old.line == entry.line && old.ordinal == entry.ordinal;
-            });
-            if (earlier != before.end()) row.clue = earlier->clue;
+    for (const WordEntry& entry : table) rows.push_back({entry.word, {}, entry.line, entry.ordinal});
+    // A typed clue goes to the same word at the same place; failing that (a
+    // word came or went before it in its line) to the same word of the same
+    // line. Each earlier row hands its clue on once.
+    std::vector<bool> handedOn(before.size(), false);
+    std::vector<bool> given(rows.size(), false);
+    const auto carry = [&](bool samePlace) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (given[r]) continue;
+            for (std::size_t b = 0; b < before.size(); ++b) {
+                const ClueRow& old = before[b];
+                if (handedOn[b] || old.word != rows[r].word || old.line != rows[r].line) continue;
+                if (samePlace && old.ordinal != rows[r].ordinal) continue;
+                rows[r].clue = old.clue;
+                handedOn[b] = given[r] = true;
+                break;
+            }
         }
-        rows.push_back(std::move(row));
-    }
+    };
+    carry(true);
+    carry(false);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (table[r].clue == secretPhraseClue) rows[r].clue = table[r].clue;
     fillLegendsFromMemory(rows, builtinClues, userClues);
     return rows;
 }

@@ -77,9 +77,11 @@ struct ClueRow {
 
 // The clue grid's rows for a freshly built table. A clue typed before stays
 // with its word: a row takes the clue of the earlier row with the same word,
-// line and number; other rows start empty. Then a word of the secret phrase
-// shows "tajenka", and the others the clue the stores know
-// (fillLegendsFromMemory): the built-in clue, replaced by the user's own.
+// line and number, or else of the same word in the same line (a word came or
+// went before it); other rows start empty, never taking the clue of another
+// word. Then a word of the secret phrase shows "tajenka", and the others the
+// clue the stores know (fillLegendsFromMemory): the built-in clue, replaced
+// by the user's own.
 std::vector<ClueRow> legendRows(const CrosswordWordTable& table, const std::vector<ClueRow>& before,
                                 ClueIndex& builtinClues, ClueIndex& userClues);
 

@@ -4,12 +4,19 @@
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
 #include "frame/core/documents.h"
+#include "frame/core/config.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/cell_grid_widget.h"
+#include "platform/ui/codec.h"
+#include "platform/ui/desktop.h"
+#include "stores/core/word_stores.h"
+#include "stores/ui/store_files.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -23,9 +30,23 @@
 
 namespace {
 
+// The clue column takes one line of text the code page can hold.
+class ClueDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setValidator(new CodePageValidator(line));
+        return editor;
+    }
+};
+
 // A clue grid: two columns of 150 pixels, row 0 holding the headings.
 QTableWidget* makeClueGrid(QWidget* parent, const char* name, const QString& heading) {
     auto* grid = new QTableWidget(1, 2, parent);
+    grid->setItemDelegate(new ClueDelegate(grid));
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
     grid->setObjectName(QLatin1String(name));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
@@ -132,6 +153,8 @@ TMDIChildKriz::TMDIChildKriz()
     layout->addLayout(body, 1);
     layout->addWidget(Panel5);
 
+    connect(vytvoritlegendu, &QAction::triggered, this, &TMDIChildKriz::vytvoritlegenduExecute);
+    connect(dokoncitkrizovku, &QAction::triggered, this, &TMDIChildKriz::dokoncitkrizovkuExecute);
     connect(btnvodorovne, &QAction::triggered, this, &TMDIChildKriz::btnvodorovneExecute);
     connect(btnsvisle, &QAction::triggered, this, &TMDIChildKriz::btnsvisleExecute);
     connect(IsTajenka, &QAction::triggered, this, &TMDIChildKriz::IsTajenkaExecute);
@@ -141,6 +164,12 @@ TMDIChildKriz::TMDIChildKriz()
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
     connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKriz::aczvolsablonuExecute);
     connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKriz::aculozsablonuExecute);
+
+    showClueRows(true, {});
+    showClueRows(false, {});
+    setDocumentFile<crossword::KriDocument>(
+        crossword::kriCodec, [this] { return toDocument(); },
+        [this](const crossword::KriDocument& document) { return showDocument(document); });
 
     setWidget(client);
     resize(760, 480);
@@ -281,4 +310,164 @@ void TMDIChildKriz::acExportObrExecute() {
     picture->gridCols = cells.currentCols();
     picture->gridRows = cells.currentRows();
     showPicture(*picture);
+}
+
+// ---- clue lists -------------------------------------------------------------------------
+
+namespace {
+
+QTableWidgetItem* cellItem(const std::string& text, bool editable) {
+    auto* item = new QTableWidgetItem(toQString(text));
+    item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                            : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+std::string itemText(const QTableWidget* grid, int row, int col) {
+    const QTableWidgetItem* item = grid->item(row, col);
+    return item ? fromQString(item->text()).value_or(std::string()) : std::string();
+}
+
+}  // namespace
+
+void TMDIChildKriz::showClueRows(bool across, const std::vector<crossword::ClueRow>& rows) {
+    QTableWidget* grid = across ? StringGrid2 : StringGrid1;
+    // Row k shows word k; a list without words shows one empty row.
+    grid->setRowCount(static_cast<int>(std::max<std::size_t>(rows.size(), 1)) + 1);
+    if (rows.empty()) {
+        grid->setItem(1, 0, cellItem({}, false));
+        grid->setItem(1, 1, cellItem({}, true));
+        return;
+    }
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        QTableWidgetItem* word = cellItem(rows[k].word, false);
+        // Where the word stands goes with it, for the file and the next legend.
+        word->setData(Qt::UserRole, rows[k].line);
+        word->setData(Qt::UserRole + 1, rows[k].ordinal);
+        grid->setItem(static_cast<int>(k) + 1, 0, word);
+        grid->setItem(static_cast<int>(k) + 1, 1, cellItem(rows[k].clue, true));
+    }
+}
+
+std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(bool across) const {
+    const QTableWidget* grid = across ? StringGrid2 : StringGrid1;
+    std::vector<crossword::ClueRow> rows;
+    for (int k = 1; k < grid->rowCount(); ++k) {
+        crossword::ClueRow row{itemText(grid, k, 0), itemText(grid, k, 1), 0, 0};
+        if (const QTableWidgetItem* word = grid->item(k, 0)) {
+            row.line = word->data(Qt::UserRole).toInt();
+            row.ordinal = word->data(Qt::UserRole + 1).toInt();
+        }
+        rows.push_back(std::move(row));
+    }
+    // The one empty row of a list without words is no row of the list.
+    if (rows.size() == 1 && rows.front().word.empty()) rows.clear();
+    return rows;
+}
+
+QString TMDIChildKriz::problemText(const crossword::LegendProblem& problem) {
+    const QString where = problem.across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
+    const QString mend = QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
+    if (problem.kind == crossword::LegendProblem::Kind::unclosed)
+        return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3). ")
+                           .arg(problem.line)
+                           .arg(problem.ordinal)
+                           .arg(toQString(problem.word)) +
+               mend;
+    return where + QStringLiteral(" %1. slovo č. %2 není celé vyplněno. ").arg(problem.line).arg(problem.ordinal) + mend;
+}
+
+void TMDIChildKriz::vytvoritlegenduExecute() {
+    ensureLegendsLoaded(this);
+    legendMode = true;
+    applyPhase();
+    const crossword::Legend legend = crossword::buildLegend(grid(), letterUse);
+    for (const crossword::LegendProblem& problem : legend.problems) desktop::message(this, problemText(problem));
+    // A clue typed before stays with its word.
+    const std::vector<crossword::ClueRow> acrossBefore = clueRows(true);
+    const std::vector<crossword::ClueRow> downBefore = clueRows(false);
+    horizontalWords = legend.across;
+    verticalWords = legend.down;
+    ClueIndex& builtin = clueIndex(builtinLegends);
+    ClueIndex& user = clueIndex(userLegends);
+    showClueRows(true, crossword::legendRows(horizontalWords, acrossBefore, builtin, user));
+    showClueRows(false, crossword::legendRows(verticalWords, downBefore, builtin, user));
+}
+
+void TMDIChildKriz::dokoncitkrizovkuExecute() {
+    const std::vector<crossword::ClueRow> across = clueRows(true);
+    const std::vector<crossword::ClueRow> down = clueRows(false);
+    if (crosswordSettings.rememberClues()) {
+        ClueIndex& user = clueIndex(userLegends);
+        crossword::rememberLegends(across, user);
+        crossword::rememberLegends(down, user);
+    }
+    // The clues of the grids become the clues of the words.
+    for (std::size_t k = 0; k < horizontalWords.size() && k < across.size(); ++k) horizontalWords[k].clue = across[k].clue;
+    for (std::size_t k = 0; k < verticalWords.size() && k < down.size(); ++k) verticalWords[k].clue = down[k].clue;
+    finished = true;
+    applyPhase();
+}
+
+// ---- the .kri file ---------------------------------------------------------------------------
+
+crossword::KriDocument TMDIChildKriz::toDocument() {
+    // A highlighted run is shown in its own colours again before it is written.
+    slotEngine().clearSelection();
+    const CellGrid& cells = grid();
+    crossword::KriDocument document = crossword::KriDocument::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= document.rows; ++row)
+        for (int col = 1; col <= document.columns; ++col) {
+            crossword::KriCell& cell = document.cell(col, row);
+            cell.text = cells.cellText(col, row);
+            cell.colour = static_cast<std::int32_t>(cells.cellShapes()[col][row]->brush);
+            cell.bottomBar = cells.bottomBars()[col][row]->visible;
+            cell.rightBar = cells.rightBars()[col][row]->visible;
+            cell.useAcross = letterUse[col][row].horizontal;
+            cell.useDown = letterUse[col][row].vertical;
+        }
+    document.reservedText1 = reservedText1;
+    document.reservedText2 = reservedText2;
+    document.finished = finished;
+    document.legendMode = legendMode;
+    document.across = clueRows(true);
+    document.down = clueRows(false);
+    return document;
+}
+
+bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row)
+            for (int col = 1; col <= document.columns; ++col) {
+                const crossword::KriCell& cell = document.cell(col, row);
+                cells.setCellText(col, row, cell.text);
+                cells.setBrush(col, row, static_cast<Color>(cell.colour));
+                cells.setBottomBarVisible(col, row, cell.bottomBar);
+                cells.setRightBarVisible(col, row, cell.rightBar);
+                letterUse[col][row] = {cell.useAcross, cell.useDown};
+            }
+    }
+    reservedText1 = document.reservedText1;
+    reservedText2 = document.reservedText2;
+    finished = document.finished;
+    legendMode = document.legendMode;
+    showClueRows(true, document.across);
+    showClueRows(false, document.down);
+    // In legend mode the words of the lists are the words of the tables; in
+    // building they are what the next legend keeps the typed clues of.
+    if (legendMode) {
+        const auto entries = [](const std::vector<crossword::ClueRow>& rows) {
+            crossword::CrosswordWordTable table;
+            for (const crossword::ClueRow& row : rows) table.push_back({row.word, row.line, row.ordinal, row.clue});
+            return table;
+        };
+        horizontalWords = entries(document.across);
+        verticalWords = entries(document.down);
+    }
+    gridChanged();
+    applyPhase();
+    return true;
 }

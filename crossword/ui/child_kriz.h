@@ -10,6 +10,8 @@
 // lists are shown and the grid is frozen) and finished (the clues are taken
 // over). applyPhase() holds what each phase enables, in one place.
 
+#include "crossword/core/clue_lists.h"
+#include "crossword/core/kri_file.h"
 #include "document/ui/slot_window.h"
 
 #include <string>
@@ -23,7 +25,17 @@ class TMDIChildKriz : public SlotWindow {
 public:
     TMDIChildKriz();
 
+    // The window's side of its .kri file (the file flow is the document
+    // window's): the crossword as the file holds it (a highlighted run is
+    // turned back to white and red on the screen first, so no highlight is
+    // ever stored), and a crossword read whole put into this window in its phase.
+    crossword::KriDocument toDocument();
+    bool showDocument(const crossword::KriDocument& document);
+    bool saveToFile(const QString& path) { return DocumentWindow::saveToFile(path); }
+
     // Handlers.
+    void vytvoritlegenduExecute();
+    void dokoncitkrizovkuExecute();
     void btnvodorovneExecute();
     void btnsvisleExecute();
     void IsTajenkaExecute();
@@ -41,6 +53,15 @@ public:
     Phase phase() const;
     // Enables and shows what the phase of legendMode and finished allows.
     void applyPhase();
+
+    // The words across and down with their clues, as the last legend built
+    // them (the clues are taken over from the grids when the crossword is finished).
+    crossword::CrosswordWordTable horizontalWords;
+    crossword::CrosswordWordTable verticalWords;
+    // The rows the clue grids show, with the clues typed so far.
+    std::vector<crossword::ClueRow> clueRows(bool across) const;
+    // The text of a box that reports a piece of the grid that is no proper word.
+    static QString problemText(const crossword::LegendProblem& problem);
 
     bool legendMode = false;  // the clue lists are shown and the grid is frozen
     bool finished = false;    // the clues were taken over; never cleared
@@ -77,4 +98,7 @@ public:
 protected:
     void selectionLost() override;
     void selectionChecked(bool single) override;
+
+private:
+    void showClueRows(bool across, const std::vector<crossword::ClueRow>& rows);
 };

@@ -127,14 +127,16 @@ TEST(Legend, CluesComeFromEarlierRowsTheStoresAndTheSecretPhrase) {
     ClueIndex builtinIndex(builtin), userIndex(user);
     const CrosswordWordTable table = {
         {"pes", 1, 1, ""}, {"kos", 1, 2, ""}, {"lev", 2, 1, ""}, {"ta", 2, 2, "tajenka"}, {"lis", 3, 1, ""}};
-    // Typed before: "lev" stays where it is; "lis" stood elsewhere, so its clue does not follow.
-    const std::vector<ClueRow> before = {{"lev", "kral", 2, 1}, {"lis", "lis na vino", 3, 2}, {"ta", "x", 2, 2}};
+    // Typed before: "lev" stays where it is, "lis" moved within its line (its
+    // clue follows), "pes" stood in another line and "kos" was another word there.
+    const std::vector<ClueRow> before = {
+        {"lev", "kral", 2, 1}, {"lis", "lis na vino", 3, 2}, {"ta", "x", 2, 2}, {"pes", "x", 4, 1}, {"sob", "x", 1, 2}};
     const std::vector<ClueRow> rows = legendRows(table, before, builtinIndex, userIndex);
     EXPECT_EQ(rows, (std::vector<ClueRow>{{"pes", "zvire", 1, 1},
                                           {"kos", "cerny ptak", 1, 2},  // the user's clue wins
                                           {"lev", "kral", 2, 1},
                                           {"ta", "tajenka", 2, 2},
-                                          {"lis", "", 3, 1}}));
+                                          {"lis", "lis na vino", 3, 1}}));
 }
 
 // The plain walks of the stores, as reference for the indexed fill and remember.

@@ -8,6 +8,7 @@
 #include "document/ui/direction_form.h"
 #include "document/ui/picture_form.h"
 #include "platform/ui/cell_grid_widget.h"
+#include "platform/ui/file_messages.h"
 #include "support/core/cp1250_text.h"
 #include "support/ui/modal.h"
 
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QSpinBox>
@@ -332,6 +334,143 @@ TEST_F(CrosswordFillTest, OpravitGoesBackToBuildingWithTheTemplatesOn) {
     EXPECT_TRUE(window->ScrollBox1->isEnabled());
     EXPECT_FALSE(window->opravitkrizovku->isEnabled());
     EXPECT_FALSE(window->Panel4->isVisibleTo(window));
+}
+
+}  // namespace
+
+namespace {
+
+class CrosswordLegendTest : public CrosswordFillTest {
+protected:
+    static QString clueCell(const QTableWidget* grid, int row) {
+        const QTableWidgetItem* item = grid->item(row, 1);
+        return item ? item->text() : QString();
+    }
+    static QString wordCell(const QTableWidget* grid, int row) {
+        const QTableWidgetItem* item = grid->item(row, 0);
+        return item ? item->text() : QString();
+    }
+    static void typeClue(QTableWidget* grid, int row, const QString& clue) { grid->item(row, 1)->setText(clue); }
+
+    // Inserts `word` across from (col, row) through the slot window, as a user would.
+    static void putAcross(TMDIChildKriz* window, int col, int row, const char* word) {
+        const int length = static_cast<int>(std::string(word).size());
+        select(window, col, row, col + length - 1, row);
+        ASSERT_TRUE(searched(window));
+        window->inputword->setText(QString::fromLatin1(word));
+        window->vlozitbuttonClick();
+    }
+};
+
+TEST_F(CrosswordLegendTest, TheBoxesNameTheLineTheWordAndWhatIsWrong) {
+    const crossword::LegendProblem unclosed{crossword::LegendProblem::Kind::unclosed, true, 1, 1, "abcd"};
+    EXPECT_EQ(TMDIChildKriz::problemText(unclosed),
+              QStringLiteral("Chyba v řádku 1. pravděpodobně není ukončeno slovo č. 1. (Zjištěné slovo:  abcd). "
+                             "Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku."));
+    const crossword::LegendProblem incomplete{crossword::LegendProblem::Kind::incomplete, false, 7, 2, ""};
+    EXPECT_EQ(TMDIChildKriz::problemText(incomplete),
+              QStringLiteral("Chyba ve sloupci 7. slovo č. 2 není celé vyplněno. "
+                             "Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku."));
+}
+
+TEST_F(CrosswordLegendTest, ATypedClueStaysWithItsWordThroughOpravit) {
+    TMDIChildKriz* window = startCrossword({});
+    putAcross(window, 3, 1, "pes");
+    window->vytvoritlegenduExecute();
+    EXPECT_TRUE(window->legendMode);
+    EXPECT_FALSE(window->ScrollBox1->isEnabled());
+    ASSERT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("pes"));
+    typeClue(window->StringGrid2, 1, QStringLiteral("zvíře"));
+
+    // Back to building, a word before it in its row, and the legend again.
+    window->opravitkrizovku->trigger();
+    EXPECT_FALSE(window->legendMode);
+    EXPECT_TRUE(window->aczvolsablonu->isEnabled() && window->aculozsablonu->isEnabled());
+    window->grid().setRightBarVisible(7, 1, true);
+    putAcross(window, 8, 1, "kos");
+    window->grid().setRightBarVisible(2, 1, false);
+    putAcross(window, 1, 1, "ok");
+    window->vytvoritlegenduExecute();
+    ASSERT_EQ(window->StringGrid2->rowCount(), 4);
+    EXPECT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("ok"));
+    EXPECT_EQ(clueCell(window->StringGrid2, 1), QString());
+    EXPECT_EQ(wordCell(window->StringGrid2, 2), QStringLiteral("pes"));
+    EXPECT_EQ(clueCell(window->StringGrid2, 2), QStringLiteral("zvíře")) << "the clue stays with its word";
+    EXPECT_EQ(clueCell(window->StringGrid2, 3), QString());
+
+    // Finishing takes the clues over, remembers them and freezes everything.
+    crosswordSettings.bytes[0] = 1;  // remember the legend
+    window->dokoncitkrizovku->trigger();
+    EXPECT_TRUE(window->finished);
+    EXPECT_EQ(window->horizontalWords[1].clue, cp("zvíře"));
+    EXPECT_EQ(userLegends.find("pes")->value, cp("zvíře"));
+    EXPECT_FALSE(window->opravitkrizovku->isEnabled());
+    EXPECT_FALSE(window->dokoncitkrizovku->isEnabled());
+}
+
+TEST_F(CrosswordLegendTest, AGridWithoutBarsHasEmptyListsAndAnEmptyRowTakesNoClue) {
+    TMDIChildKriz* window = startCrossword({});
+    window->grid().setText(1, 1, "a");
+    window->vytvoritlegenduExecute();
+    EXPECT_EQ(window->StringGrid2->rowCount(), 2);
+    EXPECT_EQ(window->StringGrid1->rowCount(), 2);
+    EXPECT_TRUE(window->horizontalWords.empty());
+    typeClue(window->StringGrid2, 1, QStringLiteral("nic"));
+    crosswordSettings.bytes[0] = 1;
+    window->dokoncitkrizovku->trigger();
+    EXPECT_TRUE(walkPairs(userLegends).empty()) << "no pair with an empty word";
+}
+
+TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
+    TMDIChildKriz* window = startCrossword({});
+    putAcross(window, 1, 1, "pes");
+    window->grid().setBrush(2, 2, colors::red);
+    select(window, 1, 2, 3, 2);
+    ASSERT_EQ(window->grid().cellShapes()[2][2]->brush, colors::silver);
+    const QString path = displayPath(folder / "krizovka");
+    ASSERT_TRUE(window->saveToFile(path));
+    EXPECT_EQ(window->grid().cellShapes()[2][2]->brush, colors::red) << "the highlight is gone from the screen";
+    const auto saved = std::get<crossword::KriDocument>(crossword::readKriFile(folder / "krizovka.kri"));
+    EXPECT_EQ(saved.cell(2, 2).colour, 255);
+    EXPECT_EQ(saved.cell(1, 2).colour, 16777215);
+
+    // In legend mode it reopens with the grids shown, the grid frozen, Dokončit and Opravit on.
+    window->vytvoritlegenduExecute();
+    typeClue(window->StringGrid2, 1, QStringLiteral("zvíře"));
+    ASSERT_TRUE(window->saveToFile(path));
+    MindgridMainForm->openFileByExtension(path + QStringLiteral(".kri"));
+    auto* reopened = qobject_cast<TMDIChildKriz*>(windows().last());
+    ASSERT_NE(reopened, nullptr);
+    ASSERT_NE(reopened, window);
+    EXPECT_TRUE(reopened->legendMode);
+    EXPECT_TRUE(reopened->Panel4->isVisibleTo(reopened));
+    EXPECT_FALSE(reopened->ScrollBox1->isEnabled());
+    EXPECT_TRUE(reopened->dokoncitkrizovku->isEnabled());
+    EXPECT_TRUE(reopened->opravitkrizovku->isEnabled());
+    EXPECT_EQ(clueCell(reopened->StringGrid2, 1), QStringLiteral("zvíře"));
+    EXPECT_EQ(reopened->horizontalWords.size(), 1u);
+
+    // Finished: both off.
+    reopened->dokoncitkrizovku->trigger();
+    ASSERT_TRUE(reopened->saveToFile(path));
+    MindgridMainForm->openFileByExtension(path + QStringLiteral(".kri"));
+    auto* finished = qobject_cast<TMDIChildKriz*>(windows().last());
+    ASSERT_NE(finished, nullptr);
+    EXPECT_TRUE(finished->finished);
+    EXPECT_FALSE(finished->dokoncitkrizovku->isEnabled());
+    EXPECT_FALSE(finished->opravitkrizovku->isEnabled());
+    EXPECT_EQ(finished->horizontalWords[0].clue, cp("zvíře"));
+}
+
+TEST_F(CrosswordLegendTest, ABadFileIsReportedAndLeavesNoWindow) {
+    startCrossword({});
+    folder.write("zla.kri", "41\r\n2\r\n");
+    const int before = static_cast<int>(windows().size());
+    MindgridMainForm->openFileByExtension(displayPath(folder / "zla.kri"));
+    settle();
+    EXPECT_EQ(static_cast<int>(windows().size()), before);
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_TRUE(desktop.boxTexts().front().contains(QStringLiteral("zla.kri"))) << desktop.boxTexts().front().toStdString();
 }
 
 }  // namespace
