@@ -546,8 +546,6 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     // so the area places it where all of it can be seen.
     const QSize room = mdiArea_->viewport()->size();
     if (!room.isEmpty()) window->resize(window->size().boundedTo(room));
-    mdiArea_->addSubWindow(window);
-    if (frameSettings.maximiseWindows()) window->setWindowState(Qt::WindowMaximized);
     window->setWindowTitle(caption);
     window->setProperty("tag", kind);
     const QString name = QStringLiteral("okno") + QString::number(windowCounter);
@@ -555,11 +553,20 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     // A window deleted without being closed takes its item along too.
     connect(window, &QObject::destroyed, this, [this, name] { removeWindowMenuItem(name); });
 
+    // The window joins the area hidden and stays so until it is whole: a
+    // subwindow that is shown or maximised becomes the area's active window
+    // at once, and a half-made one would take the activation (and the shared
+    // controls) from the window the user is working in, even when its file
+    // then turns out unreadable.
+    mdiArea_->addSubWindow(window);
     window->receiveWordLists();
     if (openFile) window->loadFromFile(path);
     else window->resizeGrid(10, 10);
     if (window->loadFailed()) {
-        // The window has told the user why; it goes before it was ever listed or shown.
+        // The window has told the user why; it goes before it was ever listed
+        // or shown. Out of the area first, so that its going activates no
+        // other window: the one active before stays as it was.
+        mdiArea_->removeSubWindow(window);
         window->close();
         return nullptr;
     }
@@ -572,6 +579,7 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     windowItems_->addAction(item);
     menuokno->addAction(item);
     connect(item, &QAction::triggered, this, [this, item] { windowMenuClick(item); });
+    if (frameSettings.maximiseWindows()) window->showMaximized();
     windowMenuClick(item);
     updateWindowActions();
     return window;
@@ -592,7 +600,9 @@ void TMindgridMainForm::windowMenuClick(QAction* item) {
     item->setChecked(true);
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
         if (window->objectName() != item->objectName()) continue;
-        window->show();
+        // A minimised window chosen from the menu opens again.
+        if (window->isMinimized()) window->showNormal();
+        else window->show();
         mdiArea_->setActiveSubWindow(window);
     }
 }
