@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -37,9 +38,11 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <QVariant>
 
 TMindgridMainForm* MindgridMainForm = nullptr;
 
@@ -79,6 +82,34 @@ QAction* makeSeparator(QMenu* menu, const char* name) {
     return separator;
 }
 
+// A button of the menu row once its menu has closed: the pointer went to the
+// menu while the menu held it, and X tells no window of the pointer's way
+// meanwhile, so the button would go on taking the pointer for being over it and
+// stay drawn raised like a pressed one. It is told now where the pointer is.
+void settleMenuButton(QToolButton* button) {
+    if (button->isDown()) button->setDown(false);
+    const QPoint pointer = button->mapFromGlobal(QCursor::pos());
+    if (!button->underMouse() || (button->isVisible() && button->rect().contains(pointer))) return;
+    // What the window system sends when the pointer leaves a widget.
+    button->setAttribute(Qt::WA_UnderMouse, false);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    QHoverEvent hoverLeave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(QCursor::pos()), QPointF(pointer));
+    QCoreApplication::sendEvent(button, &hoverLeave);
+    button->update();
+}
+
+// Gives a button of the menu row its drop-down menu (nullptr: none). A menu
+// lent again and again is watched once.
+void setRowMenu(QToolButton* button, QMenu* menu) {
+    button->setMenu(menu);
+    if (!menu || menu->property("rowButton").value<QObject*>() == button) return;
+    menu->setProperty("rowButton", QVariant::fromValue<QObject*>(button));
+    // After the menu's own hiding is through.
+    QObject::connect(menu, &QMenu::aboutToHide, button,
+                     [button] { QTimer::singleShot(0, button, [button] { settleMenuButton(button); }); });
+}
+
 // A button of the menu row: flat, text only, opens its drop-down menu at once.
 QToolButton* makeMenuButton(QToolBar* bar, const char* name, QMenu* menu) {
     auto* button = new QToolButton(bar);
@@ -86,7 +117,7 @@ QToolButton* makeMenuButton(QToolBar* bar, const char* name, QMenu* menu) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setPopupMode(QToolButton::InstantPopup);
     button->setAutoRaise(true);
-    if (menu) button->setMenu(menu);
+    if (menu) setRowMenu(button, menu);
     else button->setEnabled(false);  // until a document window lends its menu
     bar->addWidget(button);
     return button;
@@ -484,7 +515,7 @@ void TMindgridMainForm::windowActivated(DocumentWindow& window) {
     Uloitjakoobrzek1->setAction(window.ownAction(own.pictureExport));
 
     const auto lendMenu = [](QToolButton* button, QMenu* menu, bool enabled) {
-        button->setMenu(menu);
+        setRowMenu(button, menu);
         button->setEnabled(enabled);
     };
     lendMenu(toolupravy, window.menuupravy, true);
