@@ -82,10 +82,10 @@ QAction* makeSeparator(QMenu* menu, const char* name) {
     return separator;
 }
 
-// A button of the menu row once its menu has closed: the pointer went to the
-// menu while the menu held it, and X tells no window of the pointer's way
-// meanwhile, so the button would go on taking the pointer for being over it and
-// stay drawn raised like a pressed one. It is told now where the pointer is.
+// A button of the menu row once its menu has closed. The pointer went to the
+// menu while the menu held it, and the crossings X reports during such a hold
+// never reach the button: it would go on taking the pointer for being over it
+// and stay drawn raised, like a pressed one. It is told where the pointer is.
 void settleMenuButton(QToolButton* button) {
     if (button->isDown()) button->setDown(false);
     const QPoint pointer = button->mapFromGlobal(QCursor::pos());
