@@ -7,7 +7,6 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("analyzer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Analyzer"));
     analyzer::TForm1 window(QApplication::arguments().mid(1));
     window.showMaximized();
     return QApplication::exec();
