@@ -520,11 +520,15 @@ void TMDIChildOsm::enterPaused() {
     RadioGroup1->setEnabled(true);
 }
 
+// The same whether a run finished or a complete file was read: the grid and
+// its word source stay as they are until "Začít znovu".
 void TMDIChildOsm::enterFinished() {
     enable({acVelikost, acNavrhar, aczadattajenku, generujosmismerku, zrusitgenerovani}, false);
+    enable({aczvolsablonu, aculozsablonu}, false);
     enable({acsmazatpismena, acupravitslova, acanalyzovat}, true);
     acstartstop->setText(pauseCaption);
     acstartstop->setEnabled(false);
+    RadioGroup1->setEnabled(false);
 }
 
 void TMDIChildOsm::enterFailed() {

@@ -400,6 +400,8 @@ TEST_F(OsmWindowTest, AGeneratedPuzzleIsFinishedCheckedSavedAndReopened) {
     ASSERT_TRUE(eventually([&] { return status(window) == QStringLiteral("Osmisměrka je hotova..."); }));
 
     EXPECT_EQ(phase(window), finished);
+    const QString finishedTemplates = templateStates(window);
+    EXPECT_EQ(finishedTemplates, QStringLiteral("00")) << "a template would empty the finished grid";
     EXPECT_EQ(window->generatorSlot(), 0);
     EXPECT_TRUE(eventually([&] { return !window->workerAlive(); }));
     for (int row = 1; row <= 12; ++row) {
@@ -438,12 +440,16 @@ TEST_F(OsmWindowTest, AGeneratedPuzzleIsFinishedCheckedSavedAndReopened) {
     auto* reopened = qobject_cast<TMDIChildOsm*>(windows()[0]);
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(reopened->toDocument(), generated);
-    EXPECT_EQ(phase(reopened), QStringLiteral("0001110001 Pozastavit"));
+    // Read from its file, the finished puzzle looks as it did after the run.
+    EXPECT_EQ(phase(reopened), finished);
+    EXPECT_EQ(templateStates(reopened), finishedTemplates);
 
     // Started again with the analyzer setting off, the next run starts nothing.
     setWordSearchSettings(true, true, false, FailureReaction::Restart);
     reopened->documentWordSearchWords = dictionary;
     reopened->acsmazatpismena->trigger();
+    EXPECT_TRUE(reopened->RadioGroup1->isEnabled());
+    EXPECT_EQ(templateStates(reopened), QStringLiteral("11"));
     reopened->generujosmismerku->trigger();
     ASSERT_TRUE(eventually([&] { return status(reopened) == QStringLiteral("Osmisměrka je hotova..."); }));
     EXPECT_EQ(desktop.starts.size(), 1);
