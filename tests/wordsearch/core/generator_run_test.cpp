@@ -184,8 +184,10 @@ TEST(GeneratorRun, CancelAndCloseEndARunThatRestartsForEver) {
 
 TEST(GeneratorRun, ItsOwnPauseAndTheUsersPauseDoNotLockEachOther) {
     GeneratorTable table;
-    GeneratorSetup setup = gridSetup(6, 6);
-    setup.words = {"abc", "def"};  // never fills the grid
+    // (3,3) has no visible neighbour: no word ever fills it. The words'
+    // letters are as many as the free cells.
+    GeneratorSetup setup = gridSetup(3, 3, {{2, 2}, {2, 3}, {3, 2}});
+    setup.words = {"abc", "def"};
     setup.onFailure = OnFailure::Pause;
     LinearRandom random(6);
     for (int round = 0; round < 40; ++round) {
@@ -229,15 +231,28 @@ TEST(GeneratorRun, TwoWindowsGenerateAtOnceWithoutTouchingEachOther) {
     WindowModel windowA(setupA);
     WindowModel windowB(setupB);
     LinearRandom random(8);  // one generator for the program, drawn from by both threads
+    // The first run waits in its first report until the second has started:
+    // a run this small could otherwise end, and give its entry back, first.
+    Gate gate;
+    bool held = false;  // read and written by the first run's worker only
+    windowA.afterReport = [&](const std::string&) {
+        if (held) return;
+        held = true;
+        gate.arriveAndWait();
+    };
     Tosm runA(windowA, random, table);
     Tosm runB(windowB, random, table);
     ASSERT_EQ(runA.start(setupA), Tosm::StartResult::Started);
-    ASSERT_EQ(runB.start(setupB), Tosm::StartResult::Started);
+    gate.waitUntilReached();
+    const Tosm::StartResult startedB = runB.start(setupB);
+    gate.release();
+    ASSERT_EQ(startedB, Tosm::StartResult::Started);
     EXPECT_NE(runA.generatorSlot(), runB.generatorSlot());
     ASSERT_TRUE(windowA.wait([](const WindowModel& w) { return w.finished; }));
     ASSERT_TRUE(windowB.wait([](const WindowModel& w) { return w.finished; }));
     runA.stop();
     runB.stop();
+    windowA.afterReport = nullptr;
     expectFull(setupA, windowA);
     expectFull(setupB, windowB);
     EXPECT_EQ(table.inUse(), 0);
