@@ -661,6 +661,9 @@ void TMDIChildOsm::acanalyzovatExecute() {
     // The copy goes to this run's own folder; the window's caption stays.
     const QString copy = displayPath(analyzerCopyFolder() / "test.osm");
     if (!saveas(copy)) return;
+    // The analyzer inherits a lock on the folder and keeps it while it runs,
+    // so that no grilpad removes the folder under it.
+    const AnalyzerFolder::Hold hold = holdAnalyzerCopyFolder();
     if (!desktop::startProgram(displayPath(analyzerProgram()), {copy}))
         desktop::message(this, QStringLiteral("Chyba při spouštění programu Analyzer."));
 }
