@@ -108,8 +108,8 @@ public:
     virtual void pausedOnFailure() = 0;
     // The run gave up (on-failure choice "stop") and ends: the failed state.
     virtual void reportFailure() = 0;
-    // The run ends at the start of a pass, whatever the on-failure choice,
-    // because the pool can never fill the grid: its usable words hold
+    // The run ends before the first word of a pass, whatever the on-failure
+    // choice, because the pool can never fill the grid: its usable words hold
     // `letters` letters ("ch" one letter when the setting says so), fewer
     // than the `cells` free cells the words must fill (empty cells less the
     // phrase's letters). The failed state; a listener that tells the user
