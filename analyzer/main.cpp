@@ -8,7 +8,6 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("analyzer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Analyzer"));
     loadQtCzechTranslation();
     analyzer::TForm1 window(QApplication::arguments().mid(1));
     window.showMaximized();

@@ -5,9 +5,12 @@
 #include "frame/core/documents.h"
 #include "frame/ui/application.h"
 #include "swedish/ui/child_svekriz.h"
+#include "wordsearch/ui/analyzer_start.h"
 #include "wordsearch/ui/child_osm.h"
 
 int main(int argc, char** argv) {
+    // Copies handed to analyzers of earlier runs that have all ended.
+    removeUnusedAnalyzerCopyFolders();
     // The frame makes the document windows of the four kinds of puzzle.
     registerDocumentKind(wordSearchDocument, [] { return new TMDIChildOsm; });
     registerDocumentKind(crosswordDocument, [] { return new TMDIChildKriz; });

@@ -76,6 +76,11 @@ QLabel* lampLabel(QWidget* parent, const char* name, int top) {
 TForm1::TForm1(QStringList parameters, QWidget* parent)
     : QMainWindow(parent), parameters_(std::move(parameters)), puzzle_(std::make_shared<const Puzzle>()) {
     setObjectName(QStringLiteral("Form1"));
+    // Qt shows every window's title followed by " — " and the application's
+    // display name, unless the title ends with that name. The analyzer's
+    // windows carry their whole titles ("Analyzer - path", "Analyzer -
+    // výsledky kontroly"), so the name stays empty, which every title ends with.
+    QGuiApplication::setApplicationDisplayName(QString());
     setTitle(kTitle);
 
     acOpen = makeAction(this, "acOpen", QStringLiteral("&Otevřít osmisměrku"), QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -201,8 +206,9 @@ TForm1::TForm1(QStringList parameters, QWidget* parent)
 TForm1::~TForm1() { Form2->stopCheck(); }
 
 void TForm1::setTitle(const QString& title) {
+    // The message boxes are titled as the main window is.
+    desktop::setBoxTitle(title);
     setWindowTitle(title);
-    QGuiApplication::setApplicationDisplayName(title);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

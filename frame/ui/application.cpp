@@ -10,6 +10,7 @@
 #include "frame/ui/main_form.h"
 #include "frame/ui/new_form.h"
 #include "frame/ui/settings_form.h"
+#include "platform/ui/desktop.h"
 #include "platform/ui/qt_translation.h"
 #include "stores/ui/dictionary_chooser.h"
 #include "stores/ui/dictionary_picker_form.h"
@@ -22,7 +23,10 @@
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("grilpad"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Mindgrid!"));
+    // Qt would show every window's title followed by " — " and a display
+    // name; grilpad's windows carry their whole captions, so it has none, and
+    // its message boxes take the program's name as their title.
+    desktop::setBoxTitle(QStringLiteral("Mindgrid!"));
     QApplication::setWindowIcon(programIcon());
 }
 

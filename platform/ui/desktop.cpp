@@ -25,12 +25,20 @@ DesktopHooks& hooks() {
 
 namespace {
 
-QString applicationTitle() {
+QString& programBoxTitle() {
+    static QString title;
+    return title;
+}
+
+}  // namespace
+
+QString boxTitle() {
+    if (!programBoxTitle().isEmpty()) return programBoxTitle();
     const QString name = QApplication::applicationDisplayName();
     return name.isEmpty() ? QStringLiteral("Mindgrid!") : name;
 }
 
-}  // namespace
+void setBoxTitle(const QString& title) { programBoxTitle() = title; }
 
 void warning(QWidget* parent, const QString& text) {
     if (hooks().box) {
@@ -46,13 +54,13 @@ void message(QWidget* parent, const QString& text) {
         hooks().box(DesktopHooks::Box::Message, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool ask(QWidget* parent, const QString& text) {
     if (hooks().box) return hooks().box(DesktopHooks::Box::Question, text);
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, boxTitle(), text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
     box.exec();

@@ -18,10 +18,17 @@ namespace desktop {
 
 // A warning with one OK button.
 void warning(QWidget* parent, const QString& text);
-// A plain message box titled with the application's name.
+// A plain message box titled with boxTitle().
 void message(QWidget* parent, const QString& text);
-// A question with Yes and No; true for Yes.
+// A question with Yes and No, titled with boxTitle(); true for Yes.
 bool ask(QWidget* parent, const QString& text);
+
+// The title of message and question boxes: the one a program set, else the
+// application's display name ("Mindgrid!" when that is empty). The analyzer
+// titles its boxes as its main window is titled; Qt's own display name is
+// not used for that, since Qt also appends it to every window's title.
+QString boxTitle();
+void setBoxTitle(const QString& title);  // an empty title: the display name again
 
 // File choosers; an empty text when the user cancelled. `filter` uses the
 // "Description|*.ext;*.ext2|Description|*.ext" form of the program's captions.

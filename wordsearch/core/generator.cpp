@@ -367,6 +367,16 @@ public:
         return scratch_;
     }
 
+    // The letters of all usable words, "ch" counted as the setting says.
+    std::int64_t usableLetters() const {
+        std::int64_t letters = 0;
+        for (int i = 0; i < size(); ++i) {
+            const std::string_view word = drawn(i);
+            if (usable(word)) letters += static_cast<std::int64_t>(letterUnitCount(word, digraphAsOne_));
+        }
+        return letters;
+    }
+
     // Whether some usable word takes at most `cells` cells.
     bool anyUsableWithin(int cells) const {
         for (int i = 0; i < size(); ++i) {
@@ -412,6 +422,7 @@ struct OsmGenerator::Impl {
         labels = setup.cells;
 
         words.assign(setup.words, chAsOneLetter);
+        poolLetters = words.usableLetters();
         remaining.fill(words.size());
         for (const auto& word : setup.placedWords) addPlacedWord(word);
 
@@ -1026,14 +1037,26 @@ struct OsmGenerator::Impl {
         }
     }
 
+    // Whether the pool can never fill the grid: every free cell but the
+    // phrase's must take a letter of some word, and a pass draws each word
+    // once, so the usable words' letters must reach their number. A restart
+    // empties the grid again, so the answer would stay the same.
+    bool tooFewLetters() {
+        const int cells = emptyCount - static_cast<int>(secretPhrase.size());
+        if (poolLetters >= cells) return false;
+        listener.wordsTooFew(poolLetters, cells);
+        return true;
+    }
+
     // ---- the run ---------------------------------------------------------
 
-    enum class PassEnd { Full, Stopped, Exhausted };
+    enum class PassEnd { Full, Stopped, Exhausted, TooFewLetters };
 
     PassEnd runPass(bool first) {
         if (emptyCount > 0) {
             if (first) {
                 listener.statusChanged(kStatusPlacingFirstWord);
+                if (tooFewLetters()) return PassEnd::TooFewLetters;
                 if (!placeFirstWord()) return PassEnd::Exhausted;
                 listener.statusChanged(kStatusPlacingSecretPhrase);
                 if (!placeSecretPhrase()) return PassEnd::Exhausted;
@@ -1103,6 +1126,9 @@ struct OsmGenerator::Impl {
                 return GeneratorOutcome::Completed;
             case PassEnd::Stopped:
                 return GeneratorOutcome::Stopped;
+            case PassEnd::TooFewLetters:
+                control.requestStop();
+                return GeneratorOutcome::WordsTooFew;
             case PassEnd::Exhausted:
                 break;
             }
@@ -1141,6 +1167,7 @@ struct OsmGenerator::Impl {
 
     WsCells labels;                      // the window's labels as this run left them
     WordList words;
+    std::int64_t poolLetters = 0;   // the letters of the usable words
     std::string_view currentDrawn;  // the current word, "ch" spelled out
     std::string_view current;       // the current word as it goes into the grid
     RemainingWords remaining;

@@ -108,6 +108,17 @@ public:
     virtual void pausedOnFailure() = 0;
     // The run gave up (on-failure choice "stop") and ends: the failed state.
     virtual void reportFailure() = 0;
+    // The run ends before the first word of a pass, whatever the on-failure
+    // choice, because the pool can never fill the grid: its usable words hold
+    // `letters` letters ("ch" one letter when the setting says so), fewer
+    // than the `cells` free cells the words must fill (empty cells less the
+    // phrase's letters). The failed state; a listener that tells the user
+    // nothing more may leave this as a plain failure.
+    virtual void wordsTooFew(std::int64_t letters, int cells) {
+        (void)letters;
+        (void)cells;
+        reportFailure();
+    }
     // The grid is full: every cell of the grid with its label upper-cased, in
     // reading order; then the finished state.
     virtual void finishGeneration(const std::vector<CellText>& upperCasedCells) = 0;
@@ -146,6 +157,7 @@ enum class GeneratorOutcome {
     Stopped,          // a stop was requested (pause, cancel, close)
     PausedOnFailure,  // on-failure choice "pause"
     Failed,           // on-failure choice "stop"
+    WordsTooFew,      // the pool's letters can never fill the grid (wordsTooFew was reported)
 };
 
 struct GeneratorStats {
@@ -178,7 +190,10 @@ public:
 
     // The run: first word and secret phrase (first runs) or protection of the red
     // cells (resumed runs), then words until the grid is full or the pool is used
-    // up, when the on-failure choice decides. Call once.
+    // up, when the on-failure choice decides. Before the first word of a pass the
+    // run ends at once (wordsTooFew) when the usable words' letters are fewer
+    // than the free cells less the phrase's letters: restarting could never
+    // change that. Call once.
     GeneratorOutcome generate();
 
     const GeneratorStats& stats() const;

@@ -9,8 +9,10 @@ namespace osmprint {
 
 CanvasFont labelFont() { return printlayout::labelFont(); }
 
-CanvasPoint cellOrigin(int column, int row) {
-    return {17 + printlayout::gridPitch * (column - 1), 10 + printlayout::gridPitch * (row - 1)};
+CellBox cellBox(int column, int row) {
+    const int left = printlayout::frameLeft + 1 + printlayout::gridPitch * (column - 1);
+    const int top = printlayout::frameTop + printlayout::gridPitch * (row - 1);
+    return {left, top, left + printlayout::gridPitch, top + printlayout::gridPitch};
 }
 
 double printScale(int pageWidth, int pageHeight, int columns, int rows) {
@@ -26,20 +28,38 @@ namespace {
 
 using namespace osmprint;
 
+// A cell's text in the middle of its cell, by the text's own box: a fixed
+// offset from the cell's corner lets a real font's letters reach the frame
+// below the last row, and the two letters of "CH" stand off centre. A text
+// larger than its cell (the two letters of "CH" on a grid drawn smaller,
+// whose font size rounds up) is drawn a size smaller until it fits, so that
+// its box, painted in the brush colour, covers no line of the frame.
+void drawInCell(Canvas& canvas, const CellBox& box, const std::string& text) {
+    const CanvasFont gridFont = canvas.font();
+    int width = canvas.textWidth(text);
+    int height = canvas.textHeight(text);
+    while ((width > printlayout::gridPitch || height > printlayout::gridPitch) && canvas.font().pointSize > 1) {
+        canvas.setFontSize(canvas.font().pointSize - 1);
+        width = canvas.textWidth(text);
+        height = canvas.textHeight(text);
+    }
+    canvas.textOut(box.left + (printlayout::gridPitch - width) / 2, box.top + (printlayout::gridPitch - height) / 2,
+                   text);
+    canvas.setFont(gridFont);
+}
+
 void drawGrid(Canvas& canvas, const OsmDocument& document) {
     printlayout::drawGridFrame(canvas, document.columns, document.rows);
     for (int row = 1; row <= document.rows; ++row)
         for (int column = 1; column <= document.columns; ++column) {
             const OsmCell& cell = document.cell(column, row);
-            const CanvasPoint origin = cellOrigin(column, row);
+            const CellBox box = cellBox(column, row);
             if (cell.hidden()) {
                 canvas.setBrushColor(colors::black);
-                canvas.fillRect(origin.x + 82, origin.y + 89, origin.x + 151, origin.y + 163);
+                canvas.fillRect(box.left, box.top, box.right, box.bottom);
                 canvas.setBrushColor(colors::white);
             } else if (!cell.text.empty()) {
-                // The two letters of CH would stand off centre at the place of one.
-                const int x = cell.text == "CH" ? origin.x + 83 : origin.x + 100;
-                canvas.textOut(x, origin.y + 100, cell.text);
+                drawInCell(canvas, box, cell.text);
             }
         }
 }

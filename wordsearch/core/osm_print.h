@@ -23,9 +23,14 @@ inline constexpr int wordListGap = 205;      // from the grid's 70 × rows to th
 // The font whose family the print uses (printlayout::labelFont()).
 CanvasFont labelFont();
 
-// Where the cell of `column`, `row` (from 1) lies: the letter is drawn at
-// (origin.x + 100, origin.y + 100).
-CanvasPoint cellOrigin(int column, int row);
+// The cell of `column`, `row` (from 1) in the grid frame: 70 pixels square
+// from (99 + 70 (column − 1), 99 + 70 (row − 1)), the right and bottom edge
+// excluded like the canvas's rectangles. A letter stands in the middle of
+// its cell, a hidden cell is filled black exactly.
+struct CellBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+CellBox cellBox(int column, int row);
 
 // The factor the print is drawn at on a page of the given size: 1 (full
 // size) when the grid frame lies on the page; otherwise the grid is made
@@ -35,8 +40,10 @@ double printScale(int pageWidth, int pageHeight, int columns, int rows);
 }  // namespace osmprint
 
 // Draws the whole printout of `document` on `canvas`, which stands on its
-// first page: the grid frame, every visible cell's text ("CH" a little to the
-// left, so that it sits in the middle), a black box for every hidden cell,
+// first page: the grid frame, every visible cell's text in the middle of its
+// cell (measured with the canvas's text width and height, so that it keeps
+// off the frame and the neighbouring cells; a text larger than the cell is
+// drawn a size smaller until it fits), a black box for every hidden cell,
 // then the placed words in their order, starting a new page when the words
 // reach the bottom limit. `font` gives the family (and weight) of both texts.
 // A grid too large for the page is drawn smaller (osmprint::printScale), the

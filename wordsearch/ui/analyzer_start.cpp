@@ -3,13 +3,15 @@
 #include "platform/core/folders.h"
 
 #include <cstdlib>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include <stdlib.h>
+#include <memory>
 
 namespace {
+
+// Destroyed when the program ends, which gives the folder up.
+std::unique_ptr<AnalyzerFolder>& ownFolder() {
+    static std::unique_ptr<AnalyzerFolder> folder;
+    return folder;
+}
 
 std::filesystem::path temporaryFolder() {
     for (const char* name : {"TMP", "TEMP", "TMPDIR"}) {
@@ -19,25 +21,23 @@ std::filesystem::path temporaryFolder() {
     return "/tmp";
 }
 
-std::optional<std::filesystem::path>& madeFolder() {
-    static std::optional<std::filesystem::path> folder;
-    return folder;
-}
-
 }  // namespace
 
 std::filesystem::path analyzerCopyFolder() {
-    std::optional<std::filesystem::path>& folder = madeFolder();
+    std::unique_ptr<AnalyzerFolder>& folder = ownFolder();
     std::error_code error;
-    if (folder && std::filesystem::is_directory(*folder, error)) return *folder;
-    folder.reset();
-    // mkdtemp makes the folder with a name no one else has, open to its owner only.
-    std::string pattern = (temporaryFolder() / "grilpad-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data())) return programFolder();
-    folder = std::filesystem::path(buffer.data());
-    return *folder;
+    if (folder && std::filesystem::is_directory(folder->path(), error)) return folder->path();
+    folder = AnalyzerFolder::make(temporaryFolder());
+    return folder ? folder->path() : programFolder();
 }
+
+AnalyzerFolder::Hold holdAnalyzerCopyFolder() {
+    const std::unique_ptr<AnalyzerFolder>& folder = ownFolder();
+    return folder ? folder->holdForProgram() : AnalyzerFolder::Hold();
+}
+
+void releaseAnalyzerCopyFolder() { ownFolder().reset(); }
+
+int removeUnusedAnalyzerCopyFolders() { return removeUnusedAnalyzerFolders(temporaryFolder()); }
 
 std::filesystem::path analyzerProgram() { return programFile("analyzer"); }

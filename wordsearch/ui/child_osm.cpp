@@ -83,6 +83,14 @@ public:
     void lettersCleared() override { send(Report::Kind::LettersCleared); }
     void pausedOnFailure() override { send(Report::Kind::PausedOnFailure); }
     void reportFailure() override { send(Report::Kind::Failed); }
+    void wordsTooFew(std::int64_t letters, int cells) override {
+        Report report;
+        report.kind = Report::Kind::WordsTooFew;
+        report.run = run_;
+        report.letters = letters;
+        report.freeCells = cells;
+        window_.queueReport(std::move(report));
+    }
     void finishGeneration(const std::vector<CellText>& upperCasedCells) override {
         send(Report::Kind::Finished, {}, upperCasedCells);
     }
@@ -490,6 +498,20 @@ void TMDIChildOsm::apply(const Report& report) {
         infopanel->setText(QStringLiteral("Osmisměrku nelze dokončit"));
         enterFailed();
         break;
+    case Report::Kind::WordsTooFew: {
+        // Starting over could never help: the run has ended, whatever the
+        // on-failure choice. The message comes once this batch is applied.
+        currentRun_ = 0;
+        generatorSlot_ = 0;
+        infopanel->setText(QStringLiteral("Osmisměrku nelze dokončit"));
+        enterFailed();
+        const QString text = QStringLiteral("Slova nestačí k zaplnění osmisměrky: počet písmen ve slovech je %1, "
+                                            "počet volných políček mimo tajenku je %2.")
+                                 .arg(report.letters)
+                                 .arg(report.freeCells);
+        QMetaObject::invokeMethod(this, [this, text] { desktop::message(this, text); }, Qt::QueuedConnection);
+        break;
+    }
     case Report::Kind::Finished: {
         GridCells::Batch batch(cells);
         for (const CellText& cell : report.cells) cells.setText(cell.col, cell.row, cell.text);
@@ -528,11 +550,15 @@ void TMDIChildOsm::enterPaused() {
     RadioGroup1->setEnabled(true);
 }
 
+// The same whether a run finished or a complete file was read: the grid and
+// its word source stay as they are until "Začít znovu".
 void TMDIChildOsm::enterFinished() {
     enable({acVelikost, acNavrhar, aczadattajenku, generujosmismerku, zrusitgenerovani}, false);
+    enable({aczvolsablonu, aculozsablonu}, false);
     enable({acsmazatpismena, acupravitslova, acanalyzovat}, true);
     acstartstop->setText(pauseCaption);
     acstartstop->setEnabled(false);
+    RadioGroup1->setEnabled(false);
 }
 
 void TMDIChildOsm::enterFailed() {
@@ -643,6 +669,9 @@ void TMDIChildOsm::acanalyzovatExecute() {
     // The copy goes to this run's own folder; the window's caption stays.
     const QString copy = displayPath(analyzerCopyFolder() / "test.osm");
     if (!saveas(copy)) return;
+    // The analyzer inherits a lock on the folder and keeps it while it runs,
+    // so that no grilpad removes the folder under it.
+    const AnalyzerFolder::Hold hold = holdAnalyzerCopyFolder();
     if (!desktop::startProgram(displayPath(analyzerProgram()), {copy}))
         desktop::message(this, QStringLiteral("Chyba při spouštění programu Analyzer."));
 }

@@ -29,6 +29,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -137,11 +138,22 @@ private:
     class RunListener;
     // What a run reported, copied on the worker thread.
     struct Report {
-        enum class Kind { Status, WordPlaced, PhrasePlaced, LettersCleared, PausedOnFailure, Failed, Finished };
+        enum class Kind {
+            Status,
+            WordPlaced,
+            PhrasePlaced,
+            LettersCleared,
+            PausedOnFailure,
+            Failed,
+            WordsTooFew,
+            Finished
+        };
         Kind kind = Kind::Status;
         int run = 0;
         std::string text;  // the status text, or the placed word
         std::vector<CellText> cells;
+        std::int64_t letters = 0;  // WordsTooFew: the pool's letters and the cells to fill
+        int freeCells = 0;
     };
 
     // Builds `wordPool` from the chosen source; false, after the message, when

@@ -2,9 +2,12 @@
 
 #include "analyzer/ui/puzzle_view.h"
 #include "analyzer/ui/results_form.h"
+#include "platform/ui/desktop.h"
+#include "support/ui/modal.h"
 
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QWindow>
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -42,6 +45,27 @@ Cells redCells(const PuzzleView* view) {
     return cells;
 }
 
+// Every title a widget's window was given, as the window system shows it:
+// Qt's platform windows show a window's title followed by " — " and the
+// application's display name, unless the title already ends with that name.
+// Each title is taken with the display name in force when it was given.
+struct ShownTitles {
+    explicit ShownTitles(QWidget* widget) {
+        widget->winId();  // the window system's window
+        QWindow* window = widget->windowHandle();
+        titles << shown(window->title());
+        QObject::connect(window, &QWindow::windowTitleChanged, &context, [this](const QString& title) {
+            titles << shown(title);
+        });
+    }
+    static QString shown(const QString& title) {
+        const QString name = QGuiApplication::applicationDisplayName();
+        return title.endsWith(name) ? title : title + QStringLiteral(" — ") + name;
+    }
+    QStringList titles;
+    QObject context;
+};
+
 void clickWord(QListWidget* list, const QString& word) {
     const QList<QListWidgetItem*> items = list->findItems(word, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << word.toStdString();
@@ -62,7 +86,7 @@ TEST_F(AnalyzerWindowTest, CommandLineLoadsAndChecks) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->lastResult().has_value(); }, 60000));
     ASSERT_TRUE(checkEnded());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Analyzer - ") + full);
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Analyzer - ") + full);
+    EXPECT_EQ(desktop::boxTitle(), QStringLiteral("Analyzer - ") + full) << "message boxes are titled alike";
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(listTexts(form->ListBox1), (QStringList{"kot", "myš", "pes"}));
     EXPECT_TRUE(form->ScrollBox1->isVisible());
@@ -78,6 +102,32 @@ TEST_F(AnalyzerWindowTest, CommandLineLoadsAndChecks) {
     EXPECT_EQ(form->Form3->findChild<QTableWidget*>("StringGrid1")->rowCount(), 3);
     EXPECT_EQ(form->Form3->findChild<QPlainTextEdit*>("Memo1")->toPlainText(),
               QStringLiteral("Tajenka:  x ya \nStav : V pořádku"));
+}
+
+// The titles reach the window system whole: "Analyzer" at start and for an
+// unfinished puzzle, "Analyzer - " and the path of a file opened, and the
+// results window's own title, with nothing of Qt's appended.
+TEST_F(AnalyzerWindowTest, TitlesReachTheWindowSystemWhole) {
+    start();
+    ShownTitles shown(form.get());
+    const auto path = writePuzzle("a.osm", kPerfect, kPerfectWords, "xya");
+    const QString opened = QStringLiteral("Analyzer - ") + QString::fromStdString(path.string());
+    ASSERT_TRUE(open(path));
+    EXPECT_EQ(shown.titles, (QStringList{"Analyzer", opened}));
+    EXPECT_EQ(form->windowHandle()->title(), opened);
+    EXPECT_EQ(desktop::boxTitle(), opened) << "message boxes are titled as the window is";
+
+    QString results;
+    whenModal([&](QWidget* dialog) {
+        results = ShownTitles::shown(dialog->windowHandle()->title());
+        dialog->close();
+    });
+    form->acVysledky->trigger();
+    EXPECT_EQ(results, QStringLiteral("Analyzer - výsledky kontroly"));
+
+    ASSERT_TRUE(open(writePuzzle("unfinished.osm", {{"A", ""}}, {"a"})));
+    EXPECT_EQ(shown.titles, (QStringList{"Analyzer", opened, "Analyzer"}));
+    EXPECT_EQ(desktop::boxTitle(), QStringLiteral("Analyzer"));
 }
 
 TEST_F(AnalyzerWindowTest, EmptyCommandLineLoadsNothing) {

@@ -86,6 +86,15 @@ void WindowModel::reportFailure() {
     reported("failed");
 }
 
+void WindowModel::wordsTooFew(std::int64_t letters, int cells) {
+    std::lock_guard lock(mutex_);
+    failed = true;
+    tooFewLetters = letters;
+    tooFewCells = cells;
+    log.push_back("too few " + std::to_string(letters) + " " + std::to_string(cells));
+    reported("too few");
+}
+
 void WindowModel::finishGeneration(const std::vector<CellText>& upperCased) {
     std::lock_guard lock(mutex_);
     for (const auto& c : upperCased) cells.at(c.col, c.row).text = c.text;

@@ -65,6 +65,7 @@ public:
     void lettersCleared() override;
     void pausedOnFailure() override;
     void reportFailure() override;
+    void wordsTooFew(std::int64_t letters, int cells) override;
     void finishGeneration(const std::vector<CellText>& upperCasedCells) override;
 
     // Waits until `ready` holds (checked under the lock after every report);
@@ -73,7 +74,8 @@ public:
     int reportCount() const;
 
     // Called after each report is applied, on the reporting thread, with the
-    // report's name ("status", "word", "phrase", "cleared", "paused", "failed", "finished").
+    // report's name ("status", "word", "phrase", "cleared", "paused", "failed",
+    // "too few", "finished").
     std::function<void(const std::string&)> afterReport;
 
     int cols;
@@ -88,6 +90,8 @@ public:
     bool paused = false;
     bool failed = false;
     bool finished = false;
+    std::int64_t tooFewLetters = -1;  // the counts of wordsTooFew, -1 until reported
+    int tooFewCells = -1;
 
 private:
     void reported(const std::string& name);

@@ -89,6 +89,11 @@ Scenario comparisonScenario(std::uint32_t seed, int minSide, int maxSide) {
     }
     s.stopAfterClearings = 1 + r.random(3);
     if (r.random(4) == 0) s.stopAfterWords = 1 + r.random(10);
+    // Now and then a pool whose letters may be too few to fill the grid.
+    if (r.random(5) == 0) {
+        const auto few = static_cast<std::size_t>(1 + r.random(g.cols * g.rows / 3 + 1));
+        g.words.resize(std::min(g.words.size(), few));
+    }
     return s;
 }
 

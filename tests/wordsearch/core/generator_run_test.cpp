@@ -185,8 +185,10 @@ TEST(GeneratorRun, CancelAndCloseEndARunThatRestartsForEver) {
 
 TEST(GeneratorRun, ItsOwnPauseAndTheUsersPauseDoNotLockEachOther) {
     GeneratorTable table;
-    GeneratorSetup setup = gridSetup(6, 6);
-    setup.words = {"abc", "def"};  // never fills the grid
+    // (3,3) has no visible neighbour: no word ever fills it. The words'
+    // letters are as many as the free cells.
+    GeneratorSetup setup = gridSetup(3, 3, {{2, 2}, {2, 3}, {3, 2}});
+    setup.words = {"abc", "def"};
     setup.onFailure = OnFailure::Pause;
     LinearRandom random(6);
     for (int round = 0; round < 40; ++round) {
@@ -254,6 +256,7 @@ TEST(GeneratorRun, TwoWindowsGenerateAtOnceWithoutTouchingEachOther) {
     ASSERT_TRUE(windowB.wait([](const WindowModel& w) { return w.finished; }));
     runA.stop();
     runB.stop();
+    windowA.afterReport = nullptr;
     expectFull(setupA, windowA);
     expectFull(setupB, windowB);
     EXPECT_EQ(table.inUse(), 0);

@@ -57,28 +57,32 @@ TEST(FirstWord, GoesWhereTheDrawsPutIt) {
         std::vector<CellText> cells;
         std::string listed;
     };
+    // Every pool ends with a word longer than any of these grids, never drawn
+    // here: without its letters the pool could never fill the grid, and the
+    // run would end before its first word.
+    const std::string filler(64, 'z');
     const std::vector<Case> cases = {
-        // word 2 of 3 ("osel"); start column Random(6 - 4) + 1 = 2; row Random(5) + 1 = 4
-        {"east", 6, 5, {}, {"kos", "lev", "osel"}, false, {2, 1, 3}, {3, 2, 5},
+        // word 2 of 4 ("osel"); start column Random(6 - 4) + 1 = 2; row Random(5) + 1 = 4
+        {"east", 6, 5, {}, {"kos", "lev", "osel", filler}, false, {2, 1, 3}, {4, 2, 5},
          cellsOf({{2, 4, "o"}, {3, 4, "s"}, {4, 4, "e"}, {5, 4, "l"}}), "osel"},
         // east blocked at (3,2); south from column Random(6) + 1 = 5, row e + 1 = 2
-        {"south", 6, 6, {{3, 2}}, {"kos", "lev", "osel"}, false, {2, 1, 1, 4}, {3, 2, 6, 6},
+        {"south", 6, 6, {{3, 2}}, {"kos", "lev", "osel", filler}, false, {2, 1, 1, 4}, {4, 2, 6, 6},
          cellsOf({{5, 2, "o"}, {5, 3, "s"}, {5, 4, "e"}, {5, 5, "l"}}), "osel"},
         // south blocked at (5,3) too; south-east from a fresh column draw
-        {"south-east", 6, 6, {{3, 2}, {5, 3}}, {"kos", "lev", "osel"}, false, {2, 1, 1, 4, 0}, {3, 2, 6, 6, 6},
-         cellsOf({{1, 2, "o"}, {2, 3, "s"}, {3, 4, "e"}, {4, 5, "l"}}), "osel"},
+        {"south-east", 6, 6, {{3, 2}, {5, 3}}, {"kos", "lev", "osel", filler}, false, {2, 1, 1, 4, 0},
+         {4, 2, 6, 6, 6}, cellsOf({{1, 2, "o"}, {2, 3, "s"}, {3, 4, "e"}, {4, 5, "l"}}), "osel"},
         // e = 3: east (4..7, 1) hits (5,1), south (2, 4..7) hits (2,6), south-east
         // from column 6 leaves the grid; north-east from (1,4) fits
-        {"north-east", 8, 8, {{5, 1}, {2, 6}}, {"kos", "lev", "osel"}, false, {2, 3, 0, 1, 5, 0}, {3, 4, 8, 8, 8, 8},
-         cellsOf({{1, 4, "o"}, {2, 3, "s"}, {3, 2, "e"}, {4, 1, "l"}}), "osel"},
+        {"north-east", 8, 8, {{5, 1}, {2, 6}}, {"kos", "lev", "osel", filler}, false, {2, 3, 0, 1, 5, 0},
+         {4, 4, 8, 8, 8, 8}, cellsOf({{1, 4, "o"}, {2, 3, "s"}, {3, 2, "e"}, {4, 1, "l"}}), "osel"},
         // a word longer than the grid is drawn again at once; a word whose four
         // tries all fail is drawn again with fresh draws
-        {"drawn again", 5, 5, {{2, 1}}, {"abcdefgh", "kos"}, false, {0, 1, 0, 0, 1, 1, 0, 1, 1, 2}, {2, 2, 2, 5, 5, 5, 5, 2, 2, 5},
-         cellsOf({{2, 3, "k"}, {3, 3, "o"}, {4, 3, "s"}}), "kos"},
+        {"drawn again", 5, 5, {{2, 1}}, {"abcdefgh", "kos", filler}, false, {0, 1, 0, 0, 1, 1, 0, 1, 1, 2},
+         {3, 3, 2, 5, 5, 5, 5, 3, 2, 5}, cellsOf({{2, 3, "k"}, {3, 3, "o"}, {4, 3, "s"}}), "kos"},
         // with "ch" as one letter a five-letter word takes four cells, the first showing "ch"
-        {"digraph on", 6, 6, {}, {"chata"}, true, {0, 1, 2}, {1, 2, 6},
+        {"digraph on", 6, 6, {}, {"chata", filler}, true, {0, 1, 2}, {2, 2, 6},
          cellsOf({{2, 3, "ch"}, {3, 3, "a"}, {4, 3, "t"}, {5, 3, "a"}}), "chata"},
-        {"digraph off", 6, 6, {}, {"chata"}, false, {0, 0, 2}, {1, 1, 6},
+        {"digraph off", 6, 6, {}, {"chata", filler}, false, {0, 0, 2}, {2, 1, 6},
          cellsOf({{1, 3, "c"}, {2, 3, "h"}, {3, 3, "a"}, {4, 3, "t"}, {5, 3, "a"}}), "chata"},
     };
     for (const auto& c : cases) {
@@ -100,7 +104,9 @@ TEST(FirstWord, GoesWhereTheDrawsPutIt) {
 
 TEST(SecretPhrase, LettersGoToDrawnCellsAndAreGivenOutInReadingOrder) {
     GeneratorSetup setup = gridSetup(10, 10);
-    setup.words = {"kos"};
+    // "kos" is drawn first; the long word, never drawn here, gives the pool
+    // letters enough to fill the 96 cells the phrase leaves.
+    setup.words = {"kos", std::string(93, 'z')};
     setup.secretPhrase = "lesy";
     GeneratorControl control;
     // First word at (1..3, 5). Phrase draws (col - 1, row - 1) from Random(9):
@@ -108,7 +114,7 @@ TEST(SecretPhrase, LettersGoToDrawnCellsAndAreGivenOutInReadingOrder) {
     ScriptedRandom random({0, 0, 4, 7, 2, 0, 0, 1, 4, 8, 8, 3, 2}, control);
     const Result run = runGenerator(setup, random, control, "phrase");
     EXPECT_FALSE(random.ranOut);
-    EXPECT_EQ(random.asked, (std::vector<int>{1, 7, 10, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}));
+    EXPECT_EQ(random.asked, (std::vector<int>{2, 7, 10, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}));
     const auto expected = cellsOf({{1, 1, "l"}, {4, 3, "e"}, {8, 3, "s"}, {9, 9, "y"}});
     EXPECT_EQ(run.window->log[run.window->log.size() - 2], "phrase 1,1=l 4,3=e 8,3=s 9,9=y");
     for (const auto& c : expected) {
@@ -333,12 +339,12 @@ TEST(RunEnds, ImpossiblePuzzlesEndByTheOnFailureChoice) {
     {
         // Every straight line the first word may take crosses the hidden diagonal.
         GeneratorSetup s = gridSetup(4, 4, {{1, 1}, {2, 2}, {3, 3}, {4, 4}});
-        s.words = {"abcd"};
+        s.words = {"abcd", "efgh", "ijkl"};  // letters for the 12 cells
         cases.push_back({"no first word fits", s});
     }
     {
         GeneratorSetup s = gridSetup(5, 5);
-        s.words = {"abcdefghijk", "lmnopq"};
+        s.words = {"abcdefghijklm", "lmnopqrstuvw"};  // letters for the 25 cells
         cases.push_back({"every word longer than the grid", s});
     }
     {
@@ -386,6 +392,94 @@ TEST(RunEnds, ImpossiblePuzzlesEndByTheOnFailureChoice) {
             }
         }
     }
+}
+
+// A pool whose letters cannot fill the free cells, less the phrase's, even
+// once each ends the run before the first word, whatever the on-failure
+// choice, with the two counts; a restart could never change them. One letter
+// more and the run goes on.
+TEST(RunEnds, APoolTooSmallToFillTheGridEndsTheRunWithItsCounts) {
+    struct Case {
+        const char* name;
+        GeneratorSetup setup;
+        std::int64_t letters;  // -1: the run goes on
+        int cells;
+    };
+    std::vector<Case> cases;
+    {
+        GeneratorSetup s = gridSetup(40, 40);
+        s.words = {"auto", "kolo", "pes", "strom", "a b", "x@y"};  // the last two are never placed
+        cases.push_back({"four words on 40 x 40", s, 16, 1600});
+    }
+    {
+        GeneratorSetup s = gridSetup(3, 3);
+        s.words = {"chata", "chyba"};
+        s.chAsOneLetter = true;
+        cases.push_back({"\"ch\" one letter: 8 letters for 9 cells", s, 8, 9});
+        s.chAsOneLetter = false;
+        cases.push_back({"\"ch\" two letters: 10 letters for 9 cells", s, -1, 0});
+    }
+    {
+        GeneratorSetup s = gridSetup(4, 4);
+        s.words = {"abcdef", "ghijkl"};
+        s.secretPhrase = " abc ";
+        cases.push_back({"the phrase's three letters leave 13 cells", s, 12, 13});
+        s.secretPhrase = "abcd";
+        cases.push_back({"the phrase's four letters leave 12 cells", s, -1, 0});
+    }
+    {
+        // Hidden cells and cells that hold letters already are not free.
+        GeneratorSetup s = gridSetup(4, 4, {{1, 1}, {4, 1}, {1, 4}, {4, 4}});
+        s.cells.at(2, 2).text = "a";
+        s.cells.at(3, 3).text = "ch";
+        s.chAsOneLetter = true;
+        s.words = {"pes", "kolo", "de"};
+        cases.push_back({"hidden cells and letters", s, 9, 10});
+    }
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const OnFailure choice : {OnFailure::Restart, OnFailure::Pause, OnFailure::Stop}) {
+            SCOPED_TRACE(static_cast<int>(choice));
+            c.setup.onFailure = choice;
+            GeneratorControl control;
+            LinearRandom inner(5);
+            RecordingRandom random(inner);
+            // A run that went on is stopped at its first restart.
+            const Result run = runGenerator(c.setup, random, control, "cleared");
+            const std::string tooFew = "too few " + std::to_string(c.letters) + " " + std::to_string(c.cells);
+            if (c.letters < 0) {
+                EXPECT_NE(run.outcome, GeneratorOutcome::WordsTooFew);
+                EXPECT_EQ(run.window->tooFewLetters, -1);
+                continue;
+            }
+            EXPECT_EQ(run.outcome, GeneratorOutcome::WordsTooFew);
+            EXPECT_TRUE(control.stopRequested());
+            EXPECT_EQ(run.window->log.back(), tooFew);
+            EXPECT_EQ(run.window->log[run.window->log.size() - 2], "status " + kStatusPlacingFirstWord);
+            EXPECT_EQ(std::make_pair(run.window->tooFewLetters, run.window->tooFewCells),
+                      std::make_pair(c.letters, c.cells));
+            EXPECT_TRUE(run.window->failed);
+            EXPECT_FALSE(run.window->paused);
+            EXPECT_TRUE(random.draws.empty()) << "ended before the first draw";
+            EXPECT_EQ(run.window->clearings, 0);
+        }
+    }
+
+    // A resumed run fills what it can first; starting over then ends it.
+    GeneratorSetup resumed = gridSetup(40, 40);
+    resumed.words = {"auto", "kolo", "pes", "strom"};
+    resumed.firstRun = false;
+    resumed.onFailure = OnFailure::Restart;
+    GeneratorControl control;
+    LinearRandom random(5);
+    WindowModel window(resumed);
+    window.afterReport = [&](const std::string& name) {
+        if (name == "cleared" && window.clearings == 2) control.requestStop();
+    };
+    OsmGenerator generator(resumed, random, window, control);
+    EXPECT_EQ(generator.generate(), GeneratorOutcome::WordsTooFew);
+    EXPECT_EQ(window.clearings, 1);
+    EXPECT_EQ(window.log.back(), "too few 16 1600");
 }
 
 TEST(RunEnds, AFirstWordThatFitsOnlyFromTheLastStartColumnIsStillPlaced) {

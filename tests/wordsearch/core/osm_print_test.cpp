@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -43,17 +44,18 @@ std::vector<Placed> placedWords(const RecordingCanvas& canvas) {
 
 TEST(WordSearchPrint, TheGridStandsInItsFrameAtSeventyPixelsACell) {
     // Column 3, row 2 in each state a cell can be in, on an A4 page at 300
-    // pixels per inch.
+    // pixels per inch. The cell covers x 239 to 308 and y 169 to 238; a letter
+    // of the recording canvas is 35 pixels wide and 58 high at 14 points.
     struct Case {
         std::string text;
         Kind kind;
         int left, top, right, bottom;
     };
     const Case cases[] = {
-        {"a", Kind::Text, 257, 180, 0, 0},
-        {"CH", Kind::Text, 240, 180, 0, 0},
-        {"ch", Kind::Text, 257, 180, 0, 0},  // as shown before the puzzle is finished
-        {"@", Kind::Fill, 239, 169, 308, 243},
+        {"a", Kind::Text, 256, 175, 0, 0},
+        {"CH", Kind::Text, 239, 175, 0, 0},
+        {"ch", Kind::Text, 239, 175, 0, 0},  // as shown before the puzzle is finished
+        {"@", Kind::Fill, 239, 169, 309, 239},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -89,6 +91,72 @@ TEST(WordSearchPrint, TheGridStandsInItsFrameAtSeventyPixelsACell) {
         EXPECT_EQ(words[0].text, "pes") << "the last word has no separator";
         EXPECT_EQ(words[0].font, (CanvasFont{"Courier New", 12, false}));
         EXPECT_EQ(canvas.pageCount(), 1);
+    }
+}
+
+// Whatever the grid's size and the canvas's letters, each letter's box lies
+// inside its own cell and clear of the frame's lines, and a hidden cell's box
+// is its cell exactly: nothing runs into the frame or the next row.
+TEST(WordSearchPrint, EveryLetterStaysInsideItsCellAndTheFrame) {
+    struct Case {
+        const char* what;
+        int columns, rows;
+        // The recording canvas's letters of 14 points are 14 × ppi ÷ 120
+        // pixels wide and 14 × ppi ÷ 72 high.
+        int pixelsPerInch;
+        int pageWidth, pageHeight;
+    };
+    const Case cases[] = {
+        {"ten by ten at 300 pixels per inch", 10, 10, 300, 2480, 3508},
+        {"small letters", 10, 10, 200, 2480, 3508},
+        {"letters as high as a real font's line, 66 pixels", 10, 10, 340, 2480, 3508},
+        {"the widest grid on A4 at full size", 33, 48, 300, 2480, 3508},
+        {"40 by 40 drawn smaller", 40, 40, 300, 2480, 3508},
+        {"40 by 5 drawn much smaller", 40, 5, 300, 1200, 3508},
+    };
+    const std::string letters = "aCHch\xE8\x9A\xF8W";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OsmDocument document = OsmDocument::blank(c.columns, c.rows);
+        for (int row = 1; row <= c.rows; ++row)
+            for (int column = 1; column <= c.columns; ++column) {
+                const int k = (row * 3 + column) % 6;
+                const char letter = letters[static_cast<std::size_t>(k + row) % letters.size()];
+                document.cell(column, row).text = k == 1 ? "CH" : k == 2 ? "ch" : k == 3 ? "@" : std::string(1, letter);
+            }
+        RecordingCanvas canvas(c.pageWidth, c.pageHeight, c.pixelsPerInch);
+        drawWordSearchPrint(canvas, document, osmprint::labelFont());
+        const double factor = osmprint::printScale(c.pageWidth, c.pageHeight, c.columns, c.rows);
+        const auto device = [factor](int value) { return static_cast<int>(std::lround(factor * value)); };
+
+        const auto& ops = canvas.operations();
+        ASSERT_GT(ops.size(), static_cast<std::size_t>(c.columns * c.rows));
+        const auto& frame = ops[0];
+        ASSERT_EQ(frame.kind, Kind::Rectangle);
+        std::size_t next = 1;  // cells are drawn row by row after the frame
+        for (int row = 1; row <= c.rows; ++row)
+            for (int column = 1; column <= c.columns; ++column) {
+                SCOPED_TRACE(testing::Message() << "cell " << column << ", " << row);
+                const osmprint::CellBox cell = osmprint::cellBox(column, row);
+                const auto& op = ops[next++];
+                const auto box = std::make_tuple(op.left, op.top, op.right, op.bottom);
+                if (document.cell(column, row).hidden()) {
+                    ASSERT_EQ(op.kind, Kind::Fill);
+                    EXPECT_EQ(box, std::make_tuple(device(cell.left), device(cell.top), device(cell.right),
+                                                   device(cell.bottom)));
+                    continue;
+                }
+                ASSERT_EQ(op.kind, Kind::Text);
+                EXPECT_GE(op.left, device(cell.left));
+                EXPECT_GE(op.top, device(cell.top));
+                EXPECT_LE(op.right, device(cell.right));
+                EXPECT_LE(op.bottom, device(cell.bottom));
+                // The frame's lines are its rectangle's outermost pixels.
+                EXPECT_GT(op.left, frame.left);
+                EXPECT_GT(op.top, frame.top);
+                EXPECT_LT(op.right, frame.right);
+                EXPECT_LT(op.bottom, frame.bottom);
+            }
     }
 }
 

@@ -225,6 +225,26 @@ void ReferenceGenerator::placeWord(const std::string& drawn) {
     }
 }
 
+// Before the first word: the usable words' letters against the empty cells
+// less the phrase's letters.
+bool ReferenceGenerator::tooFewLetters() {
+    std::string t = setup_.secretPhrase;
+    while (!t.empty() && static_cast<unsigned char>(t.front()) <= 0x20) t.erase(t.begin());
+    while (!t.empty() && static_cast<unsigned char>(t.back()) <= 0x20) t.pop_back();
+    int cells = -static_cast<int>(t.size());
+    for (int row = 1; row <= rows_; ++row) {
+        for (int col = 1; col <= cols_; ++col) cells += cell(col, row).empty() ? 1 : 0;
+    }
+    std::int64_t letters = 0;
+    for (const auto& drawn : allWords_) {
+        if (!isUsablePoolWord(drawn)) continue;
+        letters += static_cast<std::int64_t>((setup_.chAsOneLetter ? withPlaceholder(drawn) : drawn).size());
+    }
+    if (letters >= cells) return false;
+    listener_.wordsTooFew(letters, cells);
+    return true;
+}
+
 bool ReferenceGenerator::firstWordCanFit() const {
     auto emptyLine = [this](int col, int row, int dx, int dy, int n) {
         for (int i = 0; i < n; ++i) {
@@ -354,6 +374,10 @@ GeneratorOutcome ReferenceGenerator::generate() {
         if (!isGridFull()) {
             if (first) {
                 listener_.statusChanged(kStatusPlacingFirstWord);
+                if (tooFewLetters()) {
+                    control_.requestStop();
+                    return GeneratorOutcome::WordsTooFew;
+                }
                 if (!placeFirstWord()) {
                     exhausted = true;
                 } else {

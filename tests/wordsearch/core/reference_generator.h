@@ -27,6 +27,7 @@ private:
     bool tryPlace(int dx, int dy, const std::string& word, const std::string& drawn);
     bool tryOrder(const std::vector<std::pair<int, int>>& order, const std::string& word, const std::string& drawn);
     void placeWord(const std::string& drawn);
+    bool tooFewLetters();
     bool firstWordCanFit() const;
     bool placeFirstWord();
     bool placeSecretPhrase();

@@ -173,8 +173,10 @@ TEST_F(OsmWindowTest, ThePhaseWalkFromGeneratingToPausedCancelledAndStartingAgai
     hide(window, 10, 10);
     hide(window, 1, 10);
     enterPhrase(window, QStringLiteral("les"));
-    // One word: it becomes the first word, and the pass then runs dry and pauses itself.
-    window->documentWordSearchWords = {"pes"};
+    // One word that fits: it becomes the first word, and the pass then runs
+    // dry and pauses itself. The other fits no line of the grid; with its
+    // letters the pool could fill the grid, so the run does not end at once.
+    window->documentWordSearchWords = {"pes", std::string(100, 'z')};
     EXPECT_TRUE(templatesEnabled(window));
 
     window->generujosmismerku->trigger();
@@ -220,7 +222,9 @@ TEST_F(OsmWindowTest, PauseShowsNothingMoreResumeTakesTheNewPoolAndClosingWaitsF
     setWordSearchSettings(false, true, false, FailureReaction::Restart);
     TMDIChildOsm* window = newOsm();
     ASSERT_NE(window, nullptr);
-    window->documentWordSearchWords = {"pes"};
+    // The long word fits no line of the grid, but its letters let the pool fill it.
+    const std::string unplaceable(100, 'z');
+    window->documentWordSearchWords = {"pes", unplaceable};
     window->Memo1->setPlainText(QStringLiteral("kolo"));
     window->generujosmismerku->trigger();
     ASSERT_TRUE(eventually([&] { return status(window) != QStringLiteral("Připravuji slovníky..."); }));
@@ -240,7 +244,7 @@ TEST_F(OsmWindowTest, PauseShowsNothingMoreResumeTakesTheNewPoolAndClosingWaitsF
     window->RadioGroup1->button(2)->click();
     window->acstartstop->trigger();
     EXPECT_EQ(phase(window), generating);
-    EXPECT_EQ(window->wordPool, std::vector<std::string>{"pes"});
+    EXPECT_EQ(window->wordPool, (std::vector<std::string>{"pes", unplaceable}));
     EXPECT_NE(window->generatorSlot(), 0);
     window->RadioGroup2->button(1)->click();  // the order may switch while it runs
 
@@ -287,6 +291,39 @@ TEST_F(OsmWindowTest, ImpossiblePuzzlesEndOrStayCancellable) {
             EXPECT_FALSE(window->workerAlive());
             EXPECT_EQ(phase(window), cancelled);
         }
+        window->close();
+        settle();
+    }
+    EXPECT_EQ(generatorTable().inUse(), 0);
+}
+
+// Four words from the editor can never fill 40 × 40 cells: the run ends at
+// once with a message, whatever the on-failure choice, instead of starting
+// over for ever.
+TEST_F(OsmWindowTest, WordsTooFewToFillTheGridEndTheRunWithAMessage) {
+    start();
+    for (const FailureReaction failure : {FailureReaction::Restart, FailureReaction::Pause, FailureReaction::Stop}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        setWordSearchSettings(false, true, false, failure);
+        desktop.boxes.clear();
+        TMDIChildOsm* window = newOsm();
+        ASSERT_NE(window, nullptr);
+        window->resizeGrid(40, 40);
+        enterPhrase(window, QStringLiteral("les"));
+        window->RadioGroup1->button(1)->click();  // "Z editoru"
+        window->documentWordSearchWords = shippedWords();
+        window->Memo1->setPlainText(QStringLiteral("pes\nkolo\nauto\nstrom"));
+        window->generujosmismerku->trigger();
+
+        ASSERT_TRUE(eventually([&] { return !desktop.boxes.isEmpty(); }));
+        EXPECT_EQ(desktop.boxTexts(), QStringList{QStringLiteral("Slova nestačí k zaplnění osmisměrky: počet písmen ve "
+                                                                 "slovech je 16, počet volných políček mimo tajenku "
+                                                                 "je 1597.")});
+        EXPECT_EQ(phase(window), failed);
+        EXPECT_EQ(status(window), QStringLiteral("Osmisměrku nelze dokončit"));
+        EXPECT_EQ(window->generatorSlot(), 0);
+        EXPECT_TRUE(eventually([&] { return !window->workerAlive(); }));
+        EXPECT_EQ(window->ListBox1->count(), 0);
         window->close();
         settle();
     }
@@ -400,6 +437,8 @@ TEST_F(OsmWindowTest, AGeneratedPuzzleIsFinishedCheckedSavedAndReopened) {
     ASSERT_TRUE(eventually([&] { return status(window) == QStringLiteral("Osmisměrka je hotova..."); }));
 
     EXPECT_EQ(phase(window), finished);
+    const QString finishedTemplates = templateStates(window);
+    EXPECT_EQ(finishedTemplates, QStringLiteral("00")) << "a template would empty the finished grid";
     EXPECT_EQ(window->generatorSlot(), 0);
     EXPECT_TRUE(eventually([&] { return !window->workerAlive(); }));
     for (int row = 1; row <= 12; ++row) {
@@ -438,12 +477,16 @@ TEST_F(OsmWindowTest, AGeneratedPuzzleIsFinishedCheckedSavedAndReopened) {
     auto* reopened = qobject_cast<TMDIChildOsm*>(windows()[0]);
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(reopened->toDocument(), generated);
-    EXPECT_EQ(phase(reopened), QStringLiteral("0001110001 Pozastavit"));
+    // Read from its file, the finished puzzle looks as it did after the run.
+    EXPECT_EQ(phase(reopened), finished);
+    EXPECT_EQ(templateStates(reopened), finishedTemplates);
 
     // Started again with the analyzer setting off, the next run starts nothing.
     setWordSearchSettings(true, true, false, FailureReaction::Restart);
     reopened->documentWordSearchWords = dictionary;
     reopened->acsmazatpismena->trigger();
+    EXPECT_TRUE(reopened->RadioGroup1->isEnabled());
+    EXPECT_EQ(templateStates(reopened), QStringLiteral("11"));
     reopened->generujosmismerku->trigger();
     ASSERT_TRUE(eventually([&] { return status(reopened) == QStringLiteral("Osmisměrka je hotova..."); }));
     EXPECT_EQ(desktop.starts.size(), 1);

@@ -18,6 +18,10 @@
 #include <utility>
 #include <variant>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -181,7 +185,8 @@ TEST_F(OsmWindowTest, AnOpenedPuzzleIsFinishedWhenEveryCellHoldsTextAndPausedOth
         EXPECT_FALSE(visible(window, 2, 2));
         EXPECT_EQ(text(window, 2, 2), "@");
         if (c.complete) {
-            EXPECT_EQ(phase(window), QStringLiteral("0001110001 Pozastavit"));
+            EXPECT_EQ(phase(window), QStringLiteral("0001110000 Pozastavit"));
+            EXPECT_FALSE(window->aczvolsablonu->isEnabled() || window->aculozsablonu->isEnabled());
         } else {
             EXPECT_EQ(phase(window), QStringLiteral("0100000111 Spustit"));
             EXPECT_EQ(text(window, 1, 1), "p") << "letters of a paused puzzle stay as they are";
@@ -235,7 +240,7 @@ TEST_F(OsmWindowTest, NonSquareGridsOfTheLargestSideOpenAndSaveWithColumnsAndRow
         EXPECT_EQ(brush(window, 1, rows), colors::red);
         EXPECT_EQ(text(window, columns, rows), original.cell(columns, rows).text);
         EXPECT_EQ(window->toDocument(), original);
-        EXPECT_EQ(phase(window), QStringLiteral("0001110001 Pozastavit")) << "opened finished";
+        EXPECT_EQ(phase(window), QStringLiteral("0001110000 Pozastavit")) << "opened finished";
 
         ASSERT_TRUE(window->saveas(qpath(folder / "again.osm")));
         EXPECT_EQ(folder.read("again.osm"), folder.read("wide.osm"));
@@ -428,4 +433,53 @@ TEST_F(OsmWindowTest, TheAnalyzerGetsACopyInAFolderOfItsOwnUnderTheTemporaryFold
     fs::remove_all(localPath(desktop.starts.last().arguments[0]).parent_path());
     for (const auto& [name, value] : environment)
         if (value) setenv(name.c_str(), value->c_str(), 1);
+}
+
+// The analyzer runs as a real program here: a script in the program's folder
+// that waits for a line on a named pipe. It inherits the lock on the copy's
+// folder, so neither the end of this grilpad nor the start of the next one
+// removes the folder while it runs; once it has ended, the next start does.
+TEST_F(OsmWindowTest, TheCopysFolderStaysWhileTheAnalyzerRunsAndGoesAfterIt) {
+    TMindgridMainForm* frame = start();
+    frame->openFileByExtension(qpath(folder.write("finished.osm", finishedPuzzle())));
+    auto* window = qobject_cast<TMDIChildOsm*>(windows().value(0));
+    ASSERT_NE(window, nullptr);
+
+    const char* const saved = std::getenv("TMP");
+    const std::optional<std::string> savedTmp = saved ? std::optional<std::string>(saved) : std::nullopt;
+    const fs::path temporary = folder / "tmp";
+    fs::create_directory(temporary);
+    ASSERT_EQ(setenv("TMP", temporary.c_str(), 1), 0);
+    releaseAnalyzerCopyFolder();  // a folder of an earlier test
+
+    const fs::path line = folder / "line";
+    ASSERT_EQ(::mkfifo(line.c_str(), 0600), 0);
+    folder.write("analyzer", "#!/bin/sh\nread line < '" + line.string() + "'\n");
+    fs::permissions(folder / "analyzer", fs::perms::owner_all);
+    const auto scriptedStart = desktop::hooks().start;
+    desktop::hooks().start = nullptr;  // the real program start
+    window->acanalyzovat->trigger();
+    desktop::hooks().start = scriptedStart;
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('|')).toStdString();
+
+    const fs::path copies = analyzerCopyFolder();
+    EXPECT_EQ(copies.parent_path(), temporary);
+    EXPECT_TRUE(fs::exists(copies / "test.osm"));
+    releaseAnalyzerCopyFolder();  // this grilpad ends
+    EXPECT_TRUE(fs::exists(copies / "test.osm"));
+    EXPECT_EQ(removeUnusedAnalyzerCopyFolders(), 0);  // the next one starts
+    EXPECT_TRUE(fs::exists(copies / "test.osm"));
+
+    // The analyzer gets its line once it reads the pipe, and ends.
+    int pipe = -1;
+    ASSERT_TRUE(eventually([&] { return (pipe = ::open(line.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }));
+    EXPECT_EQ(::write(pipe, "\n", 1), 1);
+    ::close(pipe);
+    EXPECT_TRUE(eventually([] { return removeUnusedAnalyzerCopyFolders() == 1; }));
+    EXPECT_FALSE(fs::exists(copies));
+
+    if (savedTmp)
+        setenv("TMP", savedTmp->c_str(), 1);
+    else
+        unsetenv("TMP");
 }

@@ -85,4 +85,11 @@ protected:
     static bool templatesEnabled(const TMDIChildOsm* window) {
         return window->aczvolsablonu->isEnabled() && window->aculozsablonu->isEnabled();
     }
+    // The enabled state of aczvolsablonu and aculozsablonu ("1" on, "0" off).
+    static QString templateStates(const TMDIChildOsm* window) {
+        QString bits;
+        for (const QAction* action : {window->aczvolsablonu, window->aculozsablonu})
+            bits += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return bits;
+    }
 };
