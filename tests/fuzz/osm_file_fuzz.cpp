@@ -1,0 +1,31 @@
+// grilpad's word-search file (.osm): what reads is a document within the reader's limits, and
+// the document written back reads as the same document.
+
+#include "tests/fuzz/fuzz_check.h"
+#include "wordsearch/core/osm_file.h"
+
+#include <variant>
+
+GRILPAD_FUZZ_TARGET {
+    const std::string_view bytes = fuzzBytes(data, size);
+    const OsmReadResult read = parseOsm(bytes);
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        checkRefusal(*error, bytes);
+        return 0;
+    }
+    const OsmDocument& document = std::get<OsmDocument>(read);
+    fuzzCheck(document.columns >= minGridSide && document.columns <= maxGridSide && document.rows >= minGridSide &&
+                  document.rows <= maxGridSide,
+              "a grid side outside 2..40 was read");
+    fuzzCheck(document.cells.size() == static_cast<std::size_t>(document.columns * document.rows),
+              "the cells do not match the grid size");
+    fuzzCheck(document.processedPhrase.size() <= kOsmMaxPhraseLength &&
+                  document.typedPhrase.size() <= kOsmMaxPhraseLength,
+              "a phrase longer than 255 characters was kept");
+
+    const OsmReadResult again = parseOsm(writtenBytes(osmLines(document)));
+    const auto* reread = std::get_if<OsmDocument>(&again);
+    fuzzCheck(reread != nullptr, "the written document does not read again");
+    fuzzCheck(*reread == document, "the written document reads as another document");
+    return 0;
+}
