@@ -108,8 +108,9 @@ void checkAnalysis(const Puzzle& puzzle, bool chAsOneLetter) {
     checkList(puzzle, result->randomExtras, chAsOneLetter);
 
     // The plain reference check of the analyzer's tests compares here, once it lives in a header
-    // of its own (tests/analyzer/core/reference_check.h): the whole result, list by list, and
-    // the random draws taken, as Analysis.EqualsThePlainCheckOnRandomPuzzles does.
+    // of its own (tests/analyzer/core/reference_check.h, its .cpp added to this target's
+    // sources): the whole result, list by list, and the random draws taken (the state of
+    // `random` against the reference's own), as Analysis.EqualsThePlainCheckOnRandomPuzzles does.
 }
 
 }  // namespace
