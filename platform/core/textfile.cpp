@@ -1,11 +1,5 @@
 #include "platform/core/textfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <fstream>
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
@@ -100,61 +94,4 @@ bool LineCursor::boolean() {
 
 void LineCursor::fail(FileError::Kind kind) const {
     throw FileFormatError({kind, static_cast<int>(next_)});
-}
-
-namespace {
-// The file-creation mask, read without changing it (umask() itself would).
-mode_t processUmask() {
-    static const mode_t mask = [] {
-        std::ifstream status("/proc/self/status");
-        std::string key;
-        while (status >> key) {
-            if (key == "Umask:") {
-                std::string octal;
-                status >> octal;
-                return static_cast<mode_t>(std::stoul(octal, nullptr, 8));
-            }
-        }
-        return static_cast<mode_t>(022);
-    }();
-    return mask;
-}
-}  // namespace
-
-bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return false;
-    const fs::path temporary(pattern);
-
-    bool ok = true;
-    std::size_t written = 0;
-    while (ok && written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else written += static_cast<std::size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    // mkstemp makes a private file; give the new file the permissions the old one
-    // had, or those any new file of the user gets.
-    if (ok) {
-        struct stat old {};
-        ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~processUmask()));
-    }
-    if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-    }
-    return ok;
-}
-
-bool writeLinesAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    LineWriter writer;
-    for (const std::string& line : lines) writer.line(line);
-    return writer.commit(path);
 }

@@ -96,7 +96,11 @@ ReadResult<Model> readWholeFile(const std::filesystem::path& path, Parse&& parse
 }
 
 // Writes `bytes` as the whole new content of `path`; false when anything failed,
-// in which case `path` is as it was before.
+// in which case `path` is as it was before. A symbolic link stays a link and the
+// file at the end of its chain gets the content. The file keeps its owner, group
+// and mode as far as the process may set them; a new file gets 0666 less the
+// umask. Leftovers of earlier saves of the same file that were killed midway are
+// removed. (In atomic_writer.cpp.)
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes every line followed by CR LF, atomically.

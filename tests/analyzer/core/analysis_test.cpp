@@ -2,6 +2,7 @@
 
 #include "platform/core/czech.h"
 #include "puzzle_builder.h"
+#include "reference_check.h"
 
 #include <gtest/gtest.h>
 
@@ -252,147 +253,9 @@ TEST(Analysis, PhraseIsTrimmedFreedOfBlanksAndUpperCased) {
 }
 
 // ---------------------------------------------------------------------------
-// A plain implementation of the check, written straight from its description:
-// cell and word texts with the CH marker character, start cells found by
-// rescanning the grid, every occurrence searched again in every pass.
+// The real check against the plain one of reference_check.h.
 
 namespace {
-
-constexpr char kMarker = '\xAE';
-
-struct ReferenceCheck {
-    const Puzzle& puzzle;
-    bool ch;
-    std::vector<std::string> work;
-    std::vector<int> marks;
-    int cursorColumn = 0, cursorRow = 1, startColumn = 1, startRow = 1;
-
-    ReferenceCheck(const Puzzle& p, bool chAsOne) : puzzle(p), ch(chAsOne), work(p.cells), marks(p.cells.size()) {
-        if (ch)
-            for (std::string& text : work)
-                for (std::size_t at; (at = text.find("CH")) != std::string::npos;) text.replace(at, 2, 1, kMarker);
-    }
-
-    std::string& cell(int column, int row) {
-        return work[static_cast<std::size_t>((row - 1) * puzzle.width + column - 1)];
-    }
-    int& mark(int column, int row) { return marks[static_cast<std::size_t>((row - 1) * puzzle.width + column - 1)]; }
-
-    std::string convert(std::string word) const {
-        while (ch) {
-            std::string upper = word;
-            for (char& c : upper)
-                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-            const auto at = upper.find("CH");
-            if (at == std::string::npos) break;
-            word.insert(at, 1, kMarker);
-            word.erase(at + 1, 2);
-        }
-        return czechUpperCase(word);
-    }
-
-    bool findNextStart(char letter) {
-        if (cursorColumn == puzzle.width) {
-            ++cursorRow;
-            cursorColumn = 0;
-        }
-        for (int row = cursorRow; row <= puzzle.height; ++row)
-            for (int column = row == cursorRow ? cursorColumn + 1 : 1; column <= puzzle.width; ++column)
-                if (cell(column, row) == std::string(1, letter)) {
-                    startColumn = cursorColumn = column;
-                    startRow = cursorRow = row;
-                    return true;
-                }
-        return false;
-    }
-
-    bool matches(const std::string& word, int column, int row, int d) {
-        for (std::size_t i = 1; i < word.size(); ++i) {
-            const int c = column + static_cast<int>(i) * kDirections[static_cast<std::size_t>(d)].columnStep;
-            const int r = row + static_cast<int>(i) * kDirections[static_cast<std::size_t>(d)].rowStep;
-            if (c < 1 || c > puzzle.width || r < 1 || r > puzzle.height) return false;
-            if (cell(c, r) != std::string(1, word[i])) return false;
-        }
-        return true;
-    }
-
-    struct Found {
-        int column, row, direction;
-    };
-    std::vector<Found> occurrences(const std::string& listed) {
-        const std::string word = convert(listed);
-        std::vector<Found> all;
-        if (word.empty()) return all;
-        startColumn = startRow = 1;
-        cursorColumn = 0;
-        cursorRow = 1;
-        while (findNextStart(word[0]))
-            for (int d = 0; d < 8; ++d)
-                if (matches(word, startColumn, startRow, d)) all.push_back({startColumn, startRow, d});
-        return all;
-    }
-
-    static std::string entry(const std::string& word, const Found& f) {
-        return word + "  " + std::to_string(f.column) + "," + std::to_string(f.row) + " : " +
-               std::string(kDirections[static_cast<std::size_t>(f.direction)].name);
-    }
-
-    void strike(const std::string& listed, std::vector<std::string>& extras) {
-        const std::size_t length = convert(listed).size();
-        for (const Found& f : occurrences(listed)) {
-            const auto& step = kDirections[static_cast<std::size_t>(f.direction)];
-            bool fresh = false;
-            for (std::size_t i = 0; i < length; ++i)
-                fresh = fresh || mark(f.column + static_cast<int>(i) * step.columnStep,
-                                      f.row + static_cast<int>(i) * step.rowStep) == 0;
-            if (!fresh) extras.push_back(entry(listed, f));
-            for (std::size_t i = 0; i < length; ++i)
-                mark(f.column + static_cast<int>(i) * step.columnStep, f.row + static_cast<int>(i) * step.rowStep) = 1;
-        }
-    }
-
-    struct Outcome {
-        std::vector<std::string> found, notFound, duplicates, forward, backward, random;
-        std::string remaining;
-        bool matches = false;
-    };
-
-    Outcome run(RandomSource& random) {
-        Outcome out;
-        const auto& words = puzzle.words;
-        for (const std::string& w : words) {
-            const auto all = occurrences(w);
-            if (all.empty()) out.notFound.push_back(w);
-            else out.found.push_back(entry(w, all[0]));
-        }
-        for (const std::string& w : words) {
-            const auto all = occurrences(w);
-            for (std::size_t i = 1; i < all.size(); ++i) out.duplicates.push_back(entry(w, all[i]));
-        }
-        std::fill(marks.begin(), marks.end(), 0);
-        for (const std::string& w : words) strike(w, out.forward);
-        std::fill(marks.begin(), marks.end(), 0);
-        for (auto it = words.rbegin(); it != words.rend(); ++it) strike(*it, out.backward);
-        std::fill(marks.begin(), marks.end(), 0);
-        std::vector<std::string> pool = words;
-        std::stable_sort(pool.begin(), pool.end(), CzechLess{});
-        for (std::size_t n = 0; n < words.size(); ++n) {
-            const int k = random.random(static_cast<int>(pool.size()));
-            strike(pool[static_cast<std::size_t>(k)], out.random);
-            pool.erase(pool.begin() + k);
-        }
-        for (int row = 1; row <= puzzle.height; ++row)
-            for (int column = 1; column <= puzzle.width; ++column)
-                if (mark(column, row) == 0 && cell(column, row) != "@")
-                    out.remaining += cell(column, row) == std::string(1, kMarker) ? "CH" : cell(column, row);
-        std::string phrase = puzzle.solutionPhrase;
-        while (!phrase.empty() && static_cast<unsigned char>(phrase.front()) <= ' ') phrase.erase(0, 1);
-        while (!phrase.empty() && static_cast<unsigned char>(phrase.back()) <= ' ') phrase.pop_back();
-        std::erase(phrase, ' ');
-        out.matches = out.remaining == czechUpperCase(phrase);
-        return out;
-    }
-};
 
 // A random complete puzzle over few letters, so that words overlap, repeat and
 // run into each other; half of its words are read off the grid.
@@ -406,7 +269,7 @@ Puzzle randomPuzzle(std::mt19937& gen) {
     for (int i = 0; i < count; ++i) {
         std::string word;
         if (pick(2) == 0) {
-            const auto& step = kDirections[static_cast<std::size_t>(pick(8))];
+            const ReferenceDirection& step = kReferenceDirections[static_cast<std::size_t>(pick(8))];
             int column = 1 + pick(puzzle.width), row = 1 + pick(puzzle.height);
             for (int length = 1 + pick(4); length > 0; --length, column += step.columnStep, row += step.rowStep) {
                 if (column < 1 || column > puzzle.width || row < 1 || row > puzzle.height) break;

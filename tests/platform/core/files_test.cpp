@@ -93,13 +93,19 @@ TEST(AtomicWriter, WritesCrLfLinesAndReplacesWhole) {
 }
 
 TEST(AtomicWriter, FailureLeavesTheOldFileWhole) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     TempFolder folder;
     const auto file = folder.write("keep.txt", "old\r\n");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(writeLinesAtomic(file, {"new"}));
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+    // A path under a regular file fails for every user, root included.
+    EXPECT_FALSE(writeLinesAtomic(file / "target", {"new"}));
     EXPECT_EQ(folder.read("keep.txt"), "old\r\n");
+    // A folder the user may not write to; permissions do not bind root.
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_FALSE(writeLinesAtomic(file, {"new"}));
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(folder.read("keep.txt"), "old\r\n");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary left";
 }
 
 TEST(AtomicWriter, FailedRenameLeavesNoTemporary) {

@@ -2,6 +2,8 @@
 // Reading written workbooks back with an independent reader: the python3
 // scripts of tests/platform/fixtures, which use xlrd.
 
+#include "support/core/ci.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,12 +11,13 @@
 #include <vector>
 
 // The python3 that has xlrd (the one on the path or the system's own), or an
-// empty text when none has it; a test then skips its reading back.
+// empty text when none has it; a test then skips its reading back, or fails
+// when CI is set (support/core/ci.h).
 const std::string& xlrdPython();
 
 #define SKIP_WITHOUT_XLRD()   \
     if (xlrdPython().empty()) \
-    GTEST_SKIP() << "python3-xlrd is not installed; the written files cannot be read back"
+    SKIP_OR_FAIL_IN_CI("python3-xlrd is not installed; the written files cannot be read back")
 
 // Runs a reader script of the fixtures with that python3 on `arguments`;
 // `output` gets what it printed, errors included. False when it did not end well.

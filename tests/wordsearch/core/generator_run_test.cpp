@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -228,12 +229,27 @@ TEST(GeneratorRun, TwoWindowsGenerateAtOnceWithoutTouchingEachOther) {
     const GeneratorSetup setupB = puzzle(12, 9);
     WindowModel windowA(setupA);
     WindowModel windowB(setupB);
+    // Run A's first report holds its worker, and so its table entry, until run
+    // B has started: both runs are under way at once however the threads are
+    // scheduled.
+    Gate bStarted;
+    bool firstReportOfA = true;  // touched by A's worker only
+    windowA.afterReport = [&](const std::string&) {
+        if (std::exchange(firstReportOfA, false)) bStarted.arriveAndWait();
+    };
     LinearRandom random(8);  // one generator for the program, drawn from by both threads
     Tosm runA(windowA, random, table);
     Tosm runB(windowB, random, table);
+    // Declared after the runs, so a failed assertion lets A go before they join.
+    struct ReleaseOnExit {
+        Gate& gate;
+        ~ReleaseOnExit() { gate.release(); }
+    } releaseA{bStarted};
     ASSERT_EQ(runA.start(setupA), Tosm::StartResult::Started);
     ASSERT_EQ(runB.start(setupB), Tosm::StartResult::Started);
-    EXPECT_NE(runA.generatorSlot(), runB.generatorSlot());
+    bStarted.release();
+    EXPECT_EQ(runA.generatorSlot(), 1);
+    EXPECT_EQ(runB.generatorSlot(), 2);
     ASSERT_TRUE(windowA.wait([](const WindowModel& w) { return w.finished; }));
     ASSERT_TRUE(windowB.wait([](const WindowModel& w) { return w.finished; }));
     runA.stop();

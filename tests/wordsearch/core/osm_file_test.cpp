@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 std::string joinLines(const std::vector<std::string>& lines, std::string_view end = "\r\n") {
@@ -73,6 +76,35 @@ TEST(OsmFile, FinishedPuzzleSavesTo217LinesAndRoundTripsByteForByte) {
 
     ASSERT_TRUE(writeOsmFile(folder / "again.osm", document));
     EXPECT_EQ(folder.read("again.osm"), bytes);
+}
+
+TEST(OsmFile, NonSquareGridsOfTheLargestSideKeepColumnsAndRowsApart) {
+    TempFolder folder;
+    for (const auto& [columns, rows] : {std::pair{40, 23}, std::pair{23, 40}}) {
+        SCOPED_TRACE(std::to_string(columns) + " x " + std::to_string(rows));
+        // Every cell tells its place: a letter and a colour of its own.
+        OsmDocument original = OsmDocument::blank(columns, rows);
+        for (int row = 1; row <= rows; ++row)
+            for (int column = 1; column <= columns; ++column)
+                original.cell(column, row) =
+                    OsmCell{std::string(1, static_cast<char>('A' + (column + 3 * row) % 26)), column * 1000 + row};
+        original.cell(columns, 1).text = "@";
+        original.words = {"les", "pes"};
+        const auto path = folder / "wide.osm";
+        ASSERT_TRUE(writeOsmFile(path, original));
+
+        const std::string bytes = folder.read("wide.osm");
+        const auto lines = splitLines(bytes);
+        ASSERT_EQ(lines.size(), static_cast<std::size_t>(2 + 2 * columns * rows + 3 + 2));
+        EXPECT_EQ(lines[0], std::to_string(columns));
+        EXPECT_EQ(lines[1], std::to_string(rows));
+        EXPECT_EQ(lines[2 + 2 * (columns - 1)], "@");  // the last column of row 1
+        EXPECT_EQ(lines[2 + 2 * columns + 1], "1002");  // the colour of column 1, row 2
+
+        const OsmReadResult loaded = readOsmFile(path);
+        ASSERT_TRUE(std::holds_alternative<OsmDocument>(loaded));
+        EXPECT_EQ(std::get<OsmDocument>(loaded), original);
+    }
 }
 
 TEST(OsmFile, IncompletePuzzleRoundTripsWithItsEmptyCells) {

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <string>
+#include <utility>
 #include <variant>
 
 namespace fs = std::filesystem;
@@ -202,6 +204,44 @@ TEST_F(OsmWindowTest, AnOpenedPuzzleIsFinishedWhenEveryCellHoldsTextAndPausedOth
     EXPECT_EQ(text(lower, 1, 1), "A");
     EXPECT_EQ(text(lower, 2, 1), "CH");
     EXPECT_EQ(text(lower, 1, 2), "\xC1");
+}
+
+TEST_F(OsmWindowTest, NonSquareGridsOfTheLargestSideOpenAndSaveWithColumnsAndRowsApart) {
+    TMindgridMainForm* frame = start();
+    for (const auto& [columns, rows] : {std::pair{40, 23}, std::pair{23, 40}}) {
+        SCOPED_TRACE(std::to_string(columns) + " x " + std::to_string(rows));
+        // A finished puzzle whose every cell tells its place by its letter; the
+        // last cell of row 1 is hidden and the first of the last row is red.
+        OsmDocument original = OsmDocument::blank(columns, rows);
+        for (int row = 1; row <= rows; ++row)
+            for (int column = 1; column <= columns; ++column)
+                original.cell(column, row).text = std::string(1, static_cast<char>('A' + (column + 3 * row) % 26));
+        original.cell(columns, 1).text = "@";
+        original.cell(1, rows).colour = kOsmRed;
+        original.processedPhrase = "LES";
+        original.typedPhrase = "les";
+        original.words = {"les", "pes"};
+        const fs::path path = folder / "wide.osm";
+        ASSERT_TRUE(writeOsmFile(path, original));
+
+        frame->openFileByExtension(qpath(path));
+        ASSERT_EQ(windows().size(), 1);
+        auto* window = qobject_cast<TMDIChildOsm*>(windows()[0]);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(' ').toStdString();
+        EXPECT_EQ(window->grid().currentCols(), columns);
+        EXPECT_EQ(window->grid().currentRows(), rows);
+        EXPECT_FALSE(visible(window, columns, 1));
+        EXPECT_EQ(brush(window, 1, rows), colors::red);
+        EXPECT_EQ(text(window, columns, rows), original.cell(columns, rows).text);
+        EXPECT_EQ(window->toDocument(), original);
+        EXPECT_EQ(phase(window), QStringLiteral("0001110001 Pozastavit")) << "opened finished";
+
+        ASSERT_TRUE(window->saveas(qpath(folder / "again.osm")));
+        EXPECT_EQ(folder.read("again.osm"), folder.read("wide.osm"));
+        window->close();
+        settle();
+    }
 }
 
 TEST_F(OsmWindowTest, SpustitGoesOnFromTheOpenedCellsWithoutANewPhrase) {
