@@ -3,13 +3,15 @@
 // - What reads is a puzzle within the analyzer's limits, and written back as a word-search
 //   file it reads as the same puzzle.
 // - Where the limits of both overlap, the analyzer and grilpad read a file alike.
-// - The check of a read puzzle, with "ch" as one letter and without, runs through and answers
-//   only occurrences that really lie in the grid.
+// - The check of a read puzzle, with "ch" as one letter and without, runs through, answers only
+//   occurrences that really lie in the grid, and lists exactly what the plain reference check
+//   of the analyzer's tests lists, with the same random draws.
 
 #include "analyzer/core/analysis.h"
 #include "analyzer/core/puzzle.h"
 #include "frame/core/documents.h"
 #include "platform/core/random.h"
+#include "tests/analyzer/core/reference_check.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "wordsearch/core/osm_file.h"
 
@@ -78,6 +80,43 @@ void checkList(const Puzzle& puzzle, const EntryList& list, bool chAsOneLetter) 
     for (const Occurrence& occurrence : list.entries) checkOccurrence(puzzle, occurrence, chAsOneLetter);
 }
 
+std::vector<std::string> formatted(const std::vector<Occurrence>& list) {
+    std::vector<std::string> lines;
+    for (const Occurrence& occurrence : list) lines.push_back(formatEntry(occurrence));
+    return lines;
+}
+
+// A result list keeps the first entries of the reference's list, up to its limit, and counts all.
+bool listsAlike(const EntryList& list, const std::vector<std::string>& reference) {
+    if (list.total != reference.size()) return false;
+    return formatted(list.entries) ==
+           std::vector<std::string>(reference.begin(), reference.begin() + static_cast<std::ptrdiff_t>(
+                                                                             list.entries.size()));
+}
+
+bool holdsReferenceMarker(const Puzzle& puzzle) {
+    auto holds = [](const std::string& text) { return text.find(kReferenceChMarker) != std::string::npos; };
+    return std::any_of(puzzle.cells.begin(), puzzle.cells.end(), holds) ||
+           std::any_of(puzzle.words.begin(), puzzle.words.end(), holds);
+}
+
+void compareWithReference(const Puzzle& puzzle, bool chAsOneLetter, const AnalysisResult& result,
+                          const LinearRandom& random) {
+    if (holdsReferenceMarker(puzzle)) return;
+    LinearRandom referenceRandom;
+    const ReferenceCheck::Outcome expected = ReferenceCheck(puzzle, chAsOneLetter).run(referenceRandom);
+    fuzzCheck(formatted(result.found) == expected.found && result.notFound == expected.notFound,
+              "the found or missing words differ from the plain check");
+    fuzzCheck(listsAlike(result.duplicates, expected.duplicates), "the duplicates differ from the plain check");
+    fuzzCheck(listsAlike(result.forwardExtras, expected.forward) &&
+                  listsAlike(result.backwardExtras, expected.backward) &&
+                  listsAlike(result.randomExtras, expected.random),
+              "the extra words differ from the plain check");
+    fuzzCheck(result.remainingLetters == expected.remaining && result.phraseMatches == expected.matches,
+              "the leftover letters or the phrase differ from the plain check");
+    fuzzCheck(random.state() == referenceRandom.state(), "the check drew other random numbers than the plain check");
+}
+
 void checkAnalysis(const Puzzle& puzzle, bool chAsOneLetter) {
     LinearRandom random;
     const std::atomic<bool> cancel{false};
@@ -106,11 +145,7 @@ void checkAnalysis(const Puzzle& puzzle, bool chAsOneLetter) {
     checkList(puzzle, result->forwardExtras, chAsOneLetter);
     checkList(puzzle, result->backwardExtras, chAsOneLetter);
     checkList(puzzle, result->randomExtras, chAsOneLetter);
-
-    // The plain reference check of the analyzer's tests compares here, once it lives in a header
-    // of its own (tests/analyzer/core/reference_check.h, its .cpp added to this target's
-    // sources): the whole result, list by list, and the random draws taken (the state of
-    // `random` against the reference's own), as Analysis.EqualsThePlainCheckOnRandomPuzzles does.
+    compareWithReference(puzzle, chAsOneLetter, *result, random);
 }
 
 }  // namespace
