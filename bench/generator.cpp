@@ -42,13 +42,13 @@ bool lowerCaseLettersOnly(const std::string& word) {
 // from the hunspell list it is made from.
 std::vector<std::string> loadWords(std::string& source) {
     const fs::path shipped = fs::path(GRILPAD_PROGRAM_DIR) / "cestina.slv";
-    if (auto lines = readLines(shipped)) {
+    if (auto lines = readLines(shipped, fileLimit::wordStore)) {
         source = shipped.string();
         return *lines;
     }
     const fs::path hunspell = "/usr/share/hunspell/cs_CZ.dic";
     std::vector<std::string> words;
-    if (auto lines = readLines(hunspell)) {
+    if (auto lines = readLines(hunspell, fileLimit::wordStore)) {
         source = hunspell.string();
         for (std::size_t i = 1; i < lines->size(); ++i) {
             const std::string& line = (*lines)[i];

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <hunspell .dic> <output .slv>\n", argv[0]);
         return 2;
     }
-    const auto bytes = readFileBytes(argv[1]);
+    const auto read = readFileBytes(argv[1], fileLimit::wordStore);
+    const auto* bytes = std::get_if<std::string>(&read);
     if (!bytes) {
         std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
         return 1;

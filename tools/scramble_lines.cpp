@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     }
     const char* input = argv[argc - 2];
     const char* output = argv[argc - 1];
-    const auto bytes = readFileBytes(input);
+    const auto read = readFileBytes(input, fileLimit::wordStore);
+    const auto* bytes = std::get_if<std::string>(&read);
     if (!bytes) {
         std::fprintf(stderr, "%s: cannot read %s\n", argv[0], input);
         return 1;

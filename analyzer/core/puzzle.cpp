@@ -43,7 +43,7 @@ ReadResult<Puzzle> parseOsmPuzzle(std::string_view bytes) { return parseWholeFil
 
 LoadResult loadOsm(const std::string& path) {
     const std::string extended = withDocumentExtension(path, ".osm");
-    ReadResult<Puzzle> read = readWholeFile(extended, parsePuzzleLines);
+    ReadResult<Puzzle> read = readWholeFile(extended, fileLimit::document, parsePuzzleLines);
     if (auto* error = std::get_if<FileError>(&read)) return *error;
     return LoadedPuzzle{std::move(std::get<Puzzle>(read)), extended};
 }

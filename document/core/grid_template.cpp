@@ -27,7 +27,7 @@ GridTemplate parseTemplateLines(LineCursor& lines) {
 GridTemplateReadResult parseGridTemplate(std::string_view bytes) { return parseWholeFile(bytes, parseTemplateLines); }
 
 GridTemplateReadResult readGridTemplate(const std::filesystem::path& path) {
-    return readWholeFile(path, parseTemplateLines);
+    return readWholeFile(path, fileLimit::gridTemplate, parseTemplateLines);
 }
 
 std::vector<std::string> gridTemplateLines(const GridTemplate& grid) {

@@ -36,7 +36,8 @@ inline constexpr std::string_view kGridTemplateExtension = ".sbl";
 
 using GridTemplateReadResult = ReadResult<GridTemplate>;
 
-// Reads and checks a whole template (sizes 2 to 40, every cell line a number).
+// Reads and checks a whole template (sizes 2 to 40, every cell line a number;
+// a file over fileLimit::gridTemplate is refused unread).
 GridTemplateReadResult parseGridTemplate(std::string_view bytes);
 GridTemplateReadResult readGridTemplate(const std::filesystem::path& path);
 

@@ -44,19 +44,28 @@ void liveBlocksToRecord() {
 
 std::filesystem::path configFile() { return programFile("mindgrid.cfg"); }
 
+std::optional<ConfigRecord> parseConfig(std::string_view bytes) {
+    if (bytes.size() < configRecordSize) return std::nullopt;
+    ConfigRecord record{};
+    std::copy_n(bytes.begin(), configRecordSize, record.begin());
+    return record;
+}
+
+std::string configBytes(const ConfigRecord& record) { return std::string(record.begin(), record.end()); }
+
 ConfigOutcome loadConfig() {
-    const auto bytes = readFileBytes(configFile());
+    const auto bytes = readFileStart(configFile(), configRecordSize);
     if (!bytes) return ConfigOutcome::CannotOpen;
-    if (bytes->size() < configRecordSize) return ConfigOutcome::CannotRead;
-    std::copy_n(bytes->begin(), configRecordSize, configRecord.begin());
+    const auto record = parseConfig(*bytes);
+    if (!record) return ConfigOutcome::CannotRead;
+    configRecord = *record;
     recordToLiveBlocks();
     return ConfigOutcome::Done;
 }
 
 ConfigOutcome saveConfig() {
     const auto path = configFile();
-    const std::string bytes(configRecord.begin(), configRecord.end());
-    if (writeFileAtomic(path, bytes)) return ConfigOutcome::Done;
+    if (writeFileAtomic(path, configBytes(configRecord))) return ConfigOutcome::Done;
     // The writer creates its temporary file in the target folder: a folder that
     // is missing or closed to us means the file could not even be opened.
     const auto folder = path.parent_path();

@@ -16,6 +16,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 inline constexpr std::size_t configRecordSize = 16;
 using ConfigRecord = std::array<std::uint8_t, configRecordSize>;
@@ -114,8 +117,14 @@ enum class ConfigOutcome {
     CannotWrite,  // writing failed; the old file is left whole
 };
 
+// The file's format: the record is its first 16 bytes, and bytes after them are
+// ignored; nothing when fewer than 16 bytes are given. configBytes is the whole
+// file as saveConfig writes it.
+std::optional<ConfigRecord> parseConfig(std::string_view bytes);
+std::string configBytes(const ConfigRecord& record);
+
 // Reads the first record of the file into `configRecord` and the live blocks.
-// Bytes after the first 16 are ignored. On failure nothing changes.
+// Only the first 16 bytes are read, however large the file. On failure nothing changes.
 ConfigOutcome loadConfig();
 
 // Writes `configRecord` as the whole new file, atomically. The record and the

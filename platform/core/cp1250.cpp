@@ -58,26 +58,33 @@ std::optional<std::string> utf8ToCp1250(std::string_view utf8) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         char32_t c = 0;
         std::size_t extra = 0;
+        char32_t smallest = 0;  // below it the sequence is overlong
         if (lead < 0x80) {
             c = lead;
         } else if ((lead & 0xE0) == 0xC0) {
             c = lead & 0x1F;
             extra = 1;
+            smallest = 0x80;
         } else if ((lead & 0xF0) == 0xE0) {
             c = lead & 0x0F;
             extra = 2;
+            smallest = 0x800;
         } else if ((lead & 0xF8) == 0xF0) {
             c = lead & 0x07;
             extra = 3;
+            smallest = 0x10000;
         } else {
-            return std::nullopt;
+            return std::nullopt;  // a continuation byte, or a lead byte no code point has
         }
+        if (extra > utf8.size() - i - 1) return std::nullopt;  // cut short
         for (std::size_t k = 1; k <= extra; ++k) {
-            if (i + k >= utf8.size()) return std::nullopt;
             const auto cont = static_cast<unsigned char>(utf8[i + k]);
             if ((cont & 0xC0) != 0x80) return std::nullopt;
             c = (c << 6) | (cont & 0x3F);
         }
+        // Only the shortest form of a code point is UTF-8, and surrogates and
+        // numbers past U+10FFFF are no characters: "C0 80" must not become NUL.
+        if (c < smallest || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
         i += extra + 1;
         const auto byte = fromUnicode(c);
         if (!byte) return std::nullopt;

@@ -18,7 +18,9 @@ char32_t toUnicode(unsigned char byte);
 std::optional<unsigned char> fromUnicode(char32_t codePoint);
 
 // Whole texts between UTF-8 and Windows-1250. utf8ToCp1250 refuses (returns
-// nothing) a text holding a character the code page cannot hold, or malformed UTF-8.
+// nothing) a text holding a character the code page cannot hold, or malformed
+// UTF-8: stray or cut-short sequences, overlong forms, surrogates and numbers
+// past U+10FFFF.
 std::optional<std::string> utf8ToCp1250(std::string_view utf8);
 std::string cp1250ToUtf8(std::string_view text);
 

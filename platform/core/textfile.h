@@ -1,13 +1,17 @@
 #pragma once
 // Line-based files: the one reader, the one number parser and the one writer.
 //
-// Reading: CR LF and LF line ends are both accepted and stripped; the content of
-// a line is never touched. Writing: whole files only, CR LF after every line,
+// Reading: a line ends at LF; CRs right before the LF, or at the very end of the
+// text, belong to the line end and are dropped, so CR LF, LF and stray "\r\r\n"
+// ends all read the same. Any other CR is content and stays. A file is read only
+// up to the limit of its kind, and lines are walked one at a time, never held in
+// a table of their own. Writing: whole files only, CR LF after every line,
 // through a temporary file in the target folder that is renamed over the target,
 // so a failed write leaves the previous file whole.
 
 #include <cstdint>
 #include <filesystem>
+#include <new>
 #include <type_traits>
 #include <utility>
 #include <optional>
@@ -26,9 +30,15 @@ struct FileError {
         NotANumber,    // a line that must hold a number does not
         OutOfRange,    // a number outside the values the format allows
         BadValue,      // any other line that does not fit the format
+        TooLarge,      // the file holds more bytes than its kind may: see size and limit
+        OutOfMemory,   // memory ran out while the file was read or parsed
     };
     Kind kind = Kind::CannotOpen;
     int line = 0;
+    // TooLarge only: the bytes found (at least; a file that grew while it was
+    // read may hold more) and the most bytes a file of its kind may hold.
+    std::uint64_t size = 0;
+    std::uint64_t limit = 0;
 };
 
 // Thrown by LineCursor; parsers catch it once and hand the FileError upwards.
@@ -37,62 +47,112 @@ struct FileFormatError : std::runtime_error {
     FileError error;
 };
 
-// The whole content of a file, or nothing when it cannot be opened or read.
-std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+// What reading a whole file gives: the model, checked whole, or why it failed.
+template <class Model>
+using ReadResult = std::variant<Model, FileError>;
 
-// Splits text into lines: "\n" ends a line and a "\r" right before it is dropped.
-// A last line without an end still counts; an empty text has no lines.
+// The most bytes each kind of file may hold. A larger file is refused before
+// its content is read, so that no file can take the memory of the whole program.
+namespace fileLimit {
+inline constexpr std::uint64_t megabyte = 1024 * 1024;
+// Documents of every kind. A word search of 40 x 40 with 6,000 words is well
+// under 1 MB, the analyzer's largest (255 x 255 cells, 6,000 words) little more.
+inline constexpr std::uint64_t document = 8 * megabyte;
+inline constexpr std::uint64_t gridTemplate = 1 * megabyte;    // .sbl: at most 1,602 short lines
+inline constexpr std::uint64_t wordStore = 64 * megabyte;      // dictionaries, word and clue stores
+inline constexpr std::uint64_t choiceList = 1 * megabyte;      // "osmslov.sav", "krislov.sav"
+}  // namespace fileLimit
+
+// The whole content of a regular file of at most `limit` bytes. CannotOpen when
+// it is missing, no regular file or cannot be read; TooLarge when it holds more
+// than `limit` bytes, found from its size before reading or while reading (a
+// file can grow, and some files tell no size); OutOfMemory when the memory for
+// its content cannot be had.
+ReadResult<std::string> readFileBytes(const std::filesystem::path& path, std::uint64_t limit);
+
+// The first `count` bytes of a regular file (all of it when it is shorter), or
+// nothing when it cannot be opened or read. Nothing after them is read.
+std::optional<std::string> readFileStart(const std::filesystem::path& path, std::size_t count);
+
+// Hands out the lines of a text one by one (see the line rule at the top). A
+// last line without an end still counts; an empty text has no lines.
+class LineSplitter {
+public:
+    explicit LineSplitter(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return next_ >= text_.size(); }
+    // The next line without its end; an empty view once atEnd().
+    std::string_view next();
+
+private:
+    std::string_view text_;
+    std::size_t next_ = 0;
+};
+
+// Calls `f(line)` for every line of `text`, in order.
+template <class F>
+void forEachLine(std::string_view text, F&& f) {
+    for (LineSplitter lines(text); !lines.atEnd();) f(lines.next());
+}
+
+// The lines of a text in a table, for tools and tests that want one; readers
+// walk the lines instead (LineCursor, forEachLine).
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// Reads a file into lines (see splitLines).
-std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
+// Reads a file of at most `limit` bytes into a table of lines (see splitLines).
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
+                                                  std::uint64_t limit = fileLimit::wordStore);
 
 // The strict number parser: optional sign, then decimal digits, nothing else
 // (no blanks). Nothing when the text is no number or lies outside [min, max].
 std::optional<std::int64_t> parseNumber(std::string_view text, std::int64_t min, std::int64_t max);
 
-// Walks the lines of a file for a parser, throwing FileFormatError with the line number.
+// Walks the lines of a document for a parser, throwing FileFormatError with the
+// line number. A text line may hold no CR: the writer cannot store one, so a
+// document holding one could be opened but never saved again.
 class LineCursor {
 public:
-    explicit LineCursor(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
+    explicit LineCursor(std::string_view text) : lines_(text) {}
 
-    bool atEnd() const { return next_ >= lines_.size(); }
-    int lineNumber() const { return static_cast<int>(next_); }  // the line last taken, from 1
+    bool atEnd() const { return lines_.atEnd(); }
+    int lineNumber() const { return static_cast<int>(taken_); }  // the line last taken, from 1
 
-    std::string_view text();                                  // next line as it stands
+    std::string_view text();                                  // next line; BadValue when it holds a CR
     std::int64_t number(std::int64_t min, std::int64_t max);  // next line as a number in range
     bool boolean();                                           // "TRUE"/"FALSE", any case
     [[noreturn]] void fail(FileError::Kind kind) const;       // reject the line last taken
 
 private:
-    std::vector<std::string_view> lines_;
-    std::size_t next_ = 0;
+    std::string_view take();  // next line as it stands
+
+    LineSplitter lines_;
+    std::size_t taken_ = 0;
 };
 
-// What reading a whole file gives: the model, checked whole, or why it failed.
-template <class Model>
-using ReadResult = std::variant<Model, FileError>;
-
-// The one shape of every file reader: the bytes are split into lines, `parse`
-// takes them one by one through the cursor and builds a fresh model, and a
-// FileFormatError it throws becomes the error naming the line. Nothing but a
-// fully parsed model or the error comes back.
+// The one shape of every file reader: `parse` takes the lines of the bytes one
+// by one through the cursor and builds a fresh model, and a FileFormatError it
+// throws becomes the error naming the line. Memory running out while parsing is
+// that file's failure too (OutOfMemory), never the end of the program. Nothing
+// but a fully parsed model or the error comes back.
 template <class Parse, class Model = std::invoke_result_t<Parse, LineCursor&>>
 ReadResult<Model> parseWholeFile(std::string_view bytes, Parse&& parse) {
     try {
-        LineCursor lines(splitLines(bytes));
+        LineCursor lines(bytes);
         return parse(lines);
     } catch (const FileFormatError& e) {
         return e.error;
+    } catch (const std::bad_alloc&) {
+        return FileError{FileError::Kind::OutOfMemory, 0};
     }
 }
 
-// The same from a file; CannotOpen (line 0) when it cannot be read at all.
+// The same from a file of at most `limit` bytes (see readFileBytes for the
+// failures before parsing).
 template <class Parse, class Model = std::invoke_result_t<Parse, LineCursor&>>
-ReadResult<Model> readWholeFile(const std::filesystem::path& path, Parse&& parse) {
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return FileError{FileError::Kind::CannotOpen, 0};
-    return parseWholeFile(*bytes, std::forward<Parse>(parse));
+ReadResult<Model> readWholeFile(const std::filesystem::path& path, std::uint64_t limit, Parse&& parse) {
+    const ReadResult<std::string> bytes = readFileBytes(path, limit);
+    if (const auto* error = std::get_if<FileError>(&bytes)) return *error;
+    return parseWholeFile(std::get<std::string>(bytes), std::forward<Parse>(parse));
 }
 
 // Writes `bytes` as the whole new content of `path`; false when anything failed,

@@ -129,10 +129,15 @@ QCursor screenCursor(int number) { return cursorTable().value(number, QCursor(Qt
 
 std::optional<QCursor> loadCursorFile(const QString& name) {
     const QString candidates[] = {name, displayPath(programFile(localPath(name)))};
+    // A cursor file holds a few kilobytes; a far larger one is no cursor and is
+    // not read whole.
+    constexpr qint64 cursorFileLimit = 1 << 20;
     for (const QString& path : candidates) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) continue;
-        if (auto cursor = parseCursor(file.readAll())) return cursor;
+        const QByteArray bytes = file.read(cursorFileLimit + 1);
+        if (bytes.size() > cursorFileLimit) continue;
+        if (auto cursor = parseCursor(bytes)) return cursor;
     }
     return std::nullopt;
 }

@@ -14,7 +14,8 @@ std::filesystem::path localPath(const QString& path);
 QString displayPath(const std::filesystem::path& path);
 
 // Why a file could not be read, naming the file and the line: "Soubor …
-// nelze otevřít." or "Soubor … nelze načíst: …". A number out of range names
+// nelze otevřít.", "Soubor … nelze načíst: …" or, for a file over the limit of
+// its kind, "Soubor … je příliš velký (… MB), nejvýše lze načíst … MB.". A number out of range names
 // `allowedRange` in brackets when the caller gives it (say, "velikost 0 až
 // 255, nejvýše 6000 slov").
 QString readFailureText(const QString& path, const FileError& error, const QString& allowedRange = {});

@@ -57,6 +57,23 @@ public:
     // behind the pairs it already holds. Copying a list into itself doubles it.
     void copyTo(StringPairList& destination) const;
 
+    // Moves every pair of `other` behind the pairs this list holds, in order;
+    // `other` is empty afterwards. When memory runs out on the way, this list is
+    // as it was and the exception goes on.
+    void append(StringPairList&& other);
+
+    // Calls f(node) for every pair a walk delivers, in order, without moving the walk.
+    template <class F>
+    void forEachPair(F&& f) const {
+        for (const Node& node : nodes_) {
+            if (node.key.empty()) break;
+            f(node);
+        }
+    }
+
+    // The same pairs in the same order, as walks of both lists deliver them.
+    friend bool operator==(const StringPairList& a, const StringPairList& b);
+
     // Disposes of every pair; the list is empty afterwards.
     void done() { init(); }
 

@@ -6,11 +6,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <map>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 namespace fs = std::filesystem;
 
@@ -73,59 +77,45 @@ struct FileText {
     ClueFile state = ClueFile::Read;
 };
 
-FileText readWhole(const fs::path& path) {
+FileText readWhole(const fs::path& path, std::uint64_t limit) {
     FileText file;
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) {
+    if (!fs::exists(fs::status(path, error))) {
         file.state = ClueFile::Missing;
         return file;
     }
-    // A folder of that name is there but cannot be read as a file.
-    if (!fs::is_directory(status)) file.bytes = readFileBytes(path);
-    if (!file.bytes) file.state = ClueFile::Unreadable;
+    // A folder of that name, a file over the limit or one that memory runs out
+    // on is there but cannot be read.
+    ReadResult<std::string> read = readFileBytes(path, limit);
+    if (auto* bytes = std::get_if<std::string>(&read)) file.bytes = std::move(*bytes);
+    else file.state = ClueFile::Unreadable;
     return file;
 }
 
-// Appends the non-empty lines of a word file to `words`.
-void addWords(std::string_view text, bool scrambled, StringPairList& words) {
-    for (std::string_view line : splitLines(text)) {
-        if (line.empty()) continue;
-        std::string word(line);
-        if (scrambled) decodeLine(word);
-        words.addKey(std::move(word));
+// Reads one store file and parses its bytes into a fresh model. Nothing when the
+// file is missing or unreadable (`state` tells which, when given); memory running
+// out while parsing makes the file unreadable too, and nothing of it is kept.
+template <class Parse, class Model = std::invoke_result_t<Parse, std::string_view>>
+std::optional<Model> loadStoreFile(const fs::path& path, std::uint64_t limit, Parse&& parse,
+                                   ClueFile* state = nullptr) {
+    const FileText file = readWhole(path, limit);
+    if (state) *state = file.state;
+    if (!file.bytes) return std::nullopt;
+    try {
+        return parse(std::string_view(*file.bytes));
+    } catch (const std::bad_alloc&) {
+        if (state) *state = ClueFile::Unreadable;
+        return std::nullopt;
     }
-}
-
-// The word;clue lines of a clue file; lines without ";" or without a word are skipped.
-StringPairList readClues(std::string_view text, bool scrambled) {
-    StringPairList clues;
-    std::string decoded;
-    for (std::string_view line : splitLines(text)) {
-        if (scrambled) {
-            decoded.assign(line);
-            decodeLine(decoded);
-            line = decoded;
-        }
-        const std::size_t semicolon = line.find(';');
-        if (semicolon == std::string_view::npos || semicolon == 0) continue;
-        clues.addPair(std::string(line.substr(0, semicolon)), std::string(line.substr(semicolon + 1)));
-    }
-    return clues;
 }
 
 DictionaryNameTable readChoice(const fs::path& path) {
-    DictionaryNameTable names;
-    if (const auto bytes = readWhole(path).bytes)
-        for (std::string_view line : splitLines(*bytes))
-            if (!line.empty()) names.emplace_back(line.substr(0, kDictionaryNameLength));
-    return names;
+    auto names = loadStoreFile(path, fileLimit::choiceList, parseChoiceList);
+    return names ? std::move(*names) : DictionaryNameTable{};
 }
 
 bool writeChoice(const fs::path& path, const DictionaryNameTable& names) {
-    LineWriter out;
-    for (const std::string& name : names) out.line(name);
-    return out.commit(path);
+    return writeLinesAtomic(path, choiceListLines(names));
 }
 
 // Finds the files of dictionary names with one pass over the folder. File names
@@ -150,8 +140,10 @@ public:
         }
     }
 
-    // name + ".slv" (which may not exist), or the file found for the name.
-    fs::path file(std::string_view name) const {
+    // name + ".slv" (which may not exist), or the file found for the name;
+    // nothing for a name that is not plain, so that no name leads elsewhere.
+    std::optional<fs::path> file(std::string_view name) const {
+        if (!isPlainDictionaryName(name)) return std::nullopt;
         const std::string stem = cp1250::cp1250ToUtf8(name);
         const auto found = byStem_.find(stem);
         return folder_ / (found != byStem_.end() ? found->second : stem + ".slv");
@@ -163,6 +155,75 @@ private:
 };
 
 }  // namespace
+
+bool isPlainDictionaryName(std::string_view name) {
+    constexpr std::string_view forbidden("/\0\r\n", 4);
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(forbidden) == std::string_view::npos;
+}
+
+StringPairList parseWordList(std::string_view bytes, bool scrambled) {
+    StringPairList words;
+    forEachLine(bytes, [&](std::string_view line) {
+        if (line.empty()) return;
+        std::string word(line);
+        if (scrambled) decodeLine(word);
+        words.addKey(std::move(word));
+    });
+    return words;
+}
+
+std::vector<std::string> wordListLines(const StringPairList& words, bool scrambled) {
+    std::vector<std::string> lines;
+    words.forEachPair([&](const StringPairList::Node& pair) {
+        lines.push_back(pair.key);
+        if (scrambled) scrambleLine(lines.back());
+    });
+    return lines;
+}
+
+StringPairList parseClueList(std::string_view bytes, bool scrambled) {
+    StringPairList clues;
+    std::string decoded;
+    forEachLine(bytes, [&](std::string_view line) {
+        if (scrambled) {
+            decoded.assign(line);
+            decodeLine(decoded);
+            line = decoded;
+        }
+        const std::size_t semicolon = line.find(';');
+        if (semicolon == std::string_view::npos || semicolon == 0) return;
+        clues.addPair(std::string(line.substr(0, semicolon)), std::string(line.substr(semicolon + 1)));
+    });
+    return clues;
+}
+
+std::vector<std::string> clueListLines(const StringPairList& clues, bool scrambled) {
+    std::vector<std::string> lines;
+    clues.forEachPair([&](const StringPairList::Node& pair) {
+        std::string line = pair.key;
+        line += ';';
+        line += pair.value;
+        if (scrambled) scrambleLine(line);
+        lines.push_back(std::move(line));
+    });
+    return lines;
+}
+
+DictionaryNameTable parseChoiceList(std::string_view bytes) {
+    DictionaryNameTable names;
+    forEachLine(bytes, [&](std::string_view line) {
+        line = line.substr(0, kDictionaryNameLength);
+        if (isPlainDictionaryName(line)) names.emplace_back(line);
+    });
+    return names;
+}
+
+std::vector<std::string> choiceListLines(const DictionaryNameTable& names) {
+    std::vector<std::string> lines;
+    for (const std::string& name : names)
+        if (isPlainDictionaryName(name)) lines.push_back(name);
+    return lines;
+}
 
 void resetWordStores() {
     builtinWords.init();
@@ -196,33 +257,52 @@ bool saveDictionaryList(const fs::path& folder) {
 }
 
 void loadCrosswordWords(const fs::path& folder) {
-    StringPairList user, builtin, dictionaries;
+    const auto plainWords = [](std::string_view bytes) { return parseWordList(bytes, false); };
 
-    const FileText userFile = readWhole(folder / "slovausr.slv");
-    if (userFile.bytes) addWords(*userFile.bytes, false, user);
+    ClueFile userState = ClueFile::Read;
+    auto user = loadStoreFile(folder / "slovausr.slv", fileLimit::wordStore, plainWords, &userState);
+    auto builtin = loadStoreFile(folder / "kriz.dat", fileLimit::wordStore,
+                                 [](std::string_view bytes) { return parseWordList(bytes, true); });
 
-    if (const auto bytes = readWhole(folder / "kriz.dat").bytes) addWords(*bytes, true, builtin);
-
+    StringPairList dictionaries;
     const DictionaryFolder files(folder);
-    for (const std::string& name : crosswordDictionaryNames)
-        if (const auto bytes = readWhole(files.file(name)).bytes) addWords(*bytes, false, dictionaries);
+    for (const std::string& name : crosswordDictionaryNames) {
+        const auto path = files.file(name);
+        if (!path) continue;
+        auto words = loadStoreFile(*path, fileLimit::wordStore, plainWords);
+        if (!words) continue;
+        try {
+            dictionaries.append(std::move(*words));
+        } catch (const std::bad_alloc&) {
+            // This dictionary is left out like an unreadable one.
+        }
+    }
 
-    userWords = std::move(user);
-    builtinWords = std::move(builtin);
+    userWords = user ? std::move(*user) : StringPairList{};
+    builtinWords = builtin ? std::move(*builtin) : StringPairList{};
     dictionaryWords = std::move(dictionaries);
-    userWordsUnreadable = userFile.state == ClueFile::Unreadable;
+    userWordsUnreadable = userState == ClueFile::Unreadable;
 }
 
 void loadSlvDictionary(const fs::path& folder) {
     std::vector<std::string> words;
     const DictionaryFolder files(folder);
     for (const std::string& name : wordSearchDictionaryNames) {
-        const auto bytes = readWhole(files.file(name)).bytes;
-        if (!bytes) continue;
-        const auto lines = splitLines(*bytes);
-        words.reserve(words.size() + lines.size());
-        for (std::string_view line : lines)
-            if (!line.empty()) words.emplace_back(line);
+        const auto path = files.file(name);
+        if (!path) continue;
+        const std::size_t before = words.size();
+        // The words go straight into the one table; memory running out leaves
+        // this dictionary out like an unreadable one.
+        const auto added = loadStoreFile(*path, fileLimit::wordStore, [&words](std::string_view bytes) {
+            std::size_t count = 0;
+            forEachLine(bytes, [&count](std::string_view line) { count += !line.empty(); });
+            words.reserve(words.size() + count);
+            forEachLine(bytes, [&words](std::string_view line) {
+                if (!line.empty()) words.emplace_back(line);
+            });
+            return true;
+        });
+        if (!added) words.resize(before);
     }
     // Stable, so that among words equal but for letter case the one read first
     // comes first and is the one kept.
@@ -236,35 +316,25 @@ void loadSlvDictionary(const fs::path& folder) {
 LegendLoadResult loadLegends(const fs::path& folder) {
     LegendLoadResult result;
 
-    const FileText user = readWhole(folder / "legendy.sav");
-    result.user = user.state;
-    userLegends = user.bytes ? readClues(*user.bytes, false) : StringPairList{};
-    userLegendsUnreadable = user.state == ClueFile::Unreadable;
+    auto user = loadStoreFile(folder / "legendy.sav", fileLimit::wordStore,
+                              [](std::string_view bytes) { return parseClueList(bytes, false); }, &result.user);
+    userLegends = user ? std::move(*user) : StringPairList{};
+    userLegendsUnreadable = result.user == ClueFile::Unreadable;
 
-    const FileText builtin = readWhole(folder / "krizleg.dat");
-    result.builtin = builtin.state;
-    builtinLegends = builtin.bytes ? readClues(*builtin.bytes, true) : StringPairList{};
+    auto builtin = loadStoreFile(folder / "krizleg.dat", fileLimit::wordStore,
+                                 [](std::string_view bytes) { return parseClueList(bytes, true); }, &result.builtin);
+    builtinLegends = builtin ? std::move(*builtin) : StringPairList{};
 
     return result;
 }
 
 bool saveUserDictionary(const fs::path& folder) {
     if (userWordsUnreadable) return false;
-    LineWriter out;
-    for (const std::string* word = &userWords.firstKey(); !word->empty(); word = &userWords.nextKey())
-        out.line(*word);
-    return out.commit(folder / "slovausr.slv");
+    return writeLinesAtomic(folder / "slovausr.slv", wordListLines(userWords, false));
 }
 
 bool saveLegends(const fs::path& folder) {
     if (!legendsLoaded) return true;
     if (userLegendsUnreadable) return false;
-    LineWriter out;
-    for (const auto* pair = &userLegends.firstPair(); !pair->key.empty(); pair = &userLegends.nextPair()) {
-        std::string line = pair->key;
-        line += ';';
-        line += pair->value;
-        out.line(line);
-    }
-    return out.commit(folder / "legendy.sav");
+    return writeLinesAtomic(folder / "legendy.sav", clueListLines(userLegends, false));
 }

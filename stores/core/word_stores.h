@@ -12,7 +12,9 @@
 //   "krislov.sav"            chosen crossword dictionaries, likewise
 //
 // Empty lines of word files and clue lines without a word and ";" are skipped on
-// reading: an empty key would end every walk of a store early.
+// reading: an empty key would end every walk of a store early. Each file is read
+// only up to the limit of its kind (fileLimit in platform/core/textfile.h); a
+// larger file, or one that memory runs out on, counts as unreadable.
 //
 // The stores are used from the GUI thread, or from one worker while the GUI
 // thread waits for it; nothing here locks.
@@ -23,6 +25,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 extern StringPairList builtinWords;     // "kriz.dat"; never saved
@@ -39,6 +42,12 @@ extern std::vector<std::string> wordSearchWords;
 // grow as needed; a name longer than kDictionaryNameLength is cut to that length.
 using DictionaryNameTable = std::vector<std::string>;
 constexpr std::size_t kDictionaryNameLength = 255;
+
+// Whether `name` can name a dictionary: a plain name of a file in the program
+// folder. Not empty, not "." or "..", and no "/", NUL or line break, so that no
+// name leads out of the folder. Other names are skipped wherever names are read,
+// written or turned into files.
+bool isPlainDictionaryName(std::string_view name);
 extern DictionaryNameTable wordSearchDictionaryNames;  // "osmslov.sav"
 extern DictionaryNameTable crosswordDictionaryNames;   // "krislov.sav"
 
@@ -54,8 +63,26 @@ void resetWordStores();
 void decodeLine(std::string& line);
 void scrambleLine(std::string& line);
 
-// Choice files. Loading replaces the table with the file's non-empty lines; a
-// missing file leaves it empty. Saving writes the table in order; false when the
+// The formats of the store files, from their bytes and back to their lines:
+// parsing the lines a ...Lines function gives (joined with CR LF) gives the
+// same model again. The loaders and savers below read and write through them.
+
+// A word file (*.slv, "kriz.dat" when scrambled): its non-empty lines in order.
+StringPairList parseWordList(std::string_view bytes, bool scrambled);
+std::vector<std::string> wordListLines(const StringPairList& words, bool scrambled);
+
+// A clue file ("legendy.sav", "krizleg.dat" when scrambled): word;clue lines, split
+// at the first ";"; a line without ";" or without a word is skipped.
+StringPairList parseClueList(std::string_view bytes, bool scrambled);
+std::vector<std::string> clueListLines(const StringPairList& clues, bool scrambled);
+
+// A choice file: its plain dictionary names in order, each cut to
+// kDictionaryNameLength; empty lines and other names are skipped.
+DictionaryNameTable parseChoiceList(std::string_view bytes);
+std::vector<std::string> choiceListLines(const DictionaryNameTable& names);
+
+// Choice files. Loading replaces the table with the file's names (see
+// parseChoiceList); a missing or unreadable file leaves it empty. Saving writes the table in order; false when the
 // file could not be written (the old file then stays as it was).
 void loadOsmDictionarySelection(const std::filesystem::path& folder = programFolder());
 bool saveOsmDictionarySelection(const std::filesystem::path& folder = programFolder());
@@ -65,7 +92,8 @@ bool saveDictionaryList(const std::filesystem::path& folder = programFolder());
 // Fills userWords from "slovausr.slv", builtinWords from "kriz.dat" and
 // dictionaryWords from the dictionaries of crosswordDictionaryNames in table order.
 // A dictionary is the file name + ".slv", or name + that ending in other letter
-// case when only such a file is there. Missing files are skipped without a word.
+// case when only such a file is there. Missing and unreadable dictionaries, and
+// names that are not plain (isPlainDictionaryName), are skipped without a word.
 void loadCrosswordWords(const std::filesystem::path& folder = programFolder());
 
 // Fills wordSearchWords from the dictionaries of wordSearchDictionaryNames.

@@ -46,7 +46,9 @@ OsmDocument parseGrilpadOsm(LineCursor& lines) {
 
 OsmReadResult parseOsm(std::string_view bytes) { return parseWholeFile(bytes, parseGrilpadOsm); }
 
-OsmReadResult readOsmFile(const std::filesystem::path& path) { return readWholeFile(path, parseGrilpadOsm); }
+OsmReadResult readOsmFile(const std::filesystem::path& path) {
+    return readWholeFile(path, fileLimit::document, parseGrilpadOsm);
+}
 
 std::vector<std::string> osmLines(const OsmDocument& document) {
     std::vector<std::string> lines;

@@ -79,7 +79,9 @@ OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits);
 using OsmReadResult = ReadResult<OsmDocument>;
 
 // grilpad's reading of a whole .osm file (sizes 2 to 40, phrases cut to 255
-// characters). Nothing is returned but a fully checked document or the error.
+// characters; a file over fileLimit::document is refused unread). A text line
+// holding a CR is refused (BadValue), since no document holding one could be
+// saved again. Nothing is returned but a fully checked document or the error.
 OsmReadResult parseOsm(std::string_view bytes);
 OsmReadResult readOsmFile(const std::filesystem::path& path);
 
@@ -88,7 +90,8 @@ std::vector<std::string> osmLines(const OsmDocument& document);
 
 // Writes the file at exactly `path` (apply withDocumentExtension first). False
 // when it could not be written, or when the document cannot be stored: cells
-// that do not match the size, or a text holding a line break. On false the
+// that do not match the size, or a text holding a line break (CR or LF), which
+// is exactly a text no reading can give back. On false the
 // previous file at `path` is left as it was.
 bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document);
 

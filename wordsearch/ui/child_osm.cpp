@@ -297,15 +297,23 @@ void TMDIChildOsm::acVlozitslovaExecute() {
     if (vybratslovnikform->exec() != QDialog::Accepted) return;
     const QString name = vybratslovnikform->chosenFile();
     if (name.isEmpty()) return;
-    const auto lines = readLines(programFolder() / localPath(name));
-    if (!lines) {
-        desktop::message(this, QStringLiteral("Chyba při otevírání slovníku ") + name);
+    const auto read = readFileBytes(programFolder() / localPath(name), fileLimit::wordStore);
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        desktop::message(this, error->kind == FileError::Kind::CannotOpen
+                                   ? QStringLiteral("Chyba při otevírání slovníku ") + name
+                                   : readFailureText(name, *error));
         return;
     }
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(lines->size()));
-    for (const std::string& line : *lines) texts << toQString(line);
-    Memo1->appendPlainText(texts.join(QLatin1Char('\n')));
+    // The lines joined by line ends, walked one by one: a table of lines could
+    // take many times the memory of the file.
+    QString text;
+    bool first = true;
+    forEachLine(std::get<std::string>(read), [&](std::string_view line) {
+        if (!first) text += QLatin1Char('\n');
+        first = false;
+        text += toQString(line);
+    });
+    Memo1->appendPlainText(text);
 }
 
 // ---- generation -----------------------------------------------------------

@@ -84,6 +84,9 @@ TEST(OsmReading, RejectsWhatExceedsTheLimitsOrIsBroken) {
         {"ends inside the cells", "2\r\n1\r\nA\r\n16777215\r\n", {K::EndOfFile, 5}},
         {"ends inside the words", fileOf(1, 1, {"A"}, {"", "", "2", "pes"}), {K::EndOfFile, 9}},
         {"empty file", "", {K::EndOfFile, 1}},
+        // No file that opens holds a text a word search could not save again.
+        {"CR inside a cell", fileOf(2, 1, {"A", "B\rC"}, {"", "", "0"}), {K::BadValue, 5}},
+        {"CR inside a word", fileOf(1, 1, {"A"}, {"", "", "1", "p\res"}), {K::BadValue, 8}},
     };
     for (const Case& c : cases) {
         const ReadResult<Puzzle> read = parseOsmPuzzle(c.text);

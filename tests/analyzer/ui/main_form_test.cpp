@@ -228,6 +228,8 @@ TEST_F(AnalyzerWindowTest, BadFilesLeaveThePuzzleShown) {
          QStringLiteral("Soubor %1/short.osm nelze načíst: končí předčasně, chybí v něm řádek 6.")},
         {"letters.osm", "x\r\n",
          QStringLiteral("Soubor %1/letters.osm nelze načíst: na řádku 1 má být číslo.")},
+        {"huge.osm", std::string(9 << 20, '\n'),
+         QStringLiteral("Soubor %1/huge.osm je příliš velký (9 MB), nejvýše lze načíst 8 MB.")},
     };
     for (const Case& c : cases) {
         if (!c.bytes.empty()) folder.write(c.file, c.bytes);

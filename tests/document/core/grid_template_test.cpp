@@ -49,6 +49,10 @@ TEST(GridTemplateFile, RejectsBadTemplates) {
     const auto missing = readGridTemplate(folder / "x.sbl");
     ASSERT_TRUE(std::holds_alternative<FileError>(missing));
     EXPECT_EQ(std::get<FileError>(missing).kind, K::CannotOpen);
+    const auto huge = readGridTemplate(folder.write("huge.sbl", std::string(fileLimit::gridTemplate + 1, '\n')));
+    ASSERT_TRUE(std::holds_alternative<FileError>(huge));
+    EXPECT_EQ(std::get<FileError>(huge).kind, K::TooLarge);
+    EXPECT_EQ(std::get<FileError>(huge).limit, fileLimit::gridTemplate);
 }
 
 TEST(GridTemplateFile, FolderBesideTheProgramIsMadeForTheFirstSave) {

@@ -1,4 +1,5 @@
 #include "frame/core/config.h"
+#include "support/core/big_files.h"
 #include "support/core/program_folder.h"
 #include "tests/frame/core/frame_state.h"
 
@@ -7,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -163,4 +165,26 @@ TEST_F(Config, AFailedSaveLeavesTheOldFileWhole) {
 
     setProgramFolder(folder / "no such folder");
     EXPECT_EQ(saveConfig(), ConfigOutcome::CannotOpen);
+}
+
+TEST_F(Config, AHugeFileLoadsItsFirstRecordAndNothingMore) {
+    const auto path = folder / "mindgrid.cfg";
+    makeSparseFile(path, 3ull << 30);
+    std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).write(example.data(), 16);
+    ConfigOutcome outcome{};
+    const std::uint64_t rise = peakMemoryRise([&] { outcome = loadConfig(); });
+    ASSERT_EQ(outcome, ConfigOutcome::Done);
+    EXPECT_EQ(std::string(configRecord.begin(), configRecord.end()), example);
+    EXPECT_LT(rise, 16u << 20) << "peak memory rose by " << rise << " bytes";
+}
+
+TEST(ConfigFormat, TheRecordIsTheFirstSixteenBytes) {
+    EXPECT_FALSE(parseConfig("").has_value());
+    EXPECT_FALSE(parseConfig(example.substr(0, 15)).has_value());
+    for (const std::string& bytes : {example, example + "tail"}) {
+        const auto record = parseConfig(bytes);
+        ASSERT_TRUE(record.has_value());
+        EXPECT_EQ(configBytes(*record), example);
+        EXPECT_EQ(parseConfig(configBytes(*record)), record);
+    }
 }

@@ -24,6 +24,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <variant>
 #include <thread>
 #include <vector>
 
@@ -47,7 +48,10 @@ std::string content(char letter, std::size_t size) {
     return bytes;
 }
 
-std::string readAll(const fs::path& file) { return readFileBytes(file).value_or("<cannot read>"); }
+std::string readAll(const fs::path& file) {
+    ReadResult<std::string> read = readFileBytes(file, fileLimit::wordStore);
+    return std::holds_alternative<std::string>(read) ? std::get<std::string>(std::move(read)) : "<cannot read>";
+}
 
 // A forked child that saves `contents` to `target` one after another, round and
 // round, and writes one byte to its pipe after each save ('+' saved, '-' failed).

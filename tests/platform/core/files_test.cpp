@@ -22,6 +22,9 @@ TEST(LineReader, AcceptsBothLineEndsAndKeepsContent) {
         {" x \t\r\n", {" x \t"}},        // blanks inside a line stay
         {"a\rb\r\n", {"a\rb"}},           // a lone CR is content
         {"\n", {""}},
+        {"A\r\r\nB\r\r\r\n", {"A", "B"}},  // a run of CRs before the LF is part of the line end
+        {"a\r\rb\r", {"a\r\rb"}},          // so are CRs at the very end, and nothing else
+        {"\r\n\r", {"", ""}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> got;
@@ -55,7 +58,7 @@ TEST(NumberParser, IsStrict) {
 
 TEST(LineCursor, NamesTheLineThatFailed) {
     const std::string text = "5\r\nTRUE\r\nfalse\r\nx\r\n";
-    LineCursor cursor(splitLines(text));
+    LineCursor cursor(text);
     EXPECT_EQ(cursor.number(0, 10), 5);
     EXPECT_TRUE(cursor.boolean());
     EXPECT_FALSE(cursor.boolean());
@@ -73,7 +76,7 @@ TEST(LineCursor, NamesTheLineThatFailed) {
         EXPECT_EQ(e.error.kind, FileError::Kind::EndOfFile);
         EXPECT_EQ(e.error.line, 5);
     }
-    LineCursor range(splitLines("41"));
+    LineCursor range("41");
     try {
         range.number(2, 40);
         FAIL();

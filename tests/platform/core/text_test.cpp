@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <vector>
 
 TEST(Cp1250, EveryByteSurvivesARoundTripThroughUnicode) {
@@ -29,6 +31,38 @@ TEST(Cp1250, RefusesWhatTheCodePageCannotHold) {
     EXPECT_FALSE(cp1250::utf8ToCp1250("\xC3").has_value());       // cut short
     EXPECT_FALSE(cp1250::utf8ToCp1250("a\x80" "b").has_value());  // stray continuation byte
     EXPECT_FALSE(cp1250::fromUnicode(0x0416).has_value());         // Cyrillic Ж
+}
+
+TEST(Cp1250, RefusesMalformedUtf8AndTakesWellFormedText) {
+    struct Case {
+        const char* what;
+        std::string utf8;
+        std::optional<std::string> cp1250;  // nothing: refused
+    };
+    const Case cases[] = {
+        // Malformed forms of characters the code page holds: decoded loosely,
+        // each would slip in as that character.
+        {"overlong NUL", "\xC0\x80", std::nullopt},
+        {"overlong NUL inside a text", "a\xC0\x80" "b", std::nullopt},
+        {"overlong NUL in three bytes", "\xE0\x80\x80", std::nullopt},
+        {"overlong NUL in four bytes", "\xF0\x80\x80\x80", std::nullopt},
+        {"overlong A", "\xC1\x81", std::nullopt},
+        {"overlong euro sign", "\xF0\x82\x82\xAC", std::nullopt},
+        {"surrogate", "\xED\xA0\x80", std::nullopt},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", std::nullopt},
+        {"lead byte past U+10FFFF", "\xF8\x88\x80\x80\x80", std::nullopt},
+        {"cut short after two of three bytes", "\xE2\x82", std::nullopt},
+        {"cut short after one of four bytes", "a\xF0", std::nullopt},
+        {"cut short before the next letter", "\xC5" "a", std::nullopt},
+        // Well-formed text the code page holds, also at the edges of each length.
+        {"Czech letters", "Příliš žluťoučký kůň ĎÁBEL",
+         "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xCF\xC1" "BEL"},
+        {"NUL itself", std::string(1, '\0'), std::string(1, '\0')},
+        {"U+0081 in two bytes", "\xC2\x81", "\x81"},
+        {"euro sign in three bytes", "\xE2\x82\xAC", "\x80"},
+        {"empty", "", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(cp1250::utf8ToCp1250(c.utf8), c.cp1250) << c.what;
 }
 
 TEST(CzechCase, UpperAndLowerArePairsOverExactlyTheListedLetters) {

@@ -1,6 +1,7 @@
 #include "platform/core/cp1250.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "support/core/big_files.h"
 #include "support/core/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -32,4 +33,11 @@ TEST(Desktop, CursorFilesAreFoundBesideTheProgramWhenNotInTheCurrentFolder) {
     EXPECT_FALSE(desktop::loadCursorFile(QStringLiteral("no-such-cursor.cur")).has_value());
     folder.write("broken.cur", "not a cursor");
     EXPECT_FALSE(desktop::loadCursorFile(QString::fromStdString((folder / "broken.cur").string())).has_value());
+    // A huge file is no cursor, and is not read whole to find that out.
+    makeSparseFile(folder / "huge.cur", 3ull << 30);
+    std::optional<QCursor> huge;
+    const std::uint64_t rise =
+        peakMemoryRise([&] { huge = desktop::loadCursorFile(QString::fromStdString((folder / "huge.cur").string())); });
+    EXPECT_FALSE(huge.has_value());
+    EXPECT_LT(rise, 16u << 20) << "peak memory rose by " << rise << " bytes";
 }

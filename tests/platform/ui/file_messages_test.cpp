@@ -23,6 +23,14 @@ TEST(ReadFailureText, NamesTheFileAndTheLineOfEachKindOfFailure) {
          QStringLiteral("Soubor /tmp/100%2 hotovo.osm nelze načíst: číslo na řádku 1 je mimo povolený rozsah "
                         "(velikost 0 až 255).")},
         {{K::BadValue, 4}, {}, QStringLiteral("Soubor /tmp/100%2 hotovo.osm nelze načíst: chybný řádek 4.")},
+        {{K::TooLarge, 0, 3ull << 30, fileLimit::document}, {},
+         QStringLiteral("Soubor /tmp/100%2 hotovo.osm je příliš velký (3072 MB), nejvýše lze načíst 8 MB.")},
+        // Just over the limit never reads as the limit itself.
+        {{K::TooLarge, 0, fileLimit::document + 1, fileLimit::document}, {},
+         QStringLiteral("Soubor /tmp/100%2 hotovo.osm je příliš velký (8,1 MB), nejvýše lze načíst 8 MB.")},
+        {{K::TooLarge, 0, 1536 * 1024, fileLimit::gridTemplate}, {},
+         QStringLiteral("Soubor /tmp/100%2 hotovo.osm je příliš velký (1,5 MB), nejvýše lze načíst 1 MB.")},
+        {{K::OutOfMemory, 0}, {}, QStringLiteral("Soubor /tmp/100%2 hotovo.osm nelze načíst: nedostatek paměti.")},
     };
     for (const Case& c : cases) EXPECT_EQ(readFailureText(path, c.error, c.allowed), c.text) << c.text.toStdString();
 }

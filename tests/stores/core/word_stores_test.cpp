@@ -1,5 +1,7 @@
 #include "stores/core/word_stores.h"
 
+#include "platform/core/textfile.h"
+#include "support/core/big_files.h"
 #include "support/core/cp1250_text.h"
 #include "support/core/program_folder.h"
 #include "tests/frame/core/frame_state.h"
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -293,6 +296,118 @@ TEST_F(WordStores, AnUnreadableUserWordFileIsNotReplaced) {
     userWords.addKey("nove");
     EXPECT_TRUE(saveUserDictionary());
     EXPECT_EQ(folder.read("slovausr.slv"), "nove\r\n");
+}
+
+TEST_F(WordStores, DictionariesOverTheLimitAreSkippedWithoutTakingTheirSize) {
+    makeSparseFile(folder / "huge.slv", 3ull << 30);
+    makeRepeatedFile(folder / "ends.slv", '\n', 100ull << 20);
+    folder.write("small.slv", crlf({"pes", "kos"}));
+    folder.write("osmslov.sav", "huge\r\nends\r\nsmall\r\n");
+    folder.write("krislov.sav", "huge\r\nends\r\nsmall\r\n");
+    const std::uint64_t rise = peakMemoryRise([] {
+        loadOsmDictionarySelection();
+        loadSlvDictionary();
+        loadDictionaryList();
+        loadCrosswordWords();
+    });
+    EXPECT_EQ(wordSearchWords, (Words{"kos", "pes"}));
+    EXPECT_EQ(walkKeys(dictionaryWords), (Words{"pes", "kos"}));
+    EXPECT_LT(rise, 16u << 20) << "peak memory rose by " << rise << " bytes";
+}
+
+TEST_F(WordStores, ADictionaryOfManyLinesLoadsWithoutATableOfThem) {
+    constexpr std::uint64_t lineEnds = 48ull << 20;
+    makeRepeatedFile(folder / "ends.slv", '\n', lineEnds);
+    std::ofstream(folder / "ends.slv", std::ios::binary | std::ios::app) << "konec\r\n";
+    wordSearchDictionaryNames = {"ends"};
+    const std::uint64_t rise = peakMemoryRise([] { loadSlvDictionary(); });
+    EXPECT_EQ(wordSearchWords, Words{"konec"});
+    // A table of the lines would take 16 bytes a line.
+    EXPECT_LT(rise, lineEnds * 8) << "peak memory rose by " << rise << " bytes";
+}
+
+TEST_F(WordStores, UserFilesOverTheLimitAreUnreadableAndKeptAtExit) {
+    const std::uint64_t size = fileLimit::wordStore + 1;
+    makeSparseFile(folder / "slovausr.slv", size);
+    makeSparseFile(folder / "legendy.sav", size);
+    loadCrosswordWords();
+    EXPECT_EQ(loadLegends().user, ClueFile::Unreadable);
+    legendsLoaded = true;
+    userWords.addKey("nove");
+    userLegends.addPair("vlk", cp("šelma"));
+    EXPECT_FALSE(saveUserDictionary());
+    EXPECT_FALSE(saveLegends());
+    EXPECT_EQ(fs::file_size(folder / "slovausr.slv"), size);
+    EXPECT_EQ(fs::file_size(folder / "legendy.sav"), size);
+}
+
+// Names in the choice files are plain names of files in the program folder:
+// none leads to a file elsewhere, however it is written.
+TEST_F(WordStores, DictionaryNamesLeadNowhereOutsideTheProgramFolder) {
+    TempFolder run;
+    const fs::path program = run / "program";
+    run.write("x.slv", "venku\r\n");
+    run.write("abs.slv", "absolutne\r\n");
+    run.write("program/a/b.slv", "podslozka\r\n");
+    run.write("program/n", "za nulou\r\n");  // what "n\0x" + ".slv" opens when cut at its NUL
+    run.write("program/.slv", "bez jmena\r\n");
+    run.write("program/..slv", "tecka\r\n");
+    run.write("program/...slv", "dve tecky\r\n");
+    run.write("program/ok.slv", "doma\r\n");
+    const Words names = {"../x", (run / "abs").string(), "/etc/passwd", "a/b", "", ".", "..",
+                         std::string("n\0x", 3), "ok"};
+    std::string choice;
+    for (const std::string& name : names) choice += name + "\r\n";
+    run.write("program/osmslov.sav", choice);
+    run.write("program/krislov.sav", choice);
+
+    loadOsmDictionarySelection(program);
+    loadDictionaryList(program);
+    EXPECT_EQ(wordSearchDictionaryNames, Words{"ok"});
+    EXPECT_EQ(crosswordDictionaryNames, Words{"ok"});
+
+    // Names that reach the tables some other way are never read either, nor written.
+    wordSearchDictionaryNames = names;
+    crosswordDictionaryNames = names;
+    loadSlvDictionary(program);
+    loadCrosswordWords(program);
+    EXPECT_EQ(wordSearchWords, Words{"doma"});
+    EXPECT_EQ(walkKeys(dictionaryWords), Words{"doma"});
+    ASSERT_TRUE(saveOsmDictionarySelection(program));
+    EXPECT_EQ(run.read("program/osmslov.sav"), "ok\r\n");
+}
+
+// The store formats as the fuzz targets see them: what is parsed, written as
+// lines and parsed again is the same model.
+TEST(StoreFormats, ParsingTheWrittenLinesGivesTheSameModel) {
+    const std::string inputs[] = {
+        "",
+        "\r\n\n\r",
+        "pes\r\nkos",
+        "a\r\r\nb\rc\r\n\r\nd\r",
+        ";bez slova\r\nslovo;\r\nk;v;w\r\nbez stredniku\r\n",
+        cp("kůň;zvíře\r\nžába\r\n"),
+        std::string(300, 'x') + "\n../x\n/etc\n.\n..\nok\n",
+    };
+    auto bytesOf = [](const std::vector<std::string>& lines) {
+        std::string bytes;
+        for (const std::string& line : lines) bytes += line + "\r\n";
+        return bytes;
+    };
+    for (const std::string& input : inputs) {
+        for (const bool scrambled : {false, true}) {
+            const StringPairList words = parseWordList(input, scrambled);
+            EXPECT_EQ(parseWordList(bytesOf(wordListLines(words, scrambled)), scrambled), words) << input;
+            const StringPairList clues = parseClueList(input, scrambled);
+            EXPECT_EQ(parseClueList(bytesOf(clueListLines(clues, scrambled)), scrambled), clues) << input;
+        }
+        const DictionaryNameTable names = parseChoiceList(input);
+        EXPECT_EQ(parseChoiceList(bytesOf(choiceListLines(names))), names) << input;
+    }
+    EXPECT_EQ(parseChoiceList(inputs[6]), (Words{std::string(255, 'x'), "ok"}));
+    std::string stored = cp("kos;pták");
+    scrambleLine(stored);
+    EXPECT_EQ(clueListLines(parseClueList(stored, true), true), Words{stored});
 }
 
 }  // namespace

@@ -280,6 +280,8 @@ TEST_F(OsmWindowTest, ABadFileIsReportedAndLeavesNoWindowBehind) {
         {"short.osm", pausedPuzzle().substr(0, 40), QStringLiteral("končí předčasně")},
         {"count.osm", crlf({"2", "2", "", "0", "", "0", "", "0", "", "0", "", "", "-1"}),
          QStringLiteral("číslo na řádku 13 je mimo povolený rozsah")},
+        {"cr.osm", crlf({"2", "2", "A\rB"}), QStringLiteral("chybný řádek 3")},
+        {"huge.osm", std::string(9 << 20, '\n'), QStringLiteral("je příliš velký (9 MB), nejvýše lze načíst 8 MB.")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
