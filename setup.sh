@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build pkg-config
-          qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 hunspell-cs python3 python3-xlrd)
 # What the tests need besides: clang with libFuzzer's runtime, and llvm-symbolizer for its reports.
 test_packages=(clang libclang-rt-14-dev llvm)

@@ -1,8 +1,8 @@
 #include "document/ui/excel_form.h"
 
-#include "document/ui/export_target.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/export_target.h"
 #include "platform/ui/file_messages.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "document/ui/picture_form.h"
 
-#include "document/ui/export_target.h"
 #include "formstate/ui/color_combo.h"
 #include "platform/core/textfile.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/export_target.h"
 #include "platform/ui/file_messages.h"
 #include "platform/ui/painter_canvas.h"
 

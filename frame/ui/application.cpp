@@ -10,6 +10,7 @@
 #include "frame/ui/main_form.h"
 #include "frame/ui/new_form.h"
 #include "frame/ui/settings_form.h"
+#include "platform/ui/qt_translation.h"
 #include "stores/ui/dictionary_chooser.h"
 #include "stores/ui/dictionary_picker_form.h"
 #include "stores/ui/word_editor_form.h"
@@ -74,6 +75,7 @@ void destroyForms() {
 int runGrilpad(int argc, char** argv) {
     QApplication application(argc, argv);
     setUpApplication();
+    loadQtCzechTranslation();
     createForms(QApplication::arguments().mid(1));
     MindgridMainForm->show();
     const int result = QApplication::exec();

@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -37,9 +38,11 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <QVariant>
 
 TMindgridMainForm* MindgridMainForm = nullptr;
 
@@ -79,6 +82,34 @@ QAction* makeSeparator(QMenu* menu, const char* name) {
     return separator;
 }
 
+// A button of the menu row once its menu has closed. The pointer went to the
+// menu while the menu held it, and the crossings X reports during such a hold
+// never reach the button: it would go on taking the pointer for being over it
+// and stay drawn raised, like a pressed one. It is told where the pointer is.
+void settleMenuButton(QToolButton* button) {
+    if (button->isDown()) button->setDown(false);
+    const QPoint pointer = button->mapFromGlobal(QCursor::pos());
+    if (!button->underMouse() || (button->isVisible() && button->rect().contains(pointer))) return;
+    // What the window system sends when the pointer leaves a widget.
+    button->setAttribute(Qt::WA_UnderMouse, false);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    QHoverEvent hoverLeave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(QCursor::pos()), QPointF(pointer));
+    QCoreApplication::sendEvent(button, &hoverLeave);
+    button->update();
+}
+
+// Gives a button of the menu row its drop-down menu (nullptr: none). A menu
+// lent again and again is watched once.
+void setRowMenu(QToolButton* button, QMenu* menu) {
+    button->setMenu(menu);
+    if (!menu || menu->property("rowButton").value<QObject*>() == button) return;
+    menu->setProperty("rowButton", QVariant::fromValue<QObject*>(button));
+    // After the menu's own hiding is through.
+    QObject::connect(menu, &QMenu::aboutToHide, button,
+                     [button] { QTimer::singleShot(0, button, [button] { settleMenuButton(button); }); });
+}
+
 // A button of the menu row: flat, text only, opens its drop-down menu at once.
 QToolButton* makeMenuButton(QToolBar* bar, const char* name, QMenu* menu) {
     auto* button = new QToolButton(bar);
@@ -86,7 +117,7 @@ QToolButton* makeMenuButton(QToolBar* bar, const char* name, QMenu* menu) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setPopupMode(QToolButton::InstantPopup);
     button->setAutoRaise(true);
-    if (menu) button->setMenu(menu);
+    if (menu) setRowMenu(button, menu);
     else button->setEnabled(false);  // until a document window lends its menu
     bar->addWidget(button);
     return button;
@@ -484,7 +515,7 @@ void TMindgridMainForm::windowActivated(DocumentWindow& window) {
     Uloitjakoobrzek1->setAction(window.ownAction(own.pictureExport));
 
     const auto lendMenu = [](QToolButton* button, QMenu* menu, bool enabled) {
-        button->setMenu(menu);
+        setRowMenu(button, menu);
         button->setEnabled(enabled);
     };
     lendMenu(toolupravy, window.menuupravy, true);
@@ -546,8 +577,6 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     // so the area places it where all of it can be seen.
     const QSize room = mdiArea_->viewport()->size();
     if (!room.isEmpty()) window->resize(window->size().boundedTo(room));
-    mdiArea_->addSubWindow(window);
-    if (frameSettings.maximiseWindows()) window->setWindowState(Qt::WindowMaximized);
     window->setWindowTitle(caption);
     window->setProperty("tag", kind);
     const QString name = QStringLiteral("okno") + QString::number(windowCounter);
@@ -555,11 +584,20 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     // A window deleted without being closed takes its item along too.
     connect(window, &QObject::destroyed, this, [this, name] { removeWindowMenuItem(name); });
 
+    // The window joins the area hidden and stays so until it is whole: a
+    // subwindow that is shown or maximised becomes the area's active window
+    // at once, and a half-made one would take the activation (and the shared
+    // controls) from the window the user is working in, even when its file
+    // then turns out unreadable.
+    mdiArea_->addSubWindow(window);
     window->receiveWordLists();
     if (openFile) window->loadFromFile(path);
     else window->resizeGrid(10, 10);
     if (window->loadFailed()) {
-        // The window has told the user why; it goes before it was ever listed or shown.
+        // The window has told the user why; it goes before it was ever listed
+        // or shown. Out of the area first, so that its going activates no
+        // other window: the one active before stays as it was.
+        mdiArea_->removeSubWindow(window);
         window->close();
         return nullptr;
     }
@@ -572,6 +610,7 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     windowItems_->addAction(item);
     menuokno->addAction(item);
     connect(item, &QAction::triggered, this, [this, item] { windowMenuClick(item); });
+    if (frameSettings.maximiseWindows()) window->showMaximized();
     windowMenuClick(item);
     updateWindowActions();
     return window;
@@ -592,7 +631,9 @@ void TMindgridMainForm::windowMenuClick(QAction* item) {
     item->setChecked(true);
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
         if (window->objectName() != item->objectName()) continue;
-        window->show();
+        // A minimised window chosen from the menu opens again.
+        if (window->isMinimized()) window->showNormal();
+        else window->show();
         mdiArea_->setActiveSubWindow(window);
     }
 }

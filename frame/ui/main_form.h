@@ -56,7 +56,8 @@ public:
 
     // Creates the document window of `kind` (see registerDocumentKind), named
     // "okno" + windowCounter, hands it its word lists, lists it in the window
-    // menu and shows it. With `openFile` it loads `path`, otherwise it is a
+    // menu and shows it as the active window (maximised when the settings say
+    // so); until then it stays hidden and takes nothing from the active one. With `openFile` it loads `path`, otherwise it is a
     // new 10 × 10 document. nullptr when no window of that kind can be made,
     // or when the file could not be read (the window is closed again).
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
@@ -68,7 +69,8 @@ public:
     QMdiArea* clientArea() const { return mdiArea_; }
 
     // The window menu lists every document window after `N7` as a radio item
-    // named like the window. Clicking one checks it and shows its window.
+    // named like the window. Clicking one checks it and makes its window the
+    // active one, in front (a minimised one opens again).
     void windowMenuClick(QAction* item);
     QAction* windowMenuItem(const QString& windowName) const;
     // Checks the item of `windowName` alone (when its window becomes active).

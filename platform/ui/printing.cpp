@@ -2,6 +2,7 @@
 
 #include "platform/core/textfile.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/export_target.h"
 #include "platform/ui/file_messages.h"
 #include "platform/ui/painter_canvas.h"
 
@@ -62,6 +63,13 @@ private:
     QString file_;
 };
 
+// The file a PDF print of the chosen name goes to: the name itself when it
+// ends in ".pdf" (any letter case), otherwise the name with ".pdf" appended.
+QString withPdfExtension(const QString& chosen) {
+    if (chosen.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return chosen;
+    return chosen + QStringLiteral(".pdf");
+}
+
 }  // namespace
 
 PrintResult printDocument(QPrinter& printer, QWidget* parent, const QString& title,
@@ -72,9 +80,11 @@ PrintResult printDocument(QPrinter& printer, QWidget* parent, const QString& tit
         return PrintResult::Failed;
     }
 
-    const QString target = desktop::chooseSaveFile(parent, QStringLiteral("Tisk do souboru PDF"),
+    const QString chosen = desktop::chooseSaveFile(parent, QStringLiteral("Tisk do souboru PDF"),
                                                    QStringLiteral("Dokumenty PDF (*.pdf)|*.pdf"));
-    if (target.isEmpty()) return PrintResult::Cancelled;
+    if (chosen.isEmpty()) return PrintResult::Cancelled;
+    const QString target = withPdfExtension(chosen);
+    if (!exporttarget::mayWrite(parent, chosen, localPath(target))) return PrintResult::Cancelled;
 
     // The document is made beside the system's temporary files and then moved
     // into place whole.

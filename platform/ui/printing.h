@@ -4,8 +4,9 @@
 //
 // Where no printer is installed, printing asks for a PDF file name instead and
 // writes the document there: at 300 pixels per inch, through a temporary file
-// and a rename, so a failed job leaves no partial file. Cancelling the file
-// chooser ends quietly.
+// and a rename, so a failed job leaves no partial file. A name without ".pdf"
+// gets it, and when that names a file that exists the user is asked before it
+// is replaced. Cancelling the file chooser, or declining, ends quietly.
 
 #include "platform/core/canvas.h"
 
@@ -20,7 +21,7 @@ namespace printing {
 
 enum class PrintResult {
     Printed,    // the document went to the printer or was written as PDF
-    Cancelled,  // the user cancelled the PDF file name; nothing was drawn
+    Cancelled,  // the user cancelled the PDF file name or kept the file there; nothing was drawn
     Failed,     // the printer or the file refused; the user has been told
 };
 

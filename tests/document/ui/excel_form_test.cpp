@@ -1,6 +1,6 @@
 #include "document/ui/excel_form.h"
 
-#include "document/ui/export_target.h"
+#include "platform/ui/export_target.h"
 #include "platform/ui/file_messages.h"
 #include "support/core/cp1250_text.h"
 #include "support/core/temp_folder.h"

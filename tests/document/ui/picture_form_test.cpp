@@ -1,7 +1,7 @@
 #include "document/ui/picture_form.h"
 
-#include "document/ui/export_target.h"
 #include "formstate/ui/color_combo.h"
+#include "platform/ui/export_target.h"
 #include "platform/ui/file_messages.h"
 #include "support/core/temp_folder.h"
 #include "support/ui/scripted_desktop.h"

@@ -22,9 +22,14 @@ public:
         setWidget(ScrollBox1);
     }
 
-    void loadFromFile(const QString& path) override { loadedFrom = path; }
+    void loadFromFile(const QString& path) override {
+        loadedFrom = path;
+        if (path.contains(unreadableMark)) setLoadFailed();
+    }
 
     QString loadedFrom;  // the path loadFromFile was called with
+    // A path with this in it stands for a file that cannot be read.
+    static inline const QString unreadableMark = QStringLiteral("necitelny");
 };
 
 inline void registerFakeDocuments() {

@@ -8,6 +8,7 @@
 #include "stores/core/word_stores.h"
 #include "support/ui/modal.h"
 
+#include <QCursor>
 #include <QLabel>
 #include <QStatusTipEvent>
 #include <QMenu>
@@ -189,6 +190,47 @@ TEST_F(FrameTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     QStringList items;
     for (QAction* item : frame->menusoubor->actions()) items << item->objectName();
     EXPECT_EQ(items.join(' '), QStringLiteral("Nov1 Otevt1 Zavt1 N4 Uloit1 Uloitjako1 Export1 N5 Tisk2 Vlastnostitisku1 N6 Konec1"));
+}
+
+TEST_F(FrameTest, MenuRowButtonsLookAtRestOnceTheirMenuHasClosed) {
+    writeConfig(exampleConfig);  // a start window lends its three menus too
+    TMindgridMainForm* frame = start();
+    frame->move(0, 0);
+    reactivate(frame);
+    const QPoint away = frame->StatusBar->mapToGlobal(frame->StatusBar->rect().center());
+    for (QToolButton* button : {frame->toolsoubor, frame->toolupravy, frame->tooltvorba, frame->toolsablony,
+                                frame->toolnastroje, frame->toolokno, frame->toolnapoveda}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        QMenu* menu = button->menu();
+        ASSERT_NE(menu, nullptr);
+        const QPoint over = button->mapToGlobal(button->rect().center());
+        QCursor::setPos(over);
+        ASSERT_TRUE(QTest::qWaitFor([button] { return button->underMouse(); }));
+        QCursor::setPos(away);
+        ASSERT_TRUE(QTest::qWaitFor([button] { return !button->underMouse(); }));
+        const QImage atRest = button->grab().toImage();
+
+        // The user points at the button, presses it, goes down to the first
+        // item and closes the menu there. While the menu holds the pointer, X
+        // tells the button nothing of the pointer leaving it; the offscreen
+        // platform does, so the button is put back as X leaves it.
+        QCursor::setPos(over);
+        ASSERT_TRUE(QTest::qWaitFor([button] { return button->underMouse(); }));
+        bool opened = false;
+        QTimer::singleShot(0, menu, [&] {
+            opened = QTest::qWaitForWindowExposed(menu);
+            button->setAttribute(Qt::WA_UnderMouse, true);
+            QCursor::setPos(menu->mapToGlobal(menu->actionGeometry(menu->actions().first()).center()));
+            menu->hide();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_TRUE(opened);
+
+        EXPECT_TRUE(QTest::qWaitFor([button] { return !button->underMouse(); }));
+        EXPECT_FALSE(button->isDown());
+        EXPECT_FALSE(button->isChecked());
+        EXPECT_EQ(button->grab().toImage(), atRest) << "drawn as if still pressed or pointed at";
+    }
 }
 
 TEST_F(FrameTest, SharedControlsFollowTheActionTheyAreBoundTo) {

@@ -1,5 +1,8 @@
 #include "platform/ui/printing.h"
 
+#include "platform/ui/export_target.h"
+#include "platform/ui/file_messages.h"
+
 #include "support/core/temp_folder.h"
 #include "support/ui/scripted_desktop.h"
 
@@ -11,6 +14,7 @@
 
 #include <filesystem>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -58,6 +62,58 @@ TEST_F(Printing, WithoutAPrinterTheDocumentIsWrittenAsPdf) {
     // The shared printer is given back as it was.
     EXPECT_EQ(printer.outputFileName(), QString());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary file left";
+}
+
+TEST_F(Printing, APdfNameGetsItsExtensionAndAnExistingFileIsOnlyReplacedWhenTheUserSaysSo) {
+    enum class Question { none, answeredNo, answeredYes };  // about replacing the file the name turned into
+    struct Case {
+        const char* chosen;
+        const char* written;  // the file the document goes to
+        bool exists;          // that file is there before
+        Question question;
+    };
+    const Case cases[] = {
+        {"tisk", "tisk.pdf", false, Question::none},
+        {"tisk.txt", "tisk.txt.pdf", false, Question::none},
+        {"TISK.PDF", "TISK.PDF", false, Question::none},
+        {"Tisk.Pdf", "Tisk.Pdf", true, Question::none},  // the chooser asked about the name as chosen
+        {"x", "x.pdf", true, Question::answeredNo},
+        {"x", "x.pdf", true, Question::answeredYes},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        const auto written = folder / c.written;
+        std::filesystem::remove(written);
+        if (c.exists) folder.write(c.written, "dosavadni obsah");
+        desktop.boxes.clear();
+        desktop.answerFile(QString::fromStdString((folder / c.chosen).string()));
+        if (c.question != Question::none) desktop.answerQuestion(c.question == Question::answeredYes);
+        bool drew = false;
+        const auto result = printing::printDocument(printer, nullptr, QStringLiteral("x"), [&](Canvas& canvas) {
+            drew = true;
+            canvas.textOut(100, 100, "A");
+        });
+
+        const bool printed = c.question != Question::answeredNo;
+        EXPECT_EQ(result, printed ? printing::PrintResult::Printed : printing::PrintResult::Cancelled);
+        EXPECT_EQ(drew, printed);
+        if (c.question == Question::none) {
+            EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
+        } else {
+            ASSERT_EQ(desktop.boxes.size(), 1);
+            EXPECT_EQ(desktop.boxes[0].kind, desktop::DesktopHooks::Box::Question);
+            EXPECT_EQ(desktop.boxes[0].text.toStdString(),
+                      exporttarget::overwriteQuestion(displayPath(written)).toStdString());
+        }
+        if (printed) {
+            EXPECT_EQ(folder.read(c.written).substr(0, 5), "%PDF-");
+        } else {
+            EXPECT_EQ(folder.read(c.written), "dosavadni obsah") << "kept as it was";
+        }
+        if (std::string(c.written) != c.chosen) {
+            EXPECT_FALSE(std::filesystem::exists(folder / c.chosen)) << "nothing under the name as typed";
+        }
+    }
 }
 
 TEST_F(Printing, CancellingTheFileNameEndsQuietly) {

@@ -1,8 +1,8 @@
 #pragma once
-// The file an export writes to. The exports append their extension to a
-// chosen name that lacks it; the file chooser asked about the name as chosen,
-// so when the appended name belongs to a file that exists already, the user
-// is asked here before it is replaced.
+// The file an export (or a print to PDF) writes to. The exports append their
+// extension to a chosen name that lacks it; the file chooser asked about the
+// name as chosen, so when the appended name belongs to a file that exists
+// already, the user is asked here before it is replaced.
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "document/ui/export_target.h"
+#include "platform/ui/export_target.h"
 
 #include "platform/ui/desktop.h"
 #include "platform/ui/file_messages.h"
