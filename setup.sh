@@ -10,6 +10,8 @@ cd "$(dirname "$0")"
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 hunspell-cs python3 python3-xlrd)
+# What the tests need besides: clang with libFuzzer's runtime, and llvm-symbolizer for its reports.
+test_packages=(clang libclang-rt-14-dev llvm)
 
 install_missing() {
     local missing=()
@@ -43,6 +45,12 @@ run_tests() {
     build build-tsan -DGRILPAD_WITH_UI=OFF -DGRILPAD_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DGRILPAD_SANITIZE=thread
     (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest -j "$jobs" --output-on-failure --timeout 600)
+    # Every reader fuzzed briefly (libFuzzer needs clang).
+    if command -v clang++ >/dev/null; then
+        tests/fuzz/run.sh 20
+    else
+        echo "clang++ not found: the readers are not fuzzed (their seeds were replayed above)"
+    fi
 }
 
 case "${1:-}" in
@@ -52,6 +60,7 @@ case "${1:-}" in
         exec build/bin/grilpad "${@:2}"
         ;;
     test)
+        packages+=("${test_packages[@]}")
         install_missing
         run_tests
         ;;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-constexpr char kMarker = '\xAE';
+constexpr char kMarker = kReferenceChMarker;
 }  // namespace
 
 ReferenceCheck::ReferenceCheck(const analyzer::Puzzle& puzzle, bool chAsOneLetter)
@@ -121,7 +121,7 @@ ReferenceCheck::Outcome ReferenceCheck::run(RandomSource& random) {
     for (int row = 1; row <= puzzle_.height; ++row)
         for (int column = 1; column <= puzzle_.width; ++column)
             if (mark(column, row) == 0 && cell(column, row) != "@")
-                out.remaining += cell(column, row) == std::string(1, kMarker) ? "CH" : cell(column, row);
+                out.remaining += puzzle_.cell(column, row);  // as it stands, CH and all
     std::string phrase = puzzle_.solutionPhrase;
     while (!phrase.empty() && static_cast<unsigned char>(phrase.front()) <= ' ') phrase.erase(0, 1);
     while (!phrase.empty() && static_cast<unsigned char>(phrase.back()) <= ' ') phrase.pop_back();

@@ -32,6 +32,10 @@ inline constexpr std::array<ReferenceDirection, 8> kReferenceDirections{{
     {+1, -1, "4-2"},
 }};
 
+// The byte that stands for the letter CH in the texts of the plain check. A
+// puzzle holding this byte in a cell or word is outside what it can compare.
+inline constexpr char kReferenceChMarker = '\xAE';
+
 class ReferenceCheck {
 public:
     // What a check lists, each entry as formatEntry writes it.
