@@ -1,6 +1,7 @@
 // grilpad: the Mindgrid! puzzle workshop.
 #include "crisscross/ui/child_krs.h"
 #include "crossword/ui/child_kriz.h"
+#include "crossword/ui/print_form.h"
 #include "document/ui/document_window.h"
 #include "frame/core/documents.h"
 #include "frame/ui/application.h"
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
     registerDocumentKind(crosswordDocument, [] { return new TMDIChildKriz; });
     registerDocumentKind(crissCrossDocument, [] { return new TMDIChildKrs; });
     registerDocumentKind(swedishDocument, [] { return new TMDIChildSveKriz; });
+    // The dialogs of the kinds, made at start-up among the frame's own.
+    registerKindForm(KindFormPlace::afterQuestionDialog, tiskkriform);
     return runGrilpad(argc, argv);
 }

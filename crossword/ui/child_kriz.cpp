@@ -1,5 +1,7 @@
 #include "crossword/ui/child_kriz.h"
 
+#include "crossword/ui/print_form.h"
+
 #include "document/core/grid_shape.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
@@ -162,6 +164,8 @@ TMDIChildKriz::TMDIChildKriz()
     connect(opravitkrizovku, &QAction::triggered, this, &TMDIChildKriz::opravitkrizovkuExecute);
     connect(acNavrhar, &QAction::triggered, this, &TMDIChildKriz::acNavrharExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
+    connect(actisk, &QAction::triggered, this, &TMDIChildKriz::actiskExecute);
+    connect(acExport, &QAction::triggered, this, &TMDIChildKriz::acExportExecute);
     connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKriz::aczvolsablonuExecute);
     connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKriz::aculozsablonuExecute);
 
@@ -310,6 +314,35 @@ void TMDIChildKriz::acExportObrExecute() {
     picture->gridCols = cells.currentCols();
     picture->gridRows = cells.currentRows();
     showPicture(*picture);
+}
+
+// ---- printing and the spreadsheet export ------------------------------------------------
+
+crossword::PrintedCrossword TMDIChildKriz::printedCrossword() const {
+    const CellGrid& cells = grid();
+    crossword::PrintedCrossword printed = crossword::PrintedCrossword::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= printed.rows; ++row)
+        for (int col = 1; col <= printed.columns; ++col) {
+            crossword::PrintedCrossword::Cell& cell = printed.cell(col, row);
+            cell.hidden = cells.isHidden(col, row);
+            cell.rightBar = cells.rightBars()[col][row]->visible;
+            cell.bottomBar = cells.bottomBars()[col][row]->visible;
+        }
+    printed.across = horizontalWords;
+    printed.down = verticalWords;
+    return printed;
+}
+
+void TMDIChildKriz::actiskExecute() {
+    if (!tiskkriform || tiskkriform->exec() != QDialog::Accepted) return;
+    const crossword::PrintOptions options = tiskkriform->options();
+    const crossword::PrintedCrossword printed = printedCrossword();
+    printDocument([&](Canvas& canvas) { crossword::drawCrosswordPrint(canvas, printed, options); });
+}
+
+void TMDIChildKriz::acExportExecute() {
+    const crossword::KriDocument document = toDocument();
+    exportBook([&](Workbook& book) { return crossword::fillCrosswordWorkbook(book, document); });
 }
 
 // ---- clue lists -------------------------------------------------------------------------

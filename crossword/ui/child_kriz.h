@@ -12,6 +12,7 @@
 
 #include "crossword/core/clue_lists.h"
 #include "crossword/core/kri_file.h"
+#include "crossword/core/kri_print.h"
 #include "document/ui/slot_window.h"
 
 #include <string>
@@ -43,6 +44,13 @@ public:
     void opravitkrizovkuExecute();
     void acNavrharExecute();
     void acExportObrExecute();
+    // "Tisk": the print dialog, then the blank puzzle on the frame's printer.
+    void actiskExecute();
+    // "Export do Excelu": the blank puzzle with its clues and the filled one
+    // with its words, as a workbook.
+    void acExportExecute();
+    // What the print shows: the grid's shape and bars, and the word tables.
+    crossword::PrintedCrossword printedCrossword() const;
     void aczvolsablonuExecute();
     void aculozsablonuExecute();
     // Before a template is read: every cell of the size empty, white, unused,
