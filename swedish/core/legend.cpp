@@ -17,6 +17,10 @@ std::string legendText(std::string_view text) {
 
 int drawnFontSize(std::int32_t fontSize) { return std::clamp(fontSize, kSmallestFontSize, kLargestFontSize); }
 
+int drawnPosition(std::int64_t position) {
+    return static_cast<int>(std::clamp(position, -kFarthestPosition, kFarthestPosition));
+}
+
 // ---- the record ---------------------------------------------------------------
 
 std::size_t LegendCell::index(int number) {
@@ -126,14 +130,14 @@ void drawLegendPreview(Canvas& canvas, const LegendCell& legend) {
     for (int number = 1; number <= legend.count(); ++number) {
         const LegendLine& line = legend.line(number);
         if (line.isSeparator()) {
-            const int y = preview::separatorY(line.top);
+            const int y = drawnPosition(preview::separatorY(line.top));
             canvas.moveTo(0, y);
             canvas.lineTo(preview::size, y);
             continue;
         }
         canvas.setFontSize(drawnFontSize(line.fontSize));
         const int width = std::abs(canvas.textWidth(line.text));
-        canvas.textOut(preview::size / 2 - width / 2, preview::textY(line.top), line.text);
+        canvas.textOut(preview::size / 2 - width / 2, drawnPosition(preview::textY(line.top)), line.text);
     }
 }
 

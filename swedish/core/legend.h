@@ -54,6 +54,12 @@ std::string legendText(std::string_view text);
 // The font size a line is drawn in: its own, brought into 1 to 200.
 int drawnFontSize(std::int32_t fontSize);
 
+// Where a position is drawn: as it is, but a line far off its cell (tops
+// have no bound) at most a million pixels from the origin, which lies off
+// every page and preview and within what every device can hold.
+inline constexpr std::int64_t kFarthestPosition = 1000000;
+int drawnPosition(std::int64_t position);
+
 // One clue cell's lines. All ten lines are held (and stored in files), also
 // those beyond the count; the count is always 0 to 10.
 class LegendCell {

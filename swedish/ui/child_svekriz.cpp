@@ -6,7 +6,9 @@
 #include "platform/ui/actions.h"
 #include "platform/ui/placement.h"
 #include "stores/ui/store_files.h"
+#include "swedish/core/skr_print.h"
 #include "swedish/ui/legend_form.h"
+#include "swedish/ui/print_form.h"
 #include "swedish/ui/swedish_forms.h"
 
 #include <QAction>
@@ -63,6 +65,15 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildSveKriz::aczvolsablonuExecute);
     connect(aculozsablonu, &QAction::triggered, this, &TMDIChildSveKriz::aculozsablonuExecute);
     connect(acNavrhar, &QAction::triggered, this, &TMDIChildSveKriz::acNavrharExecute);
+    connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
+    setDocumentFile<swedish::SkrDocument>(
+        swedish::skrCodec,
+        [this] {
+            swedish::SkrDocument document = toDocument();
+            slotEngine().clearSelection();  // the highlight goes from the screen too
+            return document;
+        },
+        [this](const swedish::SkrDocument& document) { return showDocument(document); });
 
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("client"));
@@ -140,4 +151,52 @@ void TMDIChildSveKriz::acNavrharExecute() {
     // now holds one. Texts, letter uses and clue records stay.
     applyShape(grid(), *shape);
     gridChanged();
+}
+
+// ---- the .skr file and the printout ---------------------------------------------------------
+
+swedish::SkrDocument TMDIChildSveKriz::toDocument() const {
+    const CellGrid& cells = grid();
+    swedish::SkrDocument document = swedish::SkrDocument::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= document.rows; ++row)
+        for (int col = 1; col <= document.columns; ++col) {
+            swedish::SkrCell& cell = document.cell(col, row);
+            cell.visible = !cells.isHidden(col, row);
+            cell.text = cells.cellLabels()[col][row]->text;
+            const Color brush = cells.cellShapes()[col][row]->brush;
+            const Color kind = brush == colors::gray ? colors::white : brush == colors::silver ? colors::red : brush;
+            cell.colour = static_cast<std::int32_t>(kind);
+            cell.legend = legendCell[col][row];
+            cell.useAcross = letterUse[col][row].horizontal;
+            cell.useDown = letterUse[col][row].vertical;
+        }
+    return document;
+}
+
+bool TMDIChildSveKriz::showDocument(const swedish::SkrDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row)
+            for (int col = 1; col <= document.columns; ++col) {
+                const swedish::SkrCell& cell = document.cell(col, row);
+                // Shown or hidden as the file says, with the text it gives.
+                cells.setCellVisible(col, row, cell.visible);
+                cells.setText(col, row, cell.text);
+                cells.setBrush(col, row, static_cast<Color>(cell.colour));
+                legendCell[col][row] = cell.legend;
+                letterUse[col][row] = {cell.useAcross, cell.useDown};
+            }
+    }
+    gridChanged();
+    return true;
+}
+
+void TMDIChildSveKriz::printExecute() {
+    createSwedishForms(programMainWindow());
+    if (tisksvekriform->exec() != QDialog::Accepted) return;
+    const swedish::SkrPrintOptions options = tisksvekriform->options();
+    const swedish::SkrDocument document = toDocument();
+    printDocument([&](Canvas& canvas) { swedish::drawSwedishPrint(canvas, document, options); });
 }

@@ -9,9 +9,13 @@
 // Every cell owns a clue record (legendCell) whatever its kind: resizing,
 // clearing, templates, the designer and "Smazat písmena" never touch them,
 // so a cell that becomes a clue cell again shows its old lines.
+//
+// The window saves and opens .skr files (the document window's file flow)
+// and prints the blank puzzle with the options of "Tisk švédské křížovky".
 
 #include "document/ui/slot_window.h"
 #include "swedish/core/legend.h"
+#include "swedish/core/skr_file.h"
 
 class QAction;
 
@@ -35,6 +39,19 @@ public:
     // Before a template is read: every cell of the size empty, white and
     // unused; which cells are shown, and every clue record, stay.
     void clearGrid();
+
+    // The puzzle as its file holds it, for saving and printing alike: a
+    // highlighted run in the white and red it stands for.
+    swedish::SkrDocument toDocument() const;
+    // A document read whole put into this window: its size, then every
+    // cell; the selection is dropped. False when the grid could not be made.
+    bool showDocument(const swedish::SkrDocument& document);
+    // Saving also takes the highlight off the screen; the selection stays.
+    bool saveToFile(const QString& path) { return DocumentWindow::saveToFile(path); }
+    void ulozExecute() { saveDocument(); }
+    void ulozjakoExecute() { saveDocumentAs(); }
+    // The print options, then the printout on the frame's printer.
+    void printExecute();
 
     // `menuupravy`
     QAction* Velikost;

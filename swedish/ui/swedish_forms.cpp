@@ -1,12 +1,14 @@
 #include "swedish/ui/swedish_forms.h"
 
 #include "swedish/ui/legend_form.h"
+#include "swedish/ui/print_form.h"
 
 #include <QObject>
 #include <QWidget>
 
 Tsvelegform* svelegform = nullptr;
 Twaitform3* waitform3 = nullptr;
+Ttisksvekriform* tisksvekriform = nullptr;
 
 namespace {
 
@@ -22,9 +24,11 @@ void createForm(Form*& instance, QWidget* mainWindow) {
 void createSwedishForms(QWidget* mainWindow) {
     if (!svelegform) createForm(svelegform, mainWindow);
     if (!waitform3) createForm(waitform3, mainWindow);
+    if (!tisksvekriform) createForm(tisksvekriform, mainWindow);
 }
 
 void destroySwedishForms() {
+    delete tisksvekriform;
     delete waitform3;
     delete svelegform;
 }

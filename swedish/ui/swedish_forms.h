@@ -1,7 +1,8 @@
 #pragma once
 // The dialogs the Swedish crossword adds to the program, one instance of
 // each per run, shared by every Swedish window: the legend editor
-// `svelegform` with its notice `waitform3`.
+// `svelegform` with its notice `waitform3`, and the print options
+// `tisksvekriform`.
 //
 // They are made and freed the way the frame makes and frees its own
 // single-instance dialogs: createSwedishForms and destroySwedishForms have
@@ -13,10 +14,12 @@
 
 class QWidget;
 class Tsvelegform;
+class Ttisksvekriform;
 class Twaitform3;
 
 extern Tsvelegform* svelegform;
 extern Twaitform3* waitform3;
+extern Ttisksvekriform* tisksvekriform;
 
 // Makes the forms unless they exist, as children of `mainWindow` (which may
 // be nullptr: then they live until destroySwedishForms).

@@ -1,22 +1,16 @@
 #include "swedish/core/legend.h"
 
 #include "support/core/cp1250_text.h"
+#include "tests/swedish/core/printers.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
-#include <ostream>
 #include <string>
 #include <vector>
 
 using namespace swedish;
-
-namespace swedish {
-void PrintTo(const LegendLine& line, std::ostream* out) {
-    *out << '{' << '"' << line.text << "\", " << line.top << ", " << line.fontSize << '}';
-}
-}  // namespace swedish
 
 namespace {
 
