@@ -145,6 +145,7 @@ void SlotWindow::cellMouseMove(int col, int row) {
 }
 
 void SlotWindow::cellClick(int col, int row) {
+    if (cellTaken(col, row)) return;
     if (!engine_.selection().waitingForSecondClick) {
         // The first click: whatever was selected or searched before ends.
         timerzobrazenislov->stop();

@@ -13,8 +13,11 @@
 //   start cursor while no second click is awaited, the end cursor while one is).
 //
 // The kinds differ by a rule set (SlotRules), whether a one-cell slot asks
-// for its direction before a word goes in, and what their own buttons do when
-// a selection starts or succeeds (selectionStarted, selectionChecked).
+// for its direction before a word goes in (without the question it takes the
+// direction of the last selection), whether cells react to a press or to a
+// click, what their own buttons do when a selection goes or succeeds
+// (selectionLost, selectionChecked), and which cells they take for work of
+// their own (cellTaken).
 //
 // Whenever the grid changes under the selection (a resize, a template, the
 // designer, a file), gridChanged() drops it: no highlight, no slot, no search
@@ -96,6 +99,10 @@ protected:
     // of the grid), or a selection was checked and is good (`single`: one cell).
     virtual void selectionLost() {}
     virtual void selectionChecked(bool /*single*/) {}
+    // A click (or press) on a cell that the kind takes for work of its own,
+    // as the Swedish crossword takes its clue cells: true when it did, and
+    // the selection is left exactly as it was, a waiting first click too.
+    virtual bool cellTaken(int /*col*/, int /*row*/) { return false; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

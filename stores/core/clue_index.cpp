@@ -6,7 +6,8 @@
 void ClueIndex::takeInNewPairs() {
     if (clues_.size() < taken_) {
         // The store was emptied and filled anew.
-        first_.clear();
+        places_.clear();
+        next_.clear();
         taken_ = 0;
         ended_ = false;
     }
@@ -16,24 +17,39 @@ void ClueIndex::takeInNewPairs() {
             ended_ = true;
             break;
         }
-        first_.try_emplace(key, taken_);
+        next_.push_back(noPlace);
+        const auto [found, added] = places_.try_emplace(key, Places{taken_, taken_});
+        if (!added) {
+            next_[found->second.last] = taken_;
+            found->second.last = taken_;
+        }
         ++taken_;
     }
 }
 
 std::optional<std::string> ClueIndex::clue(std::string_view word) {
     takeInNewPairs();
-    const auto found = first_.find(std::string(word));
-    if (found == first_.end()) return std::nullopt;
-    return clues_.valueAt(found->second);
+    const auto found = places_.find(std::string(word));
+    if (found == places_.end()) return std::nullopt;
+    return clues_.valueAt(found->second.first);
+}
+
+std::vector<std::string> ClueIndex::clues(std::string_view word) {
+    takeInNewPairs();
+    std::vector<std::string> found;
+    const auto entry = places_.find(std::string(word));
+    if (entry == places_.end()) return found;
+    for (std::size_t place = entry->second.first; place != noPlace; place = next_[place])
+        found.push_back(clues_.valueAt(place));
+    return found;
 }
 
 void ClueIndex::remember(const std::string& word, const std::string& clue) {
     if (word.empty() || word.find('@') != std::string::npos) return;
     takeInNewPairs();
-    const auto found = first_.find(word);
-    if (found != first_.end()) {
-        clues_.setValueAt(found->second, clue);
+    const auto found = places_.find(word);
+    if (found != places_.end()) {
+        clues_.setValueAt(found->second.first, clue);
         return;
     }
     if (clue.empty() || ended_) return;

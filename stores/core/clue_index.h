@@ -1,12 +1,13 @@
 #pragma once
-// Looking up the clue of a word in a clue store without walking it: the
-// first pair of each word, as a walk from the first pair finds it.
+// Looking up the clues of a word in a clue store without walking it.
 //
 // A clue store (word;clue pairs, see word_stores.h) may hold a word more than
-// once; a walk always stops at the word's first pair, so that pair is the
-// one the index answers and the one `remember` overwrites. Pairs appended to
-// the store later are taken in at the next look-up; an empty key ends the
-// store for the index as it ends a walk.
+// once. A walk that looks for a word stops at its first pair, so that pair
+// is the one `clue` answers and the one `remember` overwrites; `clues` gives
+// every pair of the word, in the order a walk of the whole store meets them.
+// Pairs appended to the store later are taken in at the next look-up; an
+// empty key ends the store for the index as it ends a walk. Clues are read
+// from the store at each look-up, so a clue changed in place is seen at once.
 
 #include "stores/core/string_pair_list.h"
 
@@ -15,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class ClueIndex {
 public:
@@ -24,6 +26,9 @@ public:
 
     // The clue of the word's first pair; nothing when the store does not hold the word.
     std::optional<std::string> clue(std::string_view word);
+    // The clues of every pair of the word, in walk order; none for a word the
+    // store does not hold (an empty word among them).
+    std::vector<std::string> clues(std::string_view word);
     // Sets the clue of the word's first pair (also to an empty clue), or
     // appends a pair when the store does not hold the word and the clue is
     // not empty. A word that is empty or holds "@" is never stored: an empty
@@ -33,8 +38,17 @@ public:
 private:
     void takeInNewPairs();
 
+    // Where a word's pairs stand: the first and the last, the others chained
+    // through next_.
+    struct Places {
+        std::size_t first;
+        std::size_t last;
+    };
+    static constexpr std::size_t noPlace = static_cast<std::size_t>(-1);
+
     StringPairList& clues_;
-    std::unordered_map<std::string, std::size_t> first_;  // word -> place of its first pair
+    std::unordered_map<std::string, Places> places_;
+    std::vector<std::size_t> next_;  // per place taken: the next place of the same word, or noPlace
     std::size_t taken_ = 0;
     bool ended_ = false;
 };

@@ -171,7 +171,7 @@ TYPED_TEST(KindWindowTest, WhileActiveTheWindowLendsItsControlsAndClosingGivesTh
 template <class Window>
 class KindFileTest : public KindWindowTest<Window> {};
 
-using KindsWithFiles = ::testing::Types<TMDIChildOsm, TMDIChildKriz>;
+using KindsWithFiles = ::testing::Types<TMDIChildOsm, TMDIChildKriz, TMDIChildSveKriz>;
 TYPED_TEST_SUITE(KindFileTest, KindsWithFiles);
 
 TYPED_TEST(KindFileTest, ASavedDocumentOpensAgainAsItWasSaved) {
