@@ -6,6 +6,9 @@
 #include "frame/core/documents.h"
 #include "frame/ui/application.h"
 #include "swedish/ui/child_svekriz.h"
+#include "swedish/ui/legend_form.h"
+#include "swedish/ui/print_form.h"
+#include "swedish/ui/swedish_forms.h"
 #include "wordsearch/ui/analyzer_start.h"
 #include "wordsearch/ui/child_osm.h"
 
@@ -19,5 +22,8 @@ int main(int argc, char** argv) {
     registerDocumentKind(swedishDocument, [] { return new TMDIChildSveKriz; });
     // The dialogs of the kinds, made at start-up among the frame's own.
     registerKindForm(KindFormPlace::afterQuestionDialog, tiskkriform);
+    registerKindForm(KindFormPlace::afterDesigner, svelegform);
+    registerKindForm(KindFormPlace::afterDesigner, waitform3);
+    registerKindForm(KindFormPlace::afterDesigner, tisksvekriform);
     return runGrilpad(argc, argv);
 }

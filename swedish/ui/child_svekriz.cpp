@@ -101,8 +101,7 @@ bool TMDIChildSveKriz::cellTaken(int col, int row) {
 }
 
 void TMDIChildSveKriz::editLegend(int col, int row) {
-    if (!grid().hasCell(col, row)) return;
-    createSwedishForms(programMainWindow());
+    if (!grid().hasCell(col, row) || !svelegform) return;
     // The clue stores load before the editor shows, their notice over the main window.
     ensureLegendsLoaded(this);
     svelegform->setWords(swedish::legendWords(grid(), col, row));
@@ -194,8 +193,7 @@ bool TMDIChildSveKriz::showDocument(const swedish::SkrDocument& document) {
 }
 
 void TMDIChildSveKriz::printExecute() {
-    createSwedishForms(programMainWindow());
-    if (tisksvekriform->exec() != QDialog::Accepted) return;
+    if (!tisksvekriform || tisksvekriform->exec() != QDialog::Accepted) return;
     const swedish::SkrPrintOptions options = tisksvekriform->options();
     const swedish::SkrDocument document = toDocument();
     printDocument([&](Canvas& canvas) { swedish::drawSwedishPrint(canvas, document, options); });

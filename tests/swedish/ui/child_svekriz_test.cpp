@@ -1,4 +1,5 @@
 #include "tests/document/ui/document_checks.h"
+#include "tests/swedish/ui/swedish_test_forms.h"
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "document/ui/designer_form.h"
@@ -21,7 +22,13 @@
 #include <QTest>
 #include <QToolButton>
 
-using SwedishWindowTest = DocumentWindowTest<TMDIChildSveKriz, swedishDocument>;
+class SwedishWindowTest : public DocumentWindowTest<TMDIChildSveKriz, swedishDocument> {
+protected:
+    void SetUp() override {
+        DocumentWindowTest::SetUp();
+        registerSwedishForms();
+    }
+};
 
 TEST_F(SwedishWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
     TMindgridMainForm* frame = start();

@@ -1,4 +1,5 @@
 #include "tests/document/ui/document_checks.h"
+#include "tests/swedish/ui/swedish_test_forms.h"
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "platform/ui/codec.h"
@@ -27,6 +28,7 @@ protected:
     void SetUp() override {
         DocumentWindowTest::SetUp();
         writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        registerSwedishForms();
         start();
         legendsLoaded = true;
         window = newDocument();
@@ -183,7 +185,6 @@ TEST_F(LegendEditorTest, TheTextEditKeepsToWhatALineOfTheFileCanHold) {
 TEST_F(LegendEditorTest, ShowingTheEditorLoadsTheClueStoresOnTheirFirstUse) {
     legendsLoaded = false;
     folder.write("legendy.sav", "pes;hafan\r\nkos;ptak\r\n");
-    createSwedishForms(MindgridMainForm);
     svelegform->setWords({"kos", "pes"});
     svelegform->show();
     EXPECT_TRUE(legendsLoaded);

@@ -1,4 +1,5 @@
 #include "tests/document/ui/document_checks.h"
+#include "tests/swedish/ui/swedish_test_forms.h"
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "document/ui/document_files.h"
@@ -35,6 +36,7 @@ protected:
     void SetUp() override {
         DocumentWindowTest::SetUp();
         writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        registerSwedishForms();
         start();
         legendsLoaded = true;
     }
