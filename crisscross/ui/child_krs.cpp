@@ -3,6 +3,7 @@
 #include "crisscross/core/krs_phrase.h"
 #include "crisscross/core/krs_print.h"
 #include "document/core/grid_shape.h"
+#include "document/core/print_layout.h"
 #include "document/ui/digit_table_form.h"
 #include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
@@ -65,6 +66,9 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     acexport = file.spreadsheetExport;
     acExportObr = file.pictureExport;
 
+    setDocumentFile<KrsDocument>(
+        krsCodec, [this] { return toDocument(); }, [this](const KrsDocument& document) { return showDocument(document); });
+
     CellGrid::Kind kind;
     kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
     grid().setKind(std::move(kind));
@@ -114,6 +118,8 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKrs::aczvolsablonuExecute);
     connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKrs::aculozsablonuExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKrs::acExportObrExecute);
+    connect(actisk, &QAction::triggered, this, &TMDIChildKrs::actiskExecute);
+    connect(acexport, &QAction::triggered, this, &TMDIChildKrs::acexportExecute);
 
     setWidget(Splitter1);
 }
@@ -154,6 +160,34 @@ KrsDocument TMDIChildKrs::toDocument() const {
     document.legendLines = legendLines;
     document.lastLegendLine = lastLegendLine;
     return document;
+}
+
+bool TMDIChildKrs::showDocument(const KrsDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row)
+            for (int col = 1; col <= document.columns; ++col) {
+                const KrsCell& cell = document.cell(col, row);
+                cells.setCellText(col, row, cell.text);
+                cells.setBrush(col, row, cell.colour);
+                letterUse[col][row] = document.letterUse[col][row];
+            }
+    }
+    secretPhrase = document.secretPhrase;
+    digitTable = document.digitTable;
+    codedSecretPhrase = document.codedSecretPhrase;
+    // A table that was never confirmed used to leave the phrase's letters
+    // here; the designer places digits only.
+    if (!allDigits(codedSecretPhrase))
+        codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());
+    hasSecretPhrase = !secretPhrase.empty();
+    numberList = document.numberList;
+    showNumbers();
+    legendLines = document.legendLines;
+    lastLegendLine = document.lastLegendLine;
+    return true;
 }
 
 void TMDIChildKrs::showNumbers() {
@@ -201,6 +235,16 @@ void TMDIChildKrs::clearGrid() {
 void TMDIChildKrs::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearGrid(); }); }
 
 void TMDIChildKrs::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void TMDIChildKrs::actiskExecute() {
+    const KrsDocument document = toDocument();
+    printDocument([&](Canvas& canvas) { drawCrissCrossPrint(canvas, document, printlayout::labelFont()); });
+}
+
+void TMDIChildKrs::acexportExecute() {
+    const KrsDocument document = toDocument();
+    exportBook([&](Workbook& book) { return fillCrissCrossWorkbook(book, document); });
+}
 
 void TMDIChildKrs::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();

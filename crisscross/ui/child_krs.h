@@ -12,9 +12,10 @@
 // stops the worker and waits for it; nothing of a stopped run is applied.
 //
 // `ListBox1` shows `numberList` and nothing else: what empties one empties
-// both.
+// both, and the file, the print and the export take the same list.
 
 #include "crisscross/core/krs_document.h"
+#include "crisscross/core/krs_file.h"
 #include "crisscross/core/krs_generator.h"
 #include "document/core/letter_use.h"
 #include "document/ui/document_window.h"
@@ -38,10 +39,18 @@ public:
     TMDIChildKrs();
     ~TMDIChildKrs() override;
 
-    // The puzzle as the file, the print and the export take it.
+    // The window's side of its .krs file (the file flow is the document
+    // window's): the puzzle as the file, the print and the export take it,
+    // and a puzzle read whole put into this window. Loading sets what the
+    // file holds (a coded phrase that is not all digits is coded again from
+    // the phrase and table) and counts a phrase as entered; the actions keep
+    // their states.
     KrsDocument toDocument() const;
+    bool showDocument(const KrsDocument& document);
 
     // Handlers.
+    void actiskExecute();
+    void acexportExecute();
     void acNavrharExecute();
     void acExportObrExecute();
     void zadattajenkuExecute();
