@@ -1,6 +1,7 @@
 #include "frame/ui/application.h"
 
 #include "document/ui/designer_form.h"
+#include "document/ui/digit_table_form.h"
 #include "document/ui/direction_form.h"
 #include "document/ui/icons.h"
 #include "document/ui/phrase_form.h"
@@ -91,6 +92,7 @@ void createForms(const QStringList& parameters) {
     createForm(tajenkaform);
     createForm(vodsviform);
     createKindForms(KindFormPlace::afterQuestionDialog);
+    createForm(krspiscisform);
     createForm(nastaveniform);
     nastaveniform->chooseDictionaries = [](int tag) { runDictionaryChooser(nastaveniform, tag); };
     createForm(upravitslovaform);
