@@ -60,8 +60,6 @@ KrsDocument parseKrsLines(LineCursor& lines) {
     return document;
 }
 
-bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
-
 }  // namespace
 
 KrsReadResult parseKrs(std::string_view bytes) { return parseWholeFile(bytes, parseKrsLines); }

@@ -219,16 +219,8 @@ void TMDIChildKrs::smazatpismenaExecute() {
 void TMDIChildKrs::clearGrid() {
     numberList.clear();
     ListBox1->clear();
-    CellGrid& cells = grid();
-    {
-        GridCells::Batch batch(cells);
-        for (int row = 1; row <= cells.currentRows(); ++row)
-            for (int col = 1; col <= cells.currentCols(); ++col) {
-                if (!cells.isHidden(col, row)) cells.setText(col, row, {});
-                cells.setBrush(col, row, colors::white);
-                letterUse[col][row] = LetterUse{};
-            }
-    }
+    grid().clearCells();
+    letterUse = {};
     enableAfterClearing();
 }
 

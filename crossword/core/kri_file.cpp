@@ -70,8 +70,6 @@ void writeClueGrid(std::vector<std::string>& lines, const std::vector<ClueRow>& 
     lines.insert(lines.end(), {"", "", "0", "0"});
 }
 
-bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
-
 bool storable(const KriDocument& document) {
     if (document.columns < 0 || document.rows < 0 ||
         document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))

@@ -252,16 +252,8 @@ void TMDIChildKriz::acSmazatpismenaExecute() {
 }
 
 void TMDIChildKriz::clearGrid() {
-    CellGrid& cells = grid();
-    GridCells::Batch batch(cells);
-    for (int row = 1; row <= cells.currentRows(); ++row)
-        for (int col = 1; col <= cells.currentCols(); ++col) {
-            if (!cells.isHidden(col, row)) cells.setText(col, row, {});
-            cells.setBrush(col, row, colors::white);
-            letterUse[col][row] = LetterUse{};
-            cells.setRightBarVisible(col, row, false);
-            cells.setBottomBarVisible(col, row, false);
-        }
+    grid().clearCells();
+    letterUse = {};
 }
 
 // ---- templates, designer, picture -------------------------------------------------------

@@ -31,6 +31,17 @@ void CellGrid::setCellText(int col, int row, std::string text) {
     setText(col, row, std::move(text));
 }
 
+void CellGrid::clearCells() {
+    Batch batch(*this);
+    for (int row = 1; row <= currentRows_; ++row)
+        for (int col = 1; col <= currentCols_; ++col) {
+            if (!isHidden(col, row)) setText(col, row, {});
+            setBrush(col, row, colors::white);
+            setRightBarVisible(col, row, false);
+            setBottomBarVisible(col, row, false);
+        }
+}
+
 void CellGrid::createCellAt(int col, int row, int cellSize) {
     CellShape shape;
     shape.bounds = cellgeometry::shape(col, row, cellSize);

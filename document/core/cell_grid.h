@@ -64,6 +64,10 @@ public:
     // The inverse: "@" hides the cell, any other text shows the cell with that text.
     void setCellText(int col, int row, std::string text);
 
+    // Empties every cell inside the size: no text (a hidden cell keeps its
+    // mark), white, no bars; which cells are shown stays.
+    void clearCells();
+
     // Gives the grid cols × rows cells. Cells outside the new size are freed,
     // missing ones are created with `cellSize` (kept within 20 to 40), and
     // every cell inside the new size ends up visible, empty and white.

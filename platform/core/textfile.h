@@ -166,6 +166,10 @@ bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 // Writes every line followed by CR LF, atomically.
 bool writeLinesAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
+// Whether a text holds a line break: the line writer cannot store it, since
+// it would shift every later line of the file.
+inline bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
 // Collects the lines of a file being written.
 class LineWriter {
 public:

@@ -64,8 +64,6 @@ SkrDocument parseSkrLines(LineCursor& lines) {
     return document;
 }
 
-bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
-
 }  // namespace
 
 ReadResult<SkrDocument> parseSkr(std::string_view bytes) { return parseWholeFile(bytes, parseSkrLines); }

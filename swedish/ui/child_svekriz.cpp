@@ -126,14 +126,8 @@ void TMDIChildSveKriz::smazatpismenaExecute() {
 }
 
 void TMDIChildSveKriz::clearGrid() {
-    CellGrid& cells = grid();
-    GridCells::Batch batch(cells);
-    for (int row = 1; row <= cells.currentRows(); ++row)
-        for (int col = 1; col <= cells.currentCols(); ++col) {
-            cells.setText(col, row, {});
-            cells.setBrush(col, row, colors::white);
-            letterUse[col][row] = LetterUse{};
-        }
+    grid().clearCells();
+    letterUse = {};
 }
 
 void TMDIChildSveKriz::aczvolsablonuExecute() {

@@ -66,10 +66,6 @@ std::vector<std::string> osmLines(const OsmDocument& document) {
     return lines;
 }
 
-namespace {
-bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
-}  // namespace
-
 bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document) {
     if (document.columns < 0 || document.rows < 0 ||
         document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
