@@ -6,14 +6,6 @@
 
 bool KrsCell::hidden() const { return text == hiddenCellText; }
 
-KrsDocument KrsDocument::blank(int columns, int rows) {
-    KrsDocument document;
-    document.columns = columns;
-    document.rows = rows;
-    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
-    return document;
-}
-
 bool numberLess(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return a.size() < b.size();
     return a < b;  // byte by byte, as unsigned bytes

@@ -8,6 +8,7 @@
 // letter-use bytes 2; its digit, once placed, is kept by every generation.
 // Texts are Windows-1250 bytes.
 
+#include "document/core/cell_matrix.h"
 #include "document/core/letter_use.h"
 #include "platform/core/color.h"
 
@@ -38,10 +39,7 @@ struct KrsCell {
     friend bool operator==(const KrsCell&, const KrsCell&) = default;
 };
 
-struct KrsDocument {
-    int columns = 0;
-    int rows = 0;
-    std::vector<KrsCell> cells;  // rows outer, columns inner
+struct KrsDocument : CellMatrix<KrsCell> {
     LetterUseTable letterUse{};  // [col][row] from 1; 0 outside the grid
     std::string codedSecretPhrase;  // the phrase as digits
     std::string secretPhrase;       // the phrase as typed, trimmed
@@ -51,19 +49,11 @@ struct KrsDocument {
     int lastLegendLine = -1;  // −1: no key lines
 
     // Every cell playable, empty and white; no phrase, numbers or key.
-    static KrsDocument blank(int columns, int rows);
+    static KrsDocument blank(int columns, int rows) { return blankMatrix<KrsDocument>(columns, rows); }
 
-    // Column and row count from 1.
-    KrsCell& cell(int column, int row) { return cells[index(column, row)]; }
-    const KrsCell& cell(int column, int row) const { return cells[index(column, row)]; }
 
     friend bool operator==(const KrsDocument&, const KrsDocument&) = default;
 
-private:
-    std::size_t index(int column, int row) const {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-               static_cast<std::size_t>(column - 1);
-    }
 };
 
 // The order of the number list: a shorter number first, numbers of one

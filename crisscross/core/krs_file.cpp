@@ -16,9 +16,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 KrsDocument parseKrsLines(LineCursor& lines) {
     KrsDocument document;
-    document.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
-    document.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
-    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    const int columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    const int rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.resize(columns, rows);
     for (KrsCell& cell : document.cells) {
         const std::string_view text = lines.text();
         if (!(text.empty() || text == hiddenCellText || (text.size() == 1 && isDigit(text[0]))))
@@ -96,8 +96,7 @@ std::vector<std::string> krsLines(const KrsDocument& document) {
 }
 
 bool writeKrsFile(const std::filesystem::path& path, const KrsDocument& document) {
-    if (document.columns < 0 || document.rows < 0 || document.columns > maxGridSide || document.rows > maxGridSide ||
-        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+    if (document.columns > maxGridSide || document.rows > maxGridSide || !document.matchesSize())
         return false;
     // A line break inside a text would shift every later line of the file.
     const auto anyBreak = [](const auto& texts) { return std::any_of(texts.begin(), texts.end(), holdsLineBreak); };

@@ -6,14 +6,6 @@
 
 namespace crossword {
 
-KriDocument KriDocument::blank(int columns, int rows) {
-    KriDocument document;
-    document.columns = columns;
-    document.rows = rows;
-    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
-    return document;
-}
-
 namespace {
 
 std::vector<ClueRow> readClueGrid(LineCursor& lines) {
@@ -34,9 +26,9 @@ std::vector<ClueRow> readClueGrid(LineCursor& lines) {
 
 KriDocument parseKriLines(LineCursor& lines) {
     KriDocument document;
-    document.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
-    document.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
-    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    const int columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    const int rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.resize(columns, rows);
     for (KriCell& cell : document.cells) {
         cell.text = lines.text();
         cell.colour = static_cast<std::int32_t>(lines.number(INT32_MIN, INT32_MAX));
@@ -71,8 +63,7 @@ void writeClueGrid(std::vector<std::string>& lines, const std::vector<ClueRow>& 
 }
 
 bool storable(const KriDocument& document) {
-    if (document.columns < 0 || document.rows < 0 ||
-        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+    if (!document.matchesSize())
         return false;
     if (holdsLineBreak(document.reservedText1) || holdsLineBreak(document.reservedText2)) return false;
     for (const KriCell& cell : document.cells)

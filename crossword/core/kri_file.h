@@ -13,6 +13,7 @@
 // A clue grid without words is one empty row in the file and no row in the
 // document. Texts are Windows-1250 bytes, written and read as they stand.
 
+#include "document/core/cell_matrix.h"
 #include "crossword/core/clue_lists.h"
 #include "document/core/document_codec.h"
 #include "platform/core/textfile.h"
@@ -40,10 +41,7 @@ struct KriCell {
     friend bool operator==(const KriCell&, const KriCell&) = default;
 };
 
-struct KriDocument {
-    int columns = 0;
-    int rows = 0;
-    std::vector<KriCell> cells;  // rows outer, columns inner
+struct KriDocument : CellMatrix<KriCell> {
     std::string reservedText1;
     std::string reservedText2;
     bool finished = false;
@@ -51,19 +49,11 @@ struct KriDocument {
     std::vector<ClueRow> across;  // the rows of the clue grid of the words across
     std::vector<ClueRow> down;
 
-    static KriDocument blank(int columns, int rows);
+    static KriDocument blank(int columns, int rows) { return blankMatrix<KriDocument>(columns, rows); }
 
-    // Column and row count from 1.
-    KriCell& cell(int column, int row) { return cells[index(column, row)]; }
-    const KriCell& cell(int column, int row) const { return cells[index(column, row)]; }
 
     friend bool operator==(const KriDocument&, const KriDocument&) = default;
 
-private:
-    std::size_t index(int column, int row) const {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-               static_cast<std::size_t>(column - 1);
-    }
 };
 
 // Reads and checks a whole .kri file: sizes 2 to 40, colours 32-bit numbers,

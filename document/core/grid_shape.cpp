@@ -1,13 +1,5 @@
 #include "document/core/grid_shape.h"
 
-GridShape GridShape::blank(int columns, int rows) {
-    GridShape shape;
-    shape.columns = columns;
-    shape.rows = rows;
-    shape.cells.resize(static_cast<std::size_t>(columns > 0 ? columns : 0) * static_cast<std::size_t>(rows > 0 ? rows : 0));
-    return shape;
-}
-
 GridShape shapeOfGrid(const CellGrid& grid) {
     GridShape shape = GridShape::blank(grid.currentCols(), grid.currentRows());
     for (int row = 1; row <= shape.rows; ++row)

@@ -6,6 +6,7 @@
 // criss-cross places in its red cells; empty for the other kinds).
 
 #include "document/core/cell_grid.h"
+#include "document/core/cell_matrix.h"
 #include "document/core/shape_designer.h"
 #include "platform/core/color.h"
 
@@ -13,31 +14,20 @@
 #include <string>
 #include <vector>
 
-struct GridShape {
-    struct Cell {
-        bool shown = true;
-        Color colour = colors::white;
-        std::string text;
-        friend bool operator==(const Cell&, const Cell&) = default;
-    };
-    int columns = 0;
-    int rows = 0;
-    std::vector<Cell> cells;  // rows outer, columns inner
+struct GridShapeCell {
+    bool shown = true;
+    Color colour = colors::white;
+    std::string text;
+    friend bool operator==(const GridShapeCell&, const GridShapeCell&) = default;
+};
+
+struct GridShape : CellMatrix<GridShapeCell> {
+    using Cell = GridShapeCell;
 
     // Every cell shown, white and without text.
-    static GridShape blank(int columns, int rows);
-
-    // Column and row count from 1.
-    Cell& cell(int column, int row) { return cells[index(column, row)]; }
-    const Cell& cell(int column, int row) const { return cells[index(column, row)]; }
+    static GridShape blank(int columns, int rows) { return blankMatrix<GridShape>(columns, rows); }
 
     friend bool operator==(const GridShape&, const GridShape&) = default;
-
-private:
-    std::size_t index(int column, int row) const {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-               static_cast<std::size_t>(column - 1);
-    }
 };
 
 // The shape of a document's grid: each cell shown unless it is hidden, in its

@@ -6,14 +6,6 @@
 
 namespace swedish {
 
-SkrDocument SkrDocument::blank(int columns, int rows) {
-    SkrDocument document;
-    document.columns = columns;
-    document.rows = rows;
-    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
-    return document;
-}
-
 std::size_t skrLineCount(int columns, int rows) {
     return 2 + static_cast<std::size_t>(kSkrCellLines) * static_cast<std::size_t>(std::max(columns, 0)) *
                    static_cast<std::size_t>(std::max(rows, 0));
@@ -41,9 +33,9 @@ bool shown(std::string_view line) {
 
 SkrDocument parseSkrLines(LineCursor& lines) {
     SkrDocument document;
-    document.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
-    document.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
-    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    const int columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    const int rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.resize(columns, rows);
     for (SkrCell& cell : document.cells) {
         cell.visible = shown(lines.text());
         cell.text = lines.text();
@@ -96,8 +88,7 @@ std::vector<std::string> skrLines(const SkrDocument& document) {
 
 bool skrStorable(const SkrDocument& document) {
     if (document.columns < minGridSide || document.columns > maxGridSide || document.rows < minGridSide ||
-        document.rows > maxGridSide ||
-        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+        document.rows > maxGridSide || !document.matchesSize())
         return false;
     for (const SkrCell& cell : document.cells) {
         if (!isSkrCellText(cell.text) || holdsLineBreak(cell.text) || !isSkrColour(cell.colour) ||

@@ -17,6 +17,7 @@
 //
 // Texts are Windows-1250 bytes, written and read as they stand.
 
+#include "document/core/cell_matrix.h"
 #include "document/core/document_codec.h"
 #include "platform/core/textfile.h"
 #include "swedish/core/legend.h"
@@ -45,25 +46,14 @@ struct SkrCell {
     friend bool operator==(const SkrCell&, const SkrCell&) = default;
 };
 
-struct SkrDocument {
-    int columns = 0;
-    int rows = 0;
-    std::vector<SkrCell> cells;  // rows outer, columns inner
+struct SkrDocument : CellMatrix<SkrCell> {
 
     // Every cell shown, empty, white, without clues, unused.
-    static SkrDocument blank(int columns, int rows);
+    static SkrDocument blank(int columns, int rows) { return blankMatrix<SkrDocument>(columns, rows); }
 
-    // Column and row count from 1.
-    SkrCell& cell(int column, int row) { return cells[index(column, row)]; }
-    const SkrCell& cell(int column, int row) const { return cells[index(column, row)]; }
 
     friend bool operator==(const SkrDocument&, const SkrDocument&) = default;
 
-private:
-    std::size_t index(int column, int row) const {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-               static_cast<std::size_t>(column - 1);
-    }
 };
 
 // The number of lines of a file of that size.

@@ -2,23 +2,15 @@
 
 #include <algorithm>
 
-OsmDocument OsmDocument::blank(int columns, int rows) {
-    OsmDocument document;
-    document.columns = columns;
-    document.rows = rows;
-    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
-    return document;
-}
-
 bool OsmDocument::isComplete() const {
     return std::none_of(cells.begin(), cells.end(), [](const OsmCell& c) { return c.text.empty(); });
 }
 
 OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits) {
     OsmDocument document;
-    document.columns = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
-    document.rows = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
-    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    const int columns = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
+    const int rows = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
+    document.resize(columns, rows);
     for (OsmCell& cell : document.cells) {
         cell.text = lines.text();
         cell.colour = static_cast<std::int32_t>(lines.number(INT32_MIN, INT32_MAX));
@@ -67,8 +59,7 @@ std::vector<std::string> osmLines(const OsmDocument& document) {
 }
 
 bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document) {
-    if (document.columns < 0 || document.rows < 0 ||
-        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+    if (!document.matchesSize())
         return false;
     // A line break inside a text would shift every later line of the file.
     const bool breaks = holdsLineBreak(document.processedPhrase) || holdsLineBreak(document.typedPhrase) ||

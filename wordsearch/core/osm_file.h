@@ -9,6 +9,7 @@
 //
 // Texts are Windows-1250 bytes, written and read as they stand.
 
+#include "document/core/cell_matrix.h"
 #include "document/core/document_codec.h"
 #include "frame/core/documents.h"
 #include "platform/core/textfile.h"
@@ -33,31 +34,20 @@ struct OsmCell {
 };
 
 // Everything a word-search file holds.
-struct OsmDocument {
-    int columns = 0;
-    int rows = 0;
-    std::vector<OsmCell> cells;     // rows outer, columns inner; columns * rows entries
+struct OsmDocument : CellMatrix<OsmCell> {
     std::string processedPhrase;    // the phrase as the generator uses it ("#" for CH, no blanks)
     std::string typedPhrase;        // the phrase as the user typed it
     std::vector<std::string> words; // the placed words in the order of the file
 
     // An empty grid of the given size: every cell visible, empty and white.
-    static OsmDocument blank(int columns, int rows);
+    static OsmDocument blank(int columns, int rows) { return blankMatrix<OsmDocument>(columns, rows); }
 
-    // Column and row count from 1.
-    OsmCell& cell(int column, int row) { return cells[index(column, row)]; }
-    const OsmCell& cell(int column, int row) const { return cells[index(column, row)]; }
 
     // Finished: every cell holds a text ("@" counts). An unfinished puzzle opens paused.
     bool isComplete() const;
 
     friend bool operator==(const OsmDocument&, const OsmDocument&) = default;
 
-private:
-    std::size_t index(int column, int row) const {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-               static_cast<std::size_t>(column - 1);
-    }
 };
 
 // grilpad keeps at most this many characters of each phrase line it reads.
