@@ -4,6 +4,7 @@
 // them twice) and the shipped "krizleg.dat". Prints the median time of each
 // and the time to build the indexes.
 
+#include "bench/bench_support.h"
 #include "crossword/core/clue_lists.h"
 #include "stores/core/clue_index.h"
 #include "stores/core/word_stores.h"
@@ -17,15 +18,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
+using namespace bench;
 
 struct Data {
     StringPairList userClues;

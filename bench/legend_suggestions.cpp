@@ -5,6 +5,7 @@
 // spends taking the stores into their indexes. The editor must never keep
 // the window waiting: the aim is well under 20 ms per showing.
 
+#include "bench/bench_support.h"
 #include "stores/core/clue_index.h"
 #include "swedish/core/legend.h"
 
@@ -17,15 +18,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
+using namespace bench;
 
 // 50,000 pairs in each store: "slovo<n>" once each, and "mnoho" 25 times in each.
 void fill(StringPairList& store, int first) {

@@ -3,6 +3,7 @@
 // parse it and to write its lines into memory; both should stay well under
 // 100 ms, so that opening and saving never keep the window waiting.
 
+#include "bench/bench_support.h"
 #include "swedish/core/skr_file.h"
 
 #include <benchmark/benchmark.h>
@@ -15,15 +16,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
+using namespace bench;
 
 swedish::SkrDocument fullDocument() {
     swedish::SkrDocument document = swedish::SkrDocument::blank(40, 40);

@@ -6,6 +6,7 @@
 // and of a plain walk of the stores in the same run, their ratio and the hits;
 // and the time and memory the index takes to build.
 
+#include "bench/bench_support.h"
 #include "stores/core/word_index.h"
 #include "stores/core/word_stores.h"
 
@@ -20,11 +21,7 @@
 
 namespace {
 
-double peakMemoryMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
+using namespace bench;
 
 bool loadShippedStores() {
     static const bool loaded = [] {
@@ -67,17 +64,6 @@ std::size_t plainWalk(const SlotPattern& pattern, bool chAsOne) {
         for (const std::string* word = &store->firstKey(); !word->empty(); word = &store->nextKey())
             if (word->find('@') == std::string::npos && pattern.matches(letterUnits(*word, chAsOne))) ++hits;
     return hits;
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
-using Clock = std::chrono::steady_clock;
-double microsecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
 }
 
 void buildIndex(benchmark::State& state) {

@@ -2,6 +2,7 @@
 // whole start-up load of the shipped data, and a generated word file of one
 // million lines into a store. Prints times and the peak memory of the process.
 
+#include "bench/bench_support.h"
 #include "platform/core/textfile.h"
 #include "stores/core/word_stores.h"
 
@@ -15,13 +16,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace bench;
 
-double peakMemoryMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
-}
+namespace fs = std::filesystem;
 
 std::size_t walkLength(StringPairList& list) {
     std::size_t n = 0;
