@@ -331,6 +331,8 @@ TFormPlacement::TFormPlacement(QWidget* form, const MakeCore& make)
         if (OnRestorePlacement) OnRestorePlacement();
     };
     hadMaximiseButton_ = form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+    designedMinimum_ = form->minimumSize();
+    designedMaximum_ = form->maximumSize();
     hook_->AfterMessage = [this](TWindowHook*, QEvent* event, bool&) {
         if (event->type() == QEvent::Show || event->type() == QEvent::Resize) applyLimits();
     };
@@ -362,10 +364,6 @@ void TFormPlacement::setPreventResize(bool prevent) {
         form_->setWindowFlag(Qt::WindowMaximizeButtonHint, button);
         if (shown) form_->show();
     }
-    if (!prevent) {
-        form_->setMinimumSize(0, 0);
-        form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
     updateHook();
 }
 
@@ -377,7 +375,13 @@ void TFormPlacement::setMinMaxInfo(const WinMinMaxInfo& info) {
 
 void TFormPlacement::updateHook() {
     hook_->setWinControl(core_->needsHook() ? form_ : nullptr);
-    if (core_->needsHook()) applyLimits();
+    if (core_->needsHook()) {
+        applyLimits();
+    } else {
+        // No limits any more: the sizes the form was designed with.
+        form_->setMinimumSize(designedMinimum_);
+        form_->setMaximumSize(designedMaximum_);
+    }
 }
 
 void TFormPlacement::applyLimits() {
@@ -386,8 +390,8 @@ void TFormPlacement::applyLimits() {
         return;
     }
     const WinMinMaxInfo& info = core_->minMaxInfo;
-    const QSize minimum = form_->minimumSize();
-    const QSize maximum = form_->maximumSize();
+    const QSize minimum = designedMinimum_;
+    const QSize maximum = designedMaximum_;
     form_->setMinimumSize(info.minTrackWidth ? info.minTrackWidth : minimum.width(),
                           info.minTrackHeight ? info.minTrackHeight : minimum.height());
     form_->setMaximumSize(info.maxTrackWidth ? info.maxTrackWidth : maximum.width(),

@@ -24,6 +24,7 @@
 #include "formstate/core/form_storage.h"
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 
 #include <functional>
@@ -106,6 +107,8 @@ private:
     std::map<QObject*, std::unique_ptr<formstate::QtComponent>> components_;
     TWindowHook* hook_;
     bool hadMaximiseButton_ = true;
+    QSize designedMinimum_;
+    QSize designedMaximum_;
 };
 
 class TFormStorage : public TFormPlacement {

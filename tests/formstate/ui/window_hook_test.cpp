@@ -179,6 +179,9 @@ TEST(WindowHook, AFormIsHookedOnlyForLimitsOrAFixedSize) {
     EXPECT_EQ(form.maximumHeight(), 250);
 
     storage.setMinMaxInfo({});
+    EXPECT_EQ(form.minimumWidth(), 0) << "no limits: the designed sizes again";
+    EXPECT_EQ(form.maximumHeight(), QWIDGETSIZE_MAX);
+    QTRY_COMPARE(hookList().find(&form), nullptr);
     storage.setPreventResize(true);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
