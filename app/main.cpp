@@ -1,10 +1,14 @@
 // grilpad: the Mindgrid! puzzle workshop.
 #include "crisscross/ui/child_krs.h"
 #include "crossword/ui/child_kriz.h"
+#include "crossword/ui/print_form.h"
 #include "document/ui/document_window.h"
 #include "frame/core/documents.h"
 #include "frame/ui/application.h"
 #include "swedish/ui/child_svekriz.h"
+#include "swedish/ui/legend_form.h"
+#include "swedish/ui/print_form.h"
+#include "swedish/ui/swedish_forms.h"
 #include "wordsearch/ui/analyzer_start.h"
 #include "wordsearch/ui/child_osm.h"
 
@@ -16,5 +20,10 @@ int main(int argc, char** argv) {
     registerDocumentKind(crosswordDocument, [] { return new TMDIChildKriz; });
     registerDocumentKind(crissCrossDocument, [] { return new TMDIChildKrs; });
     registerDocumentKind(swedishDocument, [] { return new TMDIChildSveKriz; });
+    // The dialogs of the kinds, made at start-up among the frame's own.
+    registerKindForm(KindFormPlace::afterQuestionDialog, tiskkriform);
+    registerKindForm(KindFormPlace::afterDesigner, svelegform);
+    registerKindForm(KindFormPlace::afterDesigner, waitform3);
+    registerKindForm(KindFormPlace::afterDesigner, tisksvekriform);
     return runGrilpad(argc, argv);
 }

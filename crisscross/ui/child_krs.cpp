@@ -1,11 +1,47 @@
 #include "crisscross/ui/child_krs.h"
 
+#include "crisscross/core/krs_phrase.h"
+#include "crisscross/core/krs_print.h"
+#include "document/core/grid_shape.h"
+#include "document/core/print_layout.h"
+#include "document/ui/digit_table_form.h"
+#include "document/ui/document_files.h"
+#include "document/ui/phrase_form.h"
+#include "frame/core/config.h"
 #include "frame/core/documents.h"
+#include "platform/ui/codec.h"
+#include "platform/ui/desktop.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
 
-TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument) {
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+void enable(std::initializer_list<QAction*> actions, bool on) {
+    for (QAction* action : actions) action->setEnabled(on);
+}
+
+bool secretPhraseCell(const LetterUse& use) {
+    return use.horizontal != letteruse::unused || use.vertical != letteruse::unused;
+}
+
+QString lineBreakInTable() { return QStringLiteral("Písmena v tabulce nesmí obsahovat konec řádku."); }
+
+}  // namespace
+
+TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(&programRandom()) {
     const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"));
     acVelikost = gridActions.size;
     acNavrhar = gridActions.designer;
@@ -30,9 +66,379 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument) {
     acexport = file.spreadsheetExport;
     acExportObr = file.pictureExport;
 
+    setDocumentFile<KrsDocument>(
+        krsCodec, [this] { return toDocument(); }, [this](const KrsDocument& document) { return showDocument(document); });
+
     CellGrid::Kind kind;
     kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
     grid().setKind(std::move(kind));
 
-    setWidget(ScrollBox1);
+    // The grid on the left, the numbers beside it.
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    ListBox1 = new QListWidget;
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    Splitter1->addWidget(ScrollBox1);
+    Splitter1->addWidget(ListBox1);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setSizes({330, 110});
+
+    tisklabel = new QLabel(this);
+    tisklabel->setObjectName(QStringLiteral("tisklabel"));
+    QFont printFont(QStringLiteral("Courier New"));
+    printFont.setPixelSize(11);
+    tisklabel->setFont(printFont);
+    tisklabel->hide();
+
+    // Shown when a generation takes longer than a moment.
+    progressWindow = new QDialog(this);
+    progressWindow->setObjectName(QStringLiteral("progressWindow"));
+    progressWindow->setWindowTitle(QStringLiteral("Mindgrid!"));
+    auto* progressText = new QLabel(QStringLiteral("Vytvářím kris-kros..."), progressWindow);
+    auto* stopButton = new QPushButton(QStringLiteral("Storno"), progressWindow);
+    stopButton->setObjectName(QStringLiteral("BitBtn2"));
+    auto* progressLayout = new QVBoxLayout(progressWindow);
+    progressLayout->addWidget(progressText);
+    progressLayout->addWidget(stopButton, 0, Qt::AlignHCenter);
+    progressLayout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(stopButton, &QPushButton::clicked, progressWindow, &QDialog::reject);
+    connect(progressWindow, &QDialog::rejected, this, &TMDIChildKrs::cancelGeneration);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setSingleShot(true);
+    connect(progressTimer_, &QTimer::timeout, this, [this] {
+        if (currentRun_ != 0) progressWindow->show();
+    });
+
+    connect(acNavrhar, &QAction::triggered, this, &TMDIChildKrs::acNavrharExecute);
+    connect(zadattajenku, &QAction::triggered, this, &TMDIChildKrs::zadattajenkuExecute);
+    connect(prirazenicisel, &QAction::triggered, this, [this] { prirazeniciselExecute(); });
+    connect(smazatpismena, &QAction::triggered, this, &TMDIChildKrs::smazatpismenaExecute);
+    connect(vytvoritkrsnotopakovat, &QAction::triggered, this, &TMDIChildKrs::vytvoritkrsnotopakovatExecute);
+    connect(vytvoritkrsopakovat, &QAction::triggered, this, &TMDIChildKrs::vytvoritkrsopakovatExecute);
+    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKrs::aczvolsablonuExecute);
+    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKrs::aculozsablonuExecute);
+    connect(acExportObr, &QAction::triggered, this, &TMDIChildKrs::acExportObrExecute);
+    connect(actisk, &QAction::triggered, this, &TMDIChildKrs::actiskExecute);
+    connect(acexport, &QAction::triggered, this, &TMDIChildKrs::acexportExecute);
+
+    setWidget(Splitter1);
+}
+
+TMDIChildKrs::~TMDIChildKrs() {
+    // A window deleted without closing must not leave a worker that reports to it.
+    stopWork();
+}
+
+QString TMDIChildKrs::repeatsAllowedText() {
+    return QStringLiteral("Tento kris-kros nelze vytvořit tak, aby se čísla neopakovala, proto byl vytvořen s "
+                          "čísly, která se opakují.");
+}
+
+QString TMDIChildKrs::attemptsExhaustedText() {
+    return QStringLiteral("Kris-kros se nepodařilo vytvořit tak, aby se čísla neopakovala. Zkuste to znovu, "
+                          "upravte tvar nebo zvolte vytvoření s možností opakovat čísla.");
+}
+
+QString TMDIChildKrs::tooManyLettersText() { return QStringLiteral("Tajenka smí obsahovat nejvýše 10 různých písmen."); }
+
+// ---- the puzzle -------------------------------------------------------------
+
+KrsDocument TMDIChildKrs::toDocument() const {
+    const CellGrid& cells = grid();
+    KrsDocument document = KrsDocument::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= document.rows; ++row)
+        for (int col = 1; col <= document.columns; ++col) {
+            KrsCell& cell = document.cell(col, row);
+            cell.text = cells.cellText(col, row);
+            cell.colour = cells.cellShapes()[col][row]->brush;
+            document.letterUse[col][row] = letterUse[col][row];
+        }
+    document.codedSecretPhrase = codedSecretPhrase;
+    document.secretPhrase = secretPhrase;
+    document.numberList = numberList;
+    document.digitTable = digitTable;
+    document.legendLines = legendLines;
+    document.lastLegendLine = lastLegendLine;
+    return document;
+}
+
+bool TMDIChildKrs::showDocument(const KrsDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row)
+            for (int col = 1; col <= document.columns; ++col) {
+                const KrsCell& cell = document.cell(col, row);
+                cells.setCellText(col, row, cell.text);
+                cells.setBrush(col, row, cell.colour);
+                letterUse[col][row] = document.letterUse[col][row];
+            }
+    }
+    secretPhrase = document.secretPhrase;
+    digitTable = document.digitTable;
+    codedSecretPhrase = document.codedSecretPhrase;
+    // A table that was never confirmed used to leave the phrase's letters
+    // here; the designer places digits only.
+    if (!allDigits(codedSecretPhrase))
+        codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());
+    hasSecretPhrase = !secretPhrase.empty();
+    numberList = document.numberList;
+    showNumbers();
+    legendLines = document.legendLines;
+    lastLegendLine = document.lastLegendLine;
+    return true;
+}
+
+void TMDIChildKrs::showNumbers() {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(numberList.size()));
+    for (const std::string& number : numberList) items << toQString(number);
+    ListBox1->clear();
+    ListBox1->addItems(items);
+}
+
+void TMDIChildKrs::enableAfterClearing() {
+    enable({acVelikost, zadattajenku}, true);
+    if (!secretPhrase.empty()) prirazenicisel->setEnabled(true);
+}
+
+void TMDIChildKrs::smazatpismenaExecute() {
+    numberList.clear();
+    ListBox1->clear();
+    CellGrid& cells = grid();
+    {
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= cells.currentRows(); ++row)
+            for (int col = 1; col <= cells.currentCols(); ++col)
+                if (!cells.isHidden(col, row) && !secretPhraseCell(letterUse[col][row])) cells.setText(col, row, {});
+    }
+    enableAfterClearing();
+}
+
+void TMDIChildKrs::clearGrid() {
+    numberList.clear();
+    ListBox1->clear();
+    CellGrid& cells = grid();
+    {
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= cells.currentRows(); ++row)
+            for (int col = 1; col <= cells.currentCols(); ++col) {
+                if (!cells.isHidden(col, row)) cells.setText(col, row, {});
+                cells.setBrush(col, row, colors::white);
+                letterUse[col][row] = LetterUse{};
+            }
+    }
+    enableAfterClearing();
+}
+
+void TMDIChildKrs::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearGrid(); }); }
+
+void TMDIChildKrs::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void TMDIChildKrs::actiskExecute() {
+    const KrsDocument document = toDocument();
+    printDocument([&](Canvas& canvas) { drawCrissCrossPrint(canvas, document, printlayout::labelFont()); });
+}
+
+void TMDIChildKrs::acexportExecute() {
+    const KrsDocument document = toDocument();
+    exportBook([&](Workbook& book) { return fillCrissCrossWorkbook(book, document); });
+}
+
+void TMDIChildKrs::acExportObrExecute() {
+    const auto picture = std::make_unique<PictureGrid>();
+    fillCrissCrossPicture(*picture, toDocument());
+    showPicture(*picture);
+}
+
+void TMDIChildKrs::acNavrharExecute() {
+    CellGrid& cells = grid();
+    GridShape shape = shapeOfGrid(cells);
+    // The designer shows the digits the secret-phrase cells hold already.
+    for (int row = 1; row <= shape.rows; ++row)
+        for (int col = 1; col <= shape.columns; ++col) {
+            GridShape::Cell& cell = shape.cell(col, row);
+            if (cell.shown && cell.colour == colors::red) cell.text = cells.cellLabels()[col][row]->text;
+        }
+    DesignerDigits digits;
+    digits.hasDigits = hasSecretPhrase;
+    if (hasSecretPhrase) digits.fullDigits = codedSecretPhrase;
+    const std::optional<GridShape> designed = design(shape, digits);
+    if (!designed) return;
+
+    applyShape(cells, *designed);
+    GridCells::Batch batch(cells);
+    for (int row = 1; row <= designed->rows; ++row)
+        for (int col = 1; col <= designed->columns; ++col) {
+            const GridShape::Cell& cell = designed->cell(col, row);
+            const bool red = cell.colour == colors::red;
+            letterUse[col][row] = red ? LetterUse{letteruse::secretPhrase, letteruse::secretPhrase} : LetterUse{};
+            // A red cell holds the digit placed in it, or nothing.
+            if (red && cell.shown) cells.setText(col, row, cell.text);
+        }
+}
+
+// ---- the secret phrase ----------------------------------------------------
+
+void TMDIChildKrs::zadattajenkuExecute() {
+    if (!tajenkaform) return;
+    const bool chAsOne = crissCrossSettings.chAsOneLetter();
+    tajenkaform->setTag(Ttajenkaform::crissCrossUse);
+    tajenkaform->setChAsOneLetter(chAsOne);
+    tajenkaform->setPhrase(toQString(secretPhrase));
+    if (tajenkaform->exec() != QDialog::Accepted) return;
+    const auto typed = fromQString(tajenkaform->phrase());
+    if (!typed) {
+        desktop::warning(this, codePageRefusal());
+        return;
+    }
+    const std::string phrase = trimmedText(*typed);
+    // The same phrase again keeps the table the user made for it.
+    if (phrase == secretPhrase) return;
+
+    if (phrase.empty()) {
+        secretPhrase.clear();
+        codedSecretPhrase.clear();
+        hasSecretPhrase = false;
+        prirazenicisel->setEnabled(false);
+        return;
+    }
+    const std::optional<DigitTable> table = assignDigitsToLetters(phrase, chAsOne);
+    if (!table) {
+        // Only ten digits: a phrase of more letters (one given with "ch" as one
+        // letter, say, and the setting changed since) cannot be coded.
+        desktop::warning(this, tooManyLettersText());
+        return;
+    }
+    secretPhrase = phrase;
+    digitTable = *table;
+    hasSecretPhrase = true;
+    prirazenicisel->setEnabled(true);
+    // The coded phrase is always digits: a table the user did not confirm
+    // codes it as assigned.
+    if (!prirazeniciselExecute()) codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, chAsOne);
+}
+
+bool TMDIChildKrs::prirazeniciselExecute() {
+    if (!krspiscisform) return false;
+    QStringList letters;
+    for (const std::string& entry : digitTable) letters << toQString(entry);
+    krspiscisform->setLetters(letters);
+    if (krspiscisform->exec() != QDialog::Accepted) return false;
+
+    DigitTable table;
+    const QStringList given = krspiscisform->letters();
+    for (std::size_t digit = 0; digit < table.size(); ++digit) {
+        const QString text = given.value(static_cast<qsizetype>(digit));
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+            desktop::warning(this, lineBreakInTable());
+            return false;
+        }
+        const auto bytes = fromQString(text);
+        if (!bytes) {
+            desktop::warning(this, codePageRefusal());
+            return false;
+        }
+        table[digit] = trimmedText(*bytes);
+    }
+    digitTable = table;
+    codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());
+    return true;
+}
+
+// ---- generation -------------------------------------------------------------
+
+void TMDIChildKrs::vytvoritkrsnotopakovatExecute() { generate(false); }
+
+void TMDIChildKrs::vytvoritkrsopakovatExecute() { generate(true); }
+
+void TMDIChildKrs::generate(bool repeatAllowed) {
+    if (currentRun_ != 0) return;
+    worker_.reset();  // a run cancelled before has ended already
+
+    CrissCrossSetup setup;
+    const CellGrid& cells = grid();
+    setup.columns = cells.currentCols();
+    setup.rows = cells.currentRows();
+    setup.cells.reserve(static_cast<std::size_t>(setup.columns) * static_cast<std::size_t>(setup.rows));
+    for (int row = 1; row <= setup.rows; ++row)
+        for (int col = 1; col <= setup.columns; ++col) setup.cells.push_back(cells.cellText(col, row));
+    setup.allowOneDigitNumbers = crissCrossSettings.allowOneDigitNumbers();
+    setup.repeatAllowed = repeatAllowed;
+    setup.maxAttempts = maxAttempts;
+
+    // Nothing may change the grid under the run, nor start a second one.
+    actionsBeforeRun_.clear();
+    for (QAction* action : {acVelikost, acNavrhar, zadattajenku, prirazenicisel, smazatpismena,
+                            vytvoritkrsnotopakovat, vytvoritkrsopakovat, aczvolsablonu, aculozsablonu}) {
+        actionsBeforeRun_.emplace_back(action, action->isEnabled());
+        action->setEnabled(false);
+    }
+
+    const int run = ++runCounter_;
+    currentRun_ = run;
+    worker_ = std::make_unique<CrissCrossWorker>(*randomSource);
+    worker_->start(std::move(setup), [this, run](CrissCrossResult result) {
+        // On the worker: hand the result to the window's thread and return.
+        QMetaObject::invokeMethod(
+            this, [this, run, result = std::move(result)]() mutable { finishGeneration(run, std::move(result)); },
+            Qt::QueuedConnection);
+    });
+    progressTimer_->start(progressDelayMs);
+}
+
+void TMDIChildKrs::endRun() {
+    currentRun_ = 0;
+    progressTimer_->stop();
+    progressWindow->hide();
+    if (worker_) worker_->stop();
+    for (const auto& [action, enabled] : actionsBeforeRun_) action->setEnabled(enabled);
+    actionsBeforeRun_.clear();
+}
+
+void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
+    if (run != currentRun_) return;  // cancelled, or the window is closing
+    endRun();
+    switch (result.outcome) {
+    case CrissCrossOutcome::completed: {
+        CellGrid& cells = grid();
+        {
+            GridCells::Batch batch(cells);
+            std::size_t at = 0;
+            for (int row = 1; row <= cells.currentRows(); ++row)
+                for (int col = 1; col <= cells.currentCols(); ++col, ++at)
+                    if (!cells.isHidden(col, row) && at < result.cells.size()) cells.setText(col, row, result.cells[at]);
+        }
+        numberList = std::move(result.numbers);
+        showNumbers();
+        lastLegendLine = buildKeyLines(secretPhrase, digitTable, legendLines);
+        enable({acVelikost, zadattajenku, prirazenicisel}, false);
+        if (result.repeatsAllowedAfterAll) desktop::message(this, repeatsAllowedText());
+        break;
+    }
+    case CrissCrossOutcome::attemptsExhausted:
+        desktop::message(this, attemptsExhaustedText());
+        break;
+    case CrissCrossOutcome::failed:
+        desktop::warning(this, QStringLiteral("Kris-kros se nepodařilo vytvořit: není dostatek paměti."));
+        break;
+    case CrissCrossOutcome::stopped:
+        break;
+    }
+}
+
+void TMDIChildKrs::cancelGeneration() {
+    if (currentRun_ == 0) return;
+    endRun();
+}
+
+bool TMDIChildKrs::generating() const { return currentRun_ != 0 || (worker_ && worker_->running()); }
+
+void TMDIChildKrs::stopWork() {
+    currentRun_ = 0;
+    progressTimer_->stop();
+    progressWindow->hide();
+    // The worker never waits for the window, so this wait ends.
+    worker_.reset();
 }

@@ -1,20 +1,107 @@
 #pragma once
-// The criss-cross window ("kris-kros"): the grid of digits, which cells belong
-// to the secret phrase and the actions of its drop-down menus.
+// The criss-cross window ("kris-kros"): the grid of digits, the secret phrase
+// and its digit table, the generation of the numbers and the number list.
+//
+// The grid is shaped by the size dialog, templates and the designer, which
+// also marks the secret-phrase cells red and places the coded phrase's digits
+// into them. The creation actions fill the free cells with random digits on a
+// worker thread; the window takes the result only when the generation
+// completed (cells, number list, key lines, and the size and phrase actions
+// off). While it runs the window's editing actions are off; after half a
+// second a small window offers "Storno". Cancelling, or closing the window,
+// stops the worker and waits for it; nothing of a stopped run is applied.
+//
+// `ListBox1` shows `numberList` and nothing else: what empties one empties
+// both, and the file, the print and the export take the same list.
 
+#include "crisscross/core/krs_document.h"
+#include "crisscross/core/krs_file.h"
+#include "crisscross/core/krs_generator.h"
 #include "document/core/letter_use.h"
 #include "document/ui/document_window.h"
 
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
 class QAction;
+class QDialog;
+class QLabel;
+class QListWidget;
+class QSplitter;
+class QTimer;
 
 class TMDIChildKrs : public DocumentWindow {
     Q_OBJECT
 public:
     TMDIChildKrs();
+    ~TMDIChildKrs() override;
+
+    // The window's side of its .krs file (the file flow is the document
+    // window's): the puzzle as the file, the print and the export take it,
+    // and a puzzle read whole put into this window. Loading sets what the
+    // file holds (a coded phrase that is not all digits is coded again from
+    // the phrase and table) and counts a phrase as entered; the actions keep
+    // their states.
+    KrsDocument toDocument() const;
+    bool showDocument(const KrsDocument& document);
+
+    // Handlers.
+    void actiskExecute();
+    void acexportExecute();
+    void acNavrharExecute();
+    void acExportObrExecute();
+    void zadattajenkuExecute();
+    // The digit table; true when the user confirmed it (the phrase is then
+    // coded with the table as confirmed).
+    bool prirazeniciselExecute();
+    void smazatpismenaExecute();
+    void vytvoritkrsnotopakovatExecute();
+    void vytvoritkrsopakovatExecute();
+    void aczvolsablonuExecute();
+    void aculozsablonuExecute();
+
+    // Before a template is read: no numbers, every cell inside the size empty,
+    // white and no secret-phrase cell (visibility stays); the size and phrase
+    // actions on again.
+    void clearGrid();
+
+    // "Storno" of a running generation: the worker stops, nothing changes.
+    void cancelGeneration();
+    // True while a generation of this window runs (also the moment its
+    // worker takes to stop).
+    bool generating() const;
+
+    // "Tento kris-kros nelze vytvořit tak, aby se čísla neopakovala, …"
+    static QString repeatsAllowedText();
+    // "Kris-kros se nepodařilo vytvořit tak, aby se čísla neopakovala. …"
+    static QString attemptsExhaustedText();
+    // "Tajenka smí obsahovat nejvýše 10 různých písmen."
+    static QString tooManyLettersText();
 
     // Per cell [col][row]: 2 in both directions for a secret-phrase cell, else
     // 0; 0 for every cell inside the size after a resize.
     LetterUseTable letterUse{};
+    std::string secretPhrase;       // as typed and trimmed, at most 255 bytes
+    std::string codedSecretPhrase;  // the phrase as digits
+    bool hasSecretPhrase = false;   // a phrase was entered (or loaded) in this window
+    DigitTable digitTable;
+    std::vector<std::string> numberList;  // the numbers of the last generation, sorted
+    LegendLines legendLines;
+    int lastLegendLine = -1;
+
+    // Where the generation's draws come from, how many attempts it may take
+    // when numbers must differ, and how long it runs before "Storno" shows.
+    RandomSource* randomSource;
+    long long maxAttempts = CrissCrossSetup::defaultMaxAttempts;
+    int progressDelayMs = 500;
+
+    QSplitter* Splitter1;
+    QListWidget* ListBox1;
+    QLabel* tisklabel;  // hidden; its font is the one printing uses
+    QDialog* progressWindow;  // "Vytvářím kris-kros…" with "Storno"
 
     // `menuupravy`
     QAction* acVelikost;
@@ -34,4 +121,22 @@ public:
     QAction* actisk;
     QAction* acexport;
     QAction* acExportObr;
+
+protected:
+    void stopWork() override;
+
+private:
+    void generate(bool repeatAllowed);
+    void finishGeneration(int run, CrissCrossResult result);
+    // Ends the current run: the worker has stopped, the progress window goes
+    // and the actions are as before the run.
+    void endRun();
+    void showNumbers();
+    void enableAfterClearing();
+
+    std::unique_ptr<CrissCrossWorker> worker_;
+    int currentRun_ = 0;  // the run whose result the window takes; 0 when none
+    int runCounter_ = 0;
+    QTimer* progressTimer_;
+    std::vector<std::pair<QAction*, bool>> actionsBeforeRun_;
 };

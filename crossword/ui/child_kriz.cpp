@@ -1,12 +1,82 @@
 #include "crossword/ui/child_kriz.h"
 
+#include "crossword/ui/print_form.h"
+
+#include "document/core/grid_shape.h"
+#include "document/core/picture_drawing.h"
+#include "document/ui/document_files.h"
 #include "frame/core/documents.h"
+#include "frame/core/config.h"
 #include "platform/ui/actions.h"
+#include "platform/ui/cell_grid_widget.h"
+#include "platform/ui/codec.h"
+#include "platform/ui/desktop.h"
+#include "stores/core/word_stores.h"
+#include "stores/ui/store_files.h"
 
 #include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
-TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
+#include <memory>
+
+namespace {
+
+// The clue column takes one line of text the code page can hold.
+class ClueDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setValidator(new CodePageValidator(line));
+        return editor;
+    }
+};
+
+// A clue grid: two columns of 150 pixels, row 0 holding the headings.
+QTableWidget* makeClueGrid(QWidget* parent, const char* name, const QString& heading) {
+    auto* grid = new QTableWidget(1, 2, parent);
+    grid->setItemDelegate(new ClueDelegate(grid));
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    grid->setObjectName(QLatin1String(name));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setColumnWidth(0, 150);
+    grid->setColumnWidth(1, 150);
+    for (int col = 0; col < 2; ++col) {
+        auto* item = new QTableWidgetItem(col == 0 ? heading : QStringLiteral("Legenda"));
+        item->setFlags(Qt::ItemIsEnabled);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        grid->setItem(0, col, item);
+    }
+    return grid;
+}
+
+QToolButton* makeButton(QWidget* parent, QAction* action, const QString& text = {}) {
+    auto* button = new QToolButton(parent);
+    button->setDefaultAction(action);
+    if (!text.isEmpty()) button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+}  // namespace
+
+TMDIChildKriz::TMDIChildKriz()
+    : SlotWindow(crosswordDocument, Behaviour{SlotRules{.blackCellsBlock = false, .endBars = true}, true, false}) {
     const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
     acVelikost = gridActions.size;
     acNavrhar = gridActions.designer;
@@ -23,7 +93,7 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
 
     opravitkrizovku = addDocumentAction("opravitkrizovku", QStringLiteral("&Opravit křížovku"), nullptr, false);
     IsTajenka = addDocumentAction("IsTajenka", QStringLiteral("Tajenka"), nullptr, false);
-    smazatslovo = addDocumentAction("smazatslovo", QStringLiteral("Smazat"), nullptr, false);
+    addDeleteWordAction(QStringLiteral("Smazat"), nullptr);
     btnvodorovne = addDocumentAction("btnvodorovne", QString(), nullptr, false);
     setHint(btnvodorovne, QStringLiteral("Označí okraje slova vodorovně"));
     btnsvisle = addDocumentAction("btnsvisle", QString(), nullptr, false);
@@ -43,6 +113,394 @@ TMDIChildKriz::TMDIChildKriz() : DocumentWindow(crosswordDocument) {
     kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
     grid().setKind(std::move(kind));
 
-    setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
-    setWidget(ScrollBox1);
+    // The clue lists, shown in legend mode in place of the word entry.
+    Panel4 = new QWidget(this);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    StringGrid2 = makeClueGrid(Panel4, "StringGrid2", QStringLiteral("Slova vodorovně"));
+    StringGrid1 = makeClueGrid(Panel4, "StringGrid1", QStringLiteral("Slova svisle"));
+    auto* lists = new QVBoxLayout(Panel4);
+    lists->setContentsMargins(0, 0, 0, 0);
+    lists->addWidget(StringGrid2, 1);
+    lists->addWidget(StringGrid1, 1);
+    Panel4->hide();
+
+    // The buttons of the selection and of going back to building.
+    Panel5 = new QWidget(this);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    auto* buttons = new QHBoxLayout(Panel5);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(makeButton(Panel5, btnvodorovne, QStringLiteral("↔")));
+    buttons->addWidget(makeButton(Panel5, btnsvisle, QStringLiteral("↕")));
+    buttons->addWidget(makeButton(Panel5, IsTajenka));
+    buttons->addWidget(makeButton(Panel5, smazatslovo));
+    buttons->addWidget(makeButton(Panel5, opravitkrizovku));
+    buttons->addStretch();
+
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("client"));
+    auto* side = new QVBoxLayout;
+    side->addWidget(Panel6, 1);
+    side->addWidget(Panel4, 1);
+    auto* sideWidget = new QWidget(client);
+    sideWidget->setLayout(side);
+    sideWidget->setFixedWidth(320);
+    side->setContentsMargins(0, 0, 0, 0);
+    auto* body = new QHBoxLayout;
+    body->addWidget(ScrollBox1, 1);
+    body->addWidget(sideWidget);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    client->setMinimumSize(240, 160);
+    layout->addLayout(body, 1);
+    layout->addWidget(Panel5);
+
+    connect(vytvoritlegendu, &QAction::triggered, this, &TMDIChildKriz::vytvoritlegenduExecute);
+    connect(dokoncitkrizovku, &QAction::triggered, this, &TMDIChildKriz::dokoncitkrizovkuExecute);
+    connect(btnvodorovne, &QAction::triggered, this, &TMDIChildKriz::btnvodorovneExecute);
+    connect(btnsvisle, &QAction::triggered, this, &TMDIChildKriz::btnsvisleExecute);
+    connect(IsTajenka, &QAction::triggered, this, &TMDIChildKriz::IsTajenkaExecute);
+    connect(acSmazatpismena, &QAction::triggered, this, &TMDIChildKriz::acSmazatpismenaExecute);
+    connect(opravitkrizovku, &QAction::triggered, this, &TMDIChildKriz::opravitkrizovkuExecute);
+    connect(acNavrhar, &QAction::triggered, this, &TMDIChildKriz::acNavrharExecute);
+    connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
+    connect(actisk, &QAction::triggered, this, &TMDIChildKriz::actiskExecute);
+    connect(acExport, &QAction::triggered, this, &TMDIChildKriz::acExportExecute);
+    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKriz::aczvolsablonuExecute);
+    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKriz::aculozsablonuExecute);
+
+    showClueRows(true, {});
+    showClueRows(false, {});
+    setDocumentFile<crossword::KriDocument>(
+        crossword::kriCodec, [this] { return toDocument(); },
+        [this](const crossword::KriDocument& document) { return showDocument(document); });
+
+    setWidget(client);
+    resize(760, 480);
+}
+
+// ---- phases -------------------------------------------------------------------
+
+TMDIChildKriz::Phase TMDIChildKriz::phase() const {
+    if (finished) return Phase::finished;
+    return legendMode ? Phase::legend : Phase::building;
+}
+
+void TMDIChildKriz::applyPhase() {
+    const Phase now = phase();
+    const bool building = now == Phase::building;
+    ScrollBox1->setEnabled(building);
+    Panel6->setVisible(building);
+    Panel4->setVisible(!building);
+    for (QAction* action : {vytvoritlegendu, acVelikost, acSmazatpismena, acNavrhar, aczvolsablonu})
+        action->setEnabled(building);
+    dokoncitkrizovku->setEnabled(now == Phase::legend);
+    opravitkrizovku->setEnabled(now == Phase::legend);
+    if (now == Phase::finished)
+        for (QAction* action : {smazatslovo, IsTajenka, btnvodorovne, btnsvisle}) action->setEnabled(false);
+}
+
+void TMDIChildKriz::opravitkrizovkuExecute() {
+    // Back to building: the grid reacts again and the lists no longer stand
+    // for it. The word tables, the clue grids and `finished` stay.
+    legendMode = false;
+    applyPhase();
+    ListBox1->clear();
+    infopanel->clear();
+}
+
+// ---- the selection's own buttons --------------------------------------------------
+
+void TMDIChildKriz::selectionLost() {
+    for (QAction* action : {btnvodorovne, btnsvisle, IsTajenka}) action->setEnabled(false);
+}
+
+void TMDIChildKriz::selectionChecked(bool single) {
+    btnvodorovne->setEnabled(single);
+    btnsvisle->setEnabled(single);
+    IsTajenka->setEnabled(!single);
+}
+
+void TMDIChildKriz::btnvodorovneExecute() {
+    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(SlotEngine::horizontal);
+}
+
+void TMDIChildKriz::btnsvisleExecute() {
+    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(SlotEngine::vertical);
+}
+
+void TMDIChildKriz::IsTajenkaExecute() {
+    // Closes the selected run as a word, so that the clue lists find it;
+    // letters and letter uses stay.
+    const SlotEngine::Selection& selection = engine().selection();
+    if (!selection.singleCellSelection) slotEngine().showWordEnds(selection.selectionDirection);
+}
+
+// ---- clearing -----------------------------------------------------------------------
+
+void TMDIChildKriz::acSmazatpismenaExecute() {
+    CellGrid& cells = grid();
+    GridCells::Batch batch(cells);
+    for (int row = cells.currentRows(); row >= 1; --row)
+        for (int col = cells.currentCols(); col >= 1; --col) {
+            const LetterUse& use = letterUse[col][row];
+            const bool secret = use.horizontal == letteruse::secretPhrase || use.vertical == letteruse::secretPhrase;
+            if (!cells.isHidden(col, row) && !secret) cells.setText(col, row, {});
+            cells.setRightBarVisible(col, row, false);
+            cells.setBottomBarVisible(col, row, false);
+        }
+}
+
+void TMDIChildKriz::clearGrid() {
+    CellGrid& cells = grid();
+    GridCells::Batch batch(cells);
+    for (int row = 1; row <= cells.currentRows(); ++row)
+        for (int col = 1; col <= cells.currentCols(); ++col) {
+            if (!cells.isHidden(col, row)) cells.setText(col, row, {});
+            cells.setBrush(col, row, colors::white);
+            letterUse[col][row] = LetterUse{};
+            cells.setRightBarVisible(col, row, false);
+            cells.setBottomBarVisible(col, row, false);
+        }
+}
+
+// ---- templates, designer, picture -------------------------------------------------------
+
+void TMDIChildKriz::aczvolsablonuExecute() {
+    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
+}
+
+void TMDIChildKriz::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void TMDIChildKriz::acNavrharExecute() {
+    grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
+    const auto shape = design(shapeOfGrid(grid()));
+    if (!shape) return;
+    applyShape(grid(), *shape);
+    // A red cell is a letter of the secret phrase both ways; a cell that is
+    // no longer red (or is hidden now) is no longer one. Letters placed by
+    // words keep their bytes, so deleting a word still knows them.
+    for (int row = 1; row <= shape->rows; ++row)
+        for (int col = 1; col <= shape->columns; ++col) {
+            const GridShape::Cell& cell = shape->cell(col, row);
+            LetterUse& use = letterUse[col][row];
+            if (cell.shown && cell.colour == colors::red) {
+                use = {letteruse::secretPhrase, letteruse::secretPhrase};
+                continue;
+            }
+            if (use.horizontal == letteruse::secretPhrase) use.horizontal = letteruse::unused;
+            if (use.vertical == letteruse::secretPhrase) use.vertical = letteruse::unused;
+        }
+    gridChanged();
+}
+
+void TMDIChildKriz::acExportObrExecute() {
+    const auto picture = std::make_unique<PictureGrid>();
+    const CellGrid& cells = grid();
+    for (int row = 1; row <= cells.currentRows(); ++row)
+        for (int col = 1; col <= cells.currentCols(); ++col) {
+            const LetterUse& use = letterUse[col][row];
+            const bool secret = use.horizontal == letteruse::secretPhrase || use.vertical == letteruse::secretPhrase;
+            picture->cellTexts[col - 1][row - 1] = cells.cellText(col, row);
+            // A hidden cell is blocked, whatever its letter use says.
+            picture->cellMarks[col - 1][row - 1] = cells.isHidden(col, row) ? PictureGrid::blockedCell
+                                                   : secret                 ? PictureGrid::secretCell
+                                                                            : PictureGrid::openCell;
+            picture->rightBarMarks[col - 1][row - 1] =
+                cells.rightBars()[col][row]->visible ? PictureGrid::barShown : PictureGrid::noBar;
+            picture->bottomBarMarks[col - 1][row - 1] =
+                cells.bottomBars()[col][row]->visible ? PictureGrid::barShown : PictureGrid::noBar;
+        }
+    picture->gridCols = cells.currentCols();
+    picture->gridRows = cells.currentRows();
+    showPicture(*picture);
+}
+
+// ---- printing and the spreadsheet export ------------------------------------------------
+
+crossword::PrintedCrossword TMDIChildKriz::printedCrossword() const {
+    const CellGrid& cells = grid();
+    crossword::PrintedCrossword printed = crossword::PrintedCrossword::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= printed.rows; ++row)
+        for (int col = 1; col <= printed.columns; ++col) {
+            crossword::PrintedCrossword::Cell& cell = printed.cell(col, row);
+            cell.hidden = cells.isHidden(col, row);
+            cell.rightBar = cells.rightBars()[col][row]->visible;
+            cell.bottomBar = cells.bottomBars()[col][row]->visible;
+        }
+    printed.across = horizontalWords;
+    printed.down = verticalWords;
+    return printed;
+}
+
+void TMDIChildKriz::actiskExecute() {
+    if (!tiskkriform || tiskkriform->exec() != QDialog::Accepted) return;
+    const crossword::PrintOptions options = tiskkriform->options();
+    const crossword::PrintedCrossword printed = printedCrossword();
+    printDocument([&](Canvas& canvas) { crossword::drawCrosswordPrint(canvas, printed, options); });
+}
+
+void TMDIChildKriz::acExportExecute() {
+    const crossword::KriDocument document = toDocument();
+    exportBook([&](Workbook& book) { return crossword::fillCrosswordWorkbook(book, document); });
+}
+
+// ---- clue lists -------------------------------------------------------------------------
+
+namespace {
+
+QTableWidgetItem* cellItem(const std::string& text, bool editable) {
+    auto* item = new QTableWidgetItem(toQString(text));
+    item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                            : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+std::string itemText(const QTableWidget* grid, int row, int col) {
+    const QTableWidgetItem* item = grid->item(row, col);
+    return item ? fromQString(item->text()).value_or(std::string()) : std::string();
+}
+
+}  // namespace
+
+void TMDIChildKriz::showClueRows(bool across, const std::vector<crossword::ClueRow>& rows) {
+    QTableWidget* grid = across ? StringGrid2 : StringGrid1;
+    // Row k shows word k; a list without words shows one empty row.
+    grid->setRowCount(static_cast<int>(std::max<std::size_t>(rows.size(), 1)) + 1);
+    if (rows.empty()) {
+        grid->setItem(1, 0, cellItem({}, false));
+        grid->setItem(1, 1, cellItem({}, true));
+        return;
+    }
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        QTableWidgetItem* word = cellItem(rows[k].word, false);
+        // Where the word stands goes with it, for the file and the next legend.
+        word->setData(Qt::UserRole, rows[k].line);
+        word->setData(Qt::UserRole + 1, rows[k].ordinal);
+        grid->setItem(static_cast<int>(k) + 1, 0, word);
+        grid->setItem(static_cast<int>(k) + 1, 1, cellItem(rows[k].clue, true));
+    }
+}
+
+std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(bool across) const {
+    const QTableWidget* grid = across ? StringGrid2 : StringGrid1;
+    std::vector<crossword::ClueRow> rows;
+    for (int k = 1; k < grid->rowCount(); ++k) {
+        crossword::ClueRow row{itemText(grid, k, 0), itemText(grid, k, 1), 0, 0};
+        if (const QTableWidgetItem* word = grid->item(k, 0)) {
+            row.line = word->data(Qt::UserRole).toInt();
+            row.ordinal = word->data(Qt::UserRole + 1).toInt();
+        }
+        rows.push_back(std::move(row));
+    }
+    // The one empty row of a list without words is no row of the list.
+    if (rows.size() == 1 && rows.front().word.empty()) rows.clear();
+    return rows;
+}
+
+QString TMDIChildKriz::problemText(const crossword::LegendProblem& problem) {
+    const QString where = problem.across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
+    const QString mend = QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
+    if (problem.kind == crossword::LegendProblem::Kind::unclosed)
+        return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3). ")
+                           .arg(problem.line)
+                           .arg(problem.ordinal)
+                           .arg(toQString(problem.word)) +
+               mend;
+    return where + QStringLiteral(" %1. slovo č. %2 není celé vyplněno. ").arg(problem.line).arg(problem.ordinal) + mend;
+}
+
+void TMDIChildKriz::vytvoritlegenduExecute() {
+    ensureLegendsLoaded(this);
+    legendMode = true;
+    applyPhase();
+    const crossword::Legend legend = crossword::buildLegend(grid(), letterUse);
+    for (const crossword::LegendProblem& problem : legend.problems) desktop::message(this, problemText(problem));
+    // A clue typed before stays with its word.
+    const std::vector<crossword::ClueRow> acrossBefore = clueRows(true);
+    const std::vector<crossword::ClueRow> downBefore = clueRows(false);
+    horizontalWords = legend.across;
+    verticalWords = legend.down;
+    ClueIndex& builtin = clueIndex(builtinLegends);
+    ClueIndex& user = clueIndex(userLegends);
+    showClueRows(true, crossword::legendRows(horizontalWords, acrossBefore, builtin, user));
+    showClueRows(false, crossword::legendRows(verticalWords, downBefore, builtin, user));
+}
+
+void TMDIChildKriz::dokoncitkrizovkuExecute() {
+    const std::vector<crossword::ClueRow> across = clueRows(true);
+    const std::vector<crossword::ClueRow> down = clueRows(false);
+    if (crosswordSettings.rememberClues()) {
+        ClueIndex& user = clueIndex(userLegends);
+        crossword::rememberLegends(across, user);
+        crossword::rememberLegends(down, user);
+    }
+    // The clues of the grids become the clues of the words.
+    for (std::size_t k = 0; k < horizontalWords.size() && k < across.size(); ++k) horizontalWords[k].clue = across[k].clue;
+    for (std::size_t k = 0; k < verticalWords.size() && k < down.size(); ++k) verticalWords[k].clue = down[k].clue;
+    finished = true;
+    applyPhase();
+}
+
+// ---- the .kri file ---------------------------------------------------------------------------
+
+crossword::KriDocument TMDIChildKriz::toDocument() {
+    // A highlighted run is shown in its own colours again before it is written.
+    slotEngine().clearSelection();
+    const CellGrid& cells = grid();
+    crossword::KriDocument document = crossword::KriDocument::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= document.rows; ++row)
+        for (int col = 1; col <= document.columns; ++col) {
+            crossword::KriCell& cell = document.cell(col, row);
+            cell.text = cells.cellText(col, row);
+            cell.colour = static_cast<std::int32_t>(cells.cellShapes()[col][row]->brush);
+            cell.bottomBar = cells.bottomBars()[col][row]->visible;
+            cell.rightBar = cells.rightBars()[col][row]->visible;
+            cell.useAcross = letterUse[col][row].horizontal;
+            cell.useDown = letterUse[col][row].vertical;
+        }
+    document.reservedText1 = reservedText1;
+    document.reservedText2 = reservedText2;
+    document.finished = finished;
+    document.legendMode = legendMode;
+    document.across = clueRows(true);
+    document.down = clueRows(false);
+    return document;
+}
+
+bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row)
+            for (int col = 1; col <= document.columns; ++col) {
+                const crossword::KriCell& cell = document.cell(col, row);
+                cells.setCellText(col, row, cell.text);
+                cells.setBrush(col, row, static_cast<Color>(cell.colour));
+                cells.setBottomBarVisible(col, row, cell.bottomBar);
+                cells.setRightBarVisible(col, row, cell.rightBar);
+                letterUse[col][row] = {cell.useAcross, cell.useDown};
+            }
+    }
+    reservedText1 = document.reservedText1;
+    reservedText2 = document.reservedText2;
+    finished = document.finished;
+    legendMode = document.legendMode;
+    showClueRows(true, document.across);
+    showClueRows(false, document.down);
+    // In legend mode the words of the lists are the words of the tables; in
+    // building they are what the next legend keeps the typed clues of.
+    if (legendMode) {
+        const auto entries = [](const std::vector<crossword::ClueRow>& rows) {
+            crossword::CrosswordWordTable table;
+            for (const crossword::ClueRow& row : rows) table.push_back({row.word, row.line, row.ordinal, row.clue});
+            return table;
+        };
+        horizontalWords = entries(document.across);
+        verticalWords = entries(document.down);
+    }
+    gridChanged();
+    applyPhase();
+    return true;
 }

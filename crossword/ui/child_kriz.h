@@ -1,26 +1,85 @@
 #pragma once
-// The classic crossword window ("křížovka"): the grid with its word-end bars,
-// how each letter came there, the two word stores it was given and the
-// actions of its drop-down menus and buttons.
+// The classic crossword window ("křížovka"). There is no generator: the user
+// shapes the grid (size, templates, designer), marks the secret-phrase cells
+// red in the designer, fills the slots word by word (the slot window's work),
+// closes words with thin bars between cells (the grid's right and bottom edge
+// bars: a right bar ends a word across in its cell, a bottom bar a word down),
+// then builds the clue lists and finishes the crossword.
+//
+// Phases: building (creation, "Opravit křížovku"), legend mode (the clue
+// lists are shown and the grid is frozen) and finished (the clues are taken
+// over). applyPhase() holds what each phase enables, in one place.
 
-#include "document/core/letter_use.h"
-#include "document/ui/document_window.h"
-#include "stores/core/string_pair_list.h"
+#include "crossword/core/clue_lists.h"
+#include "crossword/core/kri_file.h"
+#include "crossword/core/kri_print.h"
+#include "document/ui/slot_window.h"
+
+#include <string>
 
 class QAction;
+class QTableWidget;
+class QWidget;
 
-class TMDIChildKriz : public DocumentWindow {
+class TMDIChildKriz : public SlotWindow {
     Q_OBJECT
 public:
     TMDIChildKriz();
 
-    // Per cell [col][row]: how its letter came there; 0 in both directions
-    // for every cell inside the size after a resize.
-    LetterUseTable letterUse{};
+    // The window's side of its .kri file (the file flow is the document
+    // window's): the crossword as the file holds it (a highlighted run is
+    // turned back to white and red on the screen first, so no highlight is
+    // ever stored), and a crossword read whole put into this window in its phase.
+    crossword::KriDocument toDocument();
+    bool showDocument(const crossword::KriDocument& document);
+    bool saveToFile(const QString& path) { return DocumentWindow::saveToFile(path); }
 
-    // Copies of the frame's dictionary words and user words.
-    StringPairList documentDictionaryWords;
-    StringPairList documentUserWords;
+    // Handlers.
+    void vytvoritlegenduExecute();
+    void dokoncitkrizovkuExecute();
+    void btnvodorovneExecute();
+    void btnsvisleExecute();
+    void IsTajenkaExecute();
+    void acSmazatpismenaExecute();
+    void opravitkrizovkuExecute();
+    void acNavrharExecute();
+    void acExportObrExecute();
+    // "Tisk": the print dialog, then the blank puzzle on the frame's printer.
+    void actiskExecute();
+    // "Export do Excelu": the blank puzzle with its clues and the filled one
+    // with its words, as a workbook.
+    void acExportExecute();
+    // What the print shows: the grid's shape and bars, and the word tables.
+    crossword::PrintedCrossword printedCrossword() const;
+    void aczvolsablonuExecute();
+    void aculozsablonuExecute();
+    // Before a template is read: every cell of the size empty, white, unused,
+    // without bars; which cells are shown stays.
+    void clearGrid();
+
+    enum class Phase { building, legend, finished };
+    Phase phase() const;
+    // Enables and shows what the phase of legendMode and finished allows.
+    void applyPhase();
+
+    // The words across and down with their clues, as the last legend built
+    // them (the clues are taken over from the grids when the crossword is finished).
+    crossword::CrosswordWordTable horizontalWords;
+    crossword::CrosswordWordTable verticalWords;
+    // The rows the clue grids show, with the clues typed so far.
+    std::vector<crossword::ClueRow> clueRows(bool across) const;
+    // The text of a box that reports a piece of the grid that is no proper word.
+    static QString problemText(const crossword::LegendProblem& problem);
+
+    bool legendMode = false;  // the clue lists are shown and the grid is frozen
+    bool finished = false;    // the clues were taken over; never cleared
+    std::string reservedText1;  // kept by the file, set by nothing
+    std::string reservedText2;
+
+    QWidget* Panel4;
+    QTableWidget* StringGrid2;  // the words across and their clues
+    QTableWidget* StringGrid1;  // the words down and their clues
+    QWidget* Panel5;
 
     // `menuupravy`
     QAction* acVelikost;
@@ -35,7 +94,6 @@ public:
     // The buttons beside the grid.
     QAction* opravitkrizovku;
     QAction* IsTajenka;
-    QAction* smazatslovo;
     QAction* btnvodorovne;
     QAction* btnsvisle;
     // Lent to the frame's save, print and export controls.
@@ -44,4 +102,11 @@ public:
     QAction* actisk;
     QAction* acExport;
     QAction* acExportObr;
+
+protected:
+    void selectionLost() override;
+    void selectionChecked(bool single) override;
+
+private:
+    void showClueRows(bool across, const std::vector<crossword::ClueRow>& rows);
 };

@@ -14,7 +14,9 @@ GridShape shapeOfGrid(const CellGrid& grid) {
         for (int column = 1; column <= shape.columns; ++column) {
             GridShape::Cell& cell = shape.cell(column, row);
             cell.shown = !grid.isHidden(column, row);
-            cell.colour = grid.cellShapes()[column][row]->brush;
+            // A selected run shows highlighted; its cells are white and red.
+            const Color brush = grid.cellShapes()[column][row]->brush;
+            cell.colour = brush == colors::gray ? colors::white : brush == colors::silver ? colors::red : brush;
         }
     return shape;
 }

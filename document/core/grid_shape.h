@@ -41,7 +41,8 @@ private:
 };
 
 // The shape of a document's grid: each cell shown unless it is hidden, in its
-// colour; no texts.
+// colour (the grey and silver of a selected run as the white and red they
+// stand for); no texts.
 GridShape shapeOfGrid(const CellGrid& grid);
 
 // Copies the shape into the designer, whose grid has the shape's size already.

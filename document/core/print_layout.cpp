@@ -1,5 +1,7 @@
 #include "document/core/print_layout.h"
 
+#include "platform/core/scaled_canvas.h"
+
 namespace printlayout {
 
 CanvasFont labelFont() { return CanvasFont{"Courier New", 8, false}; }
@@ -9,6 +11,13 @@ int frameBottom(int rows) { return gridPitch * rows + 105; }
 
 void drawGridFrame(Canvas& canvas, int columns, int rows) {
     canvas.rectangle(frameLeft, frameTop, frameRight(columns), frameBottom(rows));
+}
+
+double gridPrintScale(int pageWidth, int pageHeight, int columns, int rows) {
+    const int right = frameRight(columns);
+    const int bottom = frameBottom(rows);
+    if (right <= pageWidth && bottom <= pageHeight) return 1.0;
+    return scaleToFit(pageWidth, pageHeight, right + frameLeft, bottom + frameTop);
 }
 
 RunningText::RunningText(Canvas& canvas, int base)

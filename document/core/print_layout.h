@@ -31,6 +31,11 @@ int frameRight(int columns);
 int frameBottom(int rows);
 // Draws that frame with the canvas's pen and brush.
 void drawGridFrame(Canvas& canvas, int columns, int rows);
+// The factor a print with that frame is drawn at on a page of the given
+// size: 1 (full size) when the frame lies on the page; otherwise the whole
+// print is made smaller until the frame fits with as much room right of it
+// as left of it (98 pixels) and below it as above it (99).
+double gridPrintScale(int pageWidth, int pageHeight, int columns, int rows);
 
 // Text written piece after piece like running text: lines start at x 100,
 // the first at `base`, the next ones 60 pixels lower each.

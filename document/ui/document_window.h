@@ -183,8 +183,14 @@ protected:
     void showPicture(const PictureGrid& picture);
     // The shape designer with `shape`, tagged with the kind. On OK the shape
     // the user made; nothing on "Storno", or when the designer's grid could
-    // not be given the shape's size.
-    std::optional<GridShape> design(const GridShape& shape);
+    // not be given the shape's size. A criss-cross hands over the digits of
+    // its coded phrase, which the user places into the red cells.
+    struct DesignerDigits {
+        bool hasDigits = false;
+        std::string fullDigits;
+    };
+    std::optional<GridShape> design(const GridShape& shape, const DesignerDigits& digits);
+    std::optional<GridShape> design(const GridShape& shape) { return design(shape, DesignerDigits()); }
 
     DocumentHost* host() const;
 

@@ -1,6 +1,6 @@
 #include "document/ui/phrase_form.h"
 
-#include "platform/core/czech.h"
+#include "document/core/phrase_letters.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialog_buttons.h"
@@ -80,17 +80,18 @@ QString Ttajenkaform::tooManyLetters() {
 int Ttajenkaform::distinctCharacters(const QString& phrase, bool chAsOne) {
     // The box takes characters Windows-1250 cannot hold too; each such one counts
     // as itself. None of them is "c" or "h", so they only split the text into
-    // runs that are joined one by one. Blanks go before joining ("c h" is "ch").
-    // "@" cannot be typed, so as the stand-in for "ch" it never meets a real one.
+    // runs whose letters (phraseLetters: no blanks, "ch" joined) are counted
+    // one by one. "@" cannot be typed, so as the stand-in for "ch" it never
+    // meets a real one.
     std::bitset<256> seen;
     QSet<QChar> outsideCodePage;
     std::string run;
     auto countRun = [&] {
-        for (const char c : chAsOne ? joinDigraphs(run, '@') : run) seen.set(static_cast<unsigned char>(c));
+        for (const char c : phraseLetters(run, chAsOne)) seen.set(static_cast<unsigned char>(c));
         run.clear();
     };
     for (const QChar c : phrase) {
-        if (c == QLatin1Char(' ')) continue;
+        if (c == QLatin1Char(' ')) continue;  // a blank between the runs
         if (const auto byte = fromQString(QString(c))) {
             run += *byte;
         } else {

@@ -1,6 +1,7 @@
 #include "frame/ui/application.h"
 
 #include "document/ui/designer_form.h"
+#include "document/ui/digit_table_form.h"
 #include "document/ui/direction_form.h"
 #include "document/ui/icons.h"
 #include "document/ui/phrase_form.h"
@@ -48,7 +49,39 @@ void createForm(Form*& instance) {
     });
 }
 
+struct KindForm {
+    KindFormPlace place;
+    const void* key;
+    std::function<void()> create;
+    std::function<void()> destroy;
+};
+
+std::vector<KindForm>& kindForms() {
+    static std::vector<KindForm> forms;
+    return forms;
+}
+
+// The forms the kinds registered for `place`, in their order.
+void createKindForms(KindFormPlace place) {
+    for (const KindForm& form : kindForms()) {
+        if (form.place != place) continue;
+        form.create();
+        formReleasers().push_back(form.destroy);
+    }
+}
+
 }  // namespace
+
+void registerKindForm(KindFormPlace place, const void* key, std::function<void()> create,
+                      std::function<void()> destroy) {
+    KindForm form{place, key, std::move(create), std::move(destroy)};
+    for (KindForm& registered : kindForms())
+        if (registered.key == key) {
+            registered = std::move(form);
+            return;
+        }
+    kindForms().push_back(std::move(form));
+}
 
 void createForms(const QStringList& parameters) {
     // The frame first: its creation reads the settings the dialogs show.
@@ -58,6 +91,8 @@ void createForms(const QStringList& parameters) {
     createForm(nastavvelform);
     createForm(tajenkaform);
     createForm(vodsviform);
+    createKindForms(KindFormPlace::afterQuestionDialog);
+    createForm(krspiscisform);
     createForm(nastaveniform);
     nastaveniform->chooseDictionaries = [](int tag) { runDictionaryChooser(nastaveniform, tag); };
     createForm(upravitslovaform);
@@ -65,6 +100,7 @@ void createForms(const QStringList& parameters) {
     createForm(vybratslovnikform);
     createForm(pictureform);
     createForm(navrharform);
+    createKindForms(KindFormPlace::afterDesigner);
 }
 
 void destroyForms() {

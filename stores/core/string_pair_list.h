@@ -53,6 +53,15 @@ public:
     // so there is nothing to clear.
     void clearSentinel() {}
 
+    // Reading in order without a walk, for readers that must not move it: the
+    // pairs appended so far, and the key at a place, counted from 0. A reader
+    // that reads as a walk does stops at the first empty key.
+    std::size_t size() const { return nodes_.size(); }
+    const std::string& keyAt(std::size_t index) const { return nodes_[index].key; }
+    const std::string& valueAt(std::size_t index) const { return nodes_[index].value; }
+    // Overwrites the value of the pair at a place; the key stays.
+    void setValueAt(std::size_t index, std::string value) { nodes_[index].value = std::move(value); }
+
     // Appends every pair a walk of this list delivers to `destination`, in order,
     // behind the pairs it already holds. Copying a list into itself doubles it.
     void copyTo(StringPairList& destination) const;

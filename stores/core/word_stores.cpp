@@ -3,6 +3,8 @@
 #include "platform/core/cp1250.h"
 #include "platform/core/czech.h"
 #include "platform/core/textfile.h"
+#include "stores/core/clue_index.h"
+#include "stores/core/word_index.h"
 
 #include <algorithm>
 #include <array>
@@ -226,6 +228,8 @@ std::vector<std::string> choiceListLines(const DictionaryNameTable& names) {
 }
 
 void resetWordStores() {
+    resetSharedWordIndexes();
+    resetClueIndexes();
     builtinWords.init();
     dictionaryWords.init();
     userWords.init();
@@ -315,6 +319,7 @@ void loadSlvDictionary(const fs::path& folder) {
 
 LegendLoadResult loadLegends(const fs::path& folder) {
     LegendLoadResult result;
+    resetClueIndexes();  // the stores are read anew
 
     auto user = loadStoreFile(folder / "legendy.sav", fileLimit::wordStore,
                               [](std::string_view bytes) { return parseClueList(bytes, false); }, &result.user);

@@ -45,11 +45,24 @@ bool insertSortedWord(QListWidget* list, const std::string& word) {
     return true;
 }
 
-void setSortedWords(QListWidget* list, std::vector<std::string> words) {
-    std::sort(words.begin(), words.end(), sortedWordLess);
-    words.erase(std::unique(words.begin(), words.end()), words.end());
+namespace {
+
+void fill(QListWidget* list, std::vector<std::string> words, bool keepDuplicates) {
+    std::stable_sort(words.begin(), words.end(), sortedWordLess);
+    if (!keepDuplicates) words.erase(std::unique(words.begin(), words.end()), words.end());
+    // One batch: the list repaints once, however many words come.
+    list->setUpdatesEnabled(false);
     list->clear();
     for (const std::string& word : words) list->addItem(makeItem(word));
+    list->setUpdatesEnabled(true);
+}
+
+}  // namespace
+
+void setSortedWords(QListWidget* list, std::vector<std::string> words) { fill(list, std::move(words), false); }
+
+void showSortedWordsWithDuplicates(QListWidget* list, std::vector<std::string> words) {
+    fill(list, std::move(words), true);
 }
 
 std::vector<std::string> sortedWords(const QListWidget* list) {

@@ -1,18 +1,33 @@
 #include "swedish/ui/child_svekriz.h"
 
+#include "document/core/grid_shape.h"
+#include "document/ui/document_files.h"
 #include "frame/core/documents.h"
 #include "platform/ui/actions.h"
+#include "platform/ui/placement.h"
+#include "stores/ui/store_files.h"
+#include "swedish/core/skr_print.h"
+#include "swedish/ui/legend_form.h"
+#include "swedish/ui/print_form.h"
+#include "swedish/ui/swedish_forms.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QMenu>
+#include <QPointer>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
-TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
+TMDIChildSveKriz::TMDIChildSveKriz()
+    : SlotWindow(swedishDocument, Behaviour{.rules = SlotRules{.blackCellsBlock = true, .endBars = false},
+                                            .askDirectionOfOneLetter = false,
+                                            .selectOnPress = true}) {
     const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
     Velikost = gridActions.size;
     setHint(Velikost, QStringLiteral("Velikost|Změní velikost"));
     acNavrhar = gridActions.designer;
     setHint(acNavrhar, QStringLiteral("Návrhář|Pomocí návrháře můžete upravit tvar a umístění tajenky a legendy"));
-    smazatslovo = addDocumentAction("smazatslovo", QStringLiteral("&Smazat slovo"), menuupravy, false);
+    addDeleteWordAction(QStringLiteral("&Smazat slovo"), menuupravy);
     setHint(smazatslovo, QStringLiteral("Smaže slovo z křížovky"));
     menuupravy->addSeparator();
     smazatpismena = addDocumentAction("smazatpismena", QStringLiteral("S&mazat písmena"), menuupravy);
@@ -37,12 +52,149 @@ TMDIChildSveKriz::TMDIChildSveKriz() : DocumentWindow(swedishDocument) {
     acExport = file.spreadsheetExport;
     acExportObr = file.pictureExport;
 
-    // Cells show the start cursor.
+    // Cells show the start cursor; a resize frees the letter uses, never the clue records.
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
     kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
     grid().setKind(std::move(kind));
 
-    setWordLists({.dictionaryWords = &documentDictionaryWords, .userWords = &documentUserWords});
-    setWidget(ScrollBox1);
+    // The size action takes the hover frame off before the dialog.
+    disconnect(Velikost, &QAction::triggered, this, nullptr);
+    connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
+    connect(smazatpismena, &QAction::triggered, this, &TMDIChildSveKriz::smazatpismenaExecute);
+    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildSveKriz::aczvolsablonuExecute);
+    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildSveKriz::aculozsablonuExecute);
+    connect(acNavrhar, &QAction::triggered, this, &TMDIChildSveKriz::acNavrharExecute);
+    connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
+    setDocumentFile<swedish::SkrDocument>(
+        swedish::skrCodec,
+        [this] {
+            swedish::SkrDocument document = toDocument();
+            slotEngine().clearSelection();  // the highlight goes from the screen too
+            return document;
+        },
+        [this](const swedish::SkrDocument& document) { return showDocument(document); });
+
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("client"));
+    auto* side = new QWidget(client);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(Panel6, 1);
+    side->setFixedWidth(320);
+    auto* body = new QHBoxLayout(client);
+    body->setContentsMargins(4, 4, 4, 4);
+    body->setSizeConstraint(QLayout::SetNoConstraint);
+    body->addWidget(ScrollBox1, 1);
+    body->addWidget(side);
+    client->setMinimumSize(240, 160);
+    setWidget(client);
+    resize(760, 480);
+}
+
+bool TMDIChildSveKriz::cellTaken(int col, int row) {
+    const CellGrid& cells = grid();
+    if (!cells.hasCell(col, row) || cells.isHidden(col, row) || cells.cellShapes()[col][row]->brush != colors::black)
+        return false;
+    editLegend(col, row);
+    return true;
+}
+
+void TMDIChildSveKriz::editLegend(int col, int row) {
+    if (!grid().hasCell(col, row) || !svelegform) return;
+    // The clue stores load before the editor shows, their notice over the main window.
+    ensureLegendsLoaded(this);
+    svelegform->setWords(swedish::legendWords(grid(), col, row));
+    svelegform->legendRecordCopy = legendCell[col][row];
+    const QPointer<TMDIChildSveKriz> self(this);
+    const int result = svelegform->exec();
+    if (self && result == QDialog::Accepted) legendCell[col][row] = svelegform->legendRecordCopy;
+}
+
+// ---- size, clearing, templates, designer ------------------------------------------------
+
+void TMDIChildSveKriz::VelikostExecute() {
+    resetHover();
+    runSizeDialog();
+}
+
+void TMDIChildSveKriz::smazatpismenaExecute() {
+    CellGrid& cells = grid();
+    GridCells::Batch batch(cells);
+    for (int row = 1; row <= cells.currentRows(); ++row)
+        for (int col = 1; col <= cells.currentCols(); ++col) cells.setText(col, row, {});
+}
+
+void TMDIChildSveKriz::clearGrid() {
+    CellGrid& cells = grid();
+    GridCells::Batch batch(cells);
+    for (int row = 1; row <= cells.currentRows(); ++row)
+        for (int col = 1; col <= cells.currentCols(); ++col) {
+            cells.setText(col, row, {});
+            cells.setBrush(col, row, colors::white);
+            letterUse[col][row] = LetterUse{};
+        }
+}
+
+void TMDIChildSveKriz::aczvolsablonuExecute() {
+    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
+}
+
+void TMDIChildSveKriz::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void TMDIChildSveKriz::acNavrharExecute() {
+    grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
+    const auto shape = design(shapeOfGrid(grid()));
+    if (!shape) return;
+    // Visibility and colours; a cell shown again loses its "@", a cell hidden
+    // now holds one. Texts, letter uses and clue records stay.
+    applyShape(grid(), *shape);
+    gridChanged();
+}
+
+// ---- the .skr file and the printout ---------------------------------------------------------
+
+swedish::SkrDocument TMDIChildSveKriz::toDocument() const {
+    const CellGrid& cells = grid();
+    swedish::SkrDocument document = swedish::SkrDocument::blank(cells.currentCols(), cells.currentRows());
+    for (int row = 1; row <= document.rows; ++row)
+        for (int col = 1; col <= document.columns; ++col) {
+            swedish::SkrCell& cell = document.cell(col, row);
+            cell.visible = !cells.isHidden(col, row);
+            cell.text = cells.cellLabels()[col][row]->text;
+            const Color brush = cells.cellShapes()[col][row]->brush;
+            const Color kind = brush == colors::gray ? colors::white : brush == colors::silver ? colors::red : brush;
+            cell.colour = static_cast<std::int32_t>(kind);
+            cell.legend = legendCell[col][row];
+            cell.useAcross = letterUse[col][row].horizontal;
+            cell.useDown = letterUse[col][row].vertical;
+        }
+    return document;
+}
+
+bool TMDIChildSveKriz::showDocument(const swedish::SkrDocument& document) {
+    if (resizeGrid(document.columns, document.rows) == CellGrid::ResizeResult::noProgress) return false;
+    {
+        CellGrid& cells = grid();
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= document.rows; ++row)
+            for (int col = 1; col <= document.columns; ++col) {
+                const swedish::SkrCell& cell = document.cell(col, row);
+                // Shown or hidden as the file says, with the text it gives.
+                cells.setCellVisible(col, row, cell.visible);
+                cells.setText(col, row, cell.text);
+                cells.setBrush(col, row, static_cast<Color>(cell.colour));
+                legendCell[col][row] = cell.legend;
+                letterUse[col][row] = {cell.useAcross, cell.useDown};
+            }
+    }
+    gridChanged();
+    return true;
+}
+
+void TMDIChildSveKriz::printExecute() {
+    if (!tisksvekriform || tisksvekriform->exec() != QDialog::Accepted) return;
+    const swedish::SkrPrintOptions options = tisksvekriform->options();
+    const swedish::SkrDocument document = toDocument();
+    printDocument([&](Canvas& canvas) { swedish::drawSwedishPrint(canvas, document, options); });
 }

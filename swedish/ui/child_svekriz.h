@@ -1,31 +1,61 @@
 #pragma once
-// The Swedish crossword window ("švédská křížovka"): the grid of letter, clue
-// and secret-phrase cells, how each letter came there, the two word stores it
-// was given and the actions of its drop-down menus.
+// The Swedish crossword window ("švédská křížovka"). There is no generator:
+// the user shapes the grid (size, templates, designer), fills the slots word
+// by word (the slot window's work: a slot is a run of visible cells that are
+// not black) and writes the clues into the black clue cells themselves: a
+// press on a visible black cell opens the legend editor for that cell, and
+// the selection under way goes on afterwards.
+//
+// Every cell owns a clue record (legendCell) whatever its kind: resizing,
+// clearing, templates, the designer and "Smazat písmena" never touch them,
+// so a cell that becomes a clue cell again shows its old lines.
+//
+// The window saves and opens .skr files (the document window's file flow)
+// and prints the blank puzzle with the options of "Tisk švédské křížovky".
 
-#include "document/core/letter_use.h"
-#include "document/ui/document_window.h"
-#include "stores/core/string_pair_list.h"
+#include "document/ui/slot_window.h"
+#include "swedish/core/legend.h"
+#include "swedish/core/skr_file.h"
 
 class QAction;
 
-class TMDIChildSveKriz : public DocumentWindow {
+class TMDIChildSveKriz : public SlotWindow {
     Q_OBJECT
 public:
     TMDIChildSveKriz();
 
-    // Per cell [col][row]: 1 where a word of that direction put the letter,
-    // else 0; 0 for every cell inside the size after a resize.
-    LetterUseTable letterUse{};
+    // The clue record of every cell [col][row], from 1.
+    swedish::LegendTable legendCell{};
 
-    // Copies of the frame's dictionary words and user words.
-    StringPairList documentDictionaryWords;
-    StringPairList documentUserWords;
+    // Handlers.
+    void VelikostExecute();
+    void smazatpismenaExecute();
+    void aczvolsablonuExecute();
+    void aculozsablonuExecute();
+    void acNavrharExecute();
+    // The legend editor for the clue cell (col, row): its two words and its
+    // record; the record changes on OK only.
+    void editLegend(int col, int row);
+    // Before a template is read: every cell of the size empty, white and
+    // unused; which cells are shown, and every clue record, stay.
+    void clearGrid();
+
+    // The puzzle as its file holds it, for saving and printing alike: a
+    // highlighted run in the white and red it stands for.
+    swedish::SkrDocument toDocument() const;
+    // A document read whole put into this window: its size, then every
+    // cell; the selection is dropped. False when the grid could not be made.
+    bool showDocument(const swedish::SkrDocument& document);
+    // Saving also takes the highlight off the screen; the selection stays.
+    bool saveToFile(const QString& path) { return DocumentWindow::saveToFile(path); }
+    void ulozExecute() { saveDocument(); }
+    void ulozjakoExecute() { saveDocumentAs(); }
+    // The print options, then the printout on the frame's printer.
+    void printExecute();
 
     // `menuupravy`
     QAction* Velikost;
     QAction* acNavrhar;
-    QAction* smazatslovo;
     QAction* smazatpismena;
     // `menusablony` (`menutvorba` stays empty)
     QAction* aczvolsablonu;
@@ -37,4 +67,8 @@ public:
     QAction* print;
     QAction* acExport;
     QAction* acExportObr;
+
+protected:
+    // A press on a visible black cell edits its clues.
+    bool cellTaken(int col, int row) override;
 };

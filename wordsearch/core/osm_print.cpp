@@ -16,10 +16,7 @@ CellBox cellBox(int column, int row) {
 }
 
 double printScale(int pageWidth, int pageHeight, int columns, int rows) {
-    const int right = printlayout::frameRight(columns);
-    const int bottom = printlayout::frameBottom(rows);
-    if (right <= pageWidth && bottom <= pageHeight) return 1.0;
-    return scaleToFit(pageWidth, pageHeight, right + printlayout::frameLeft, bottom + printlayout::frameTop);
+    return printlayout::gridPrintScale(pageWidth, pageHeight, columns, rows);
 }
 
 }  // namespace osmprint

@@ -32,6 +32,7 @@ struct Kind<TMDIChildOsm> {
     static LetterUseTable* letterUse(TMDIChildOsm*) { return nullptr; }
     static bool wordListsFreed(const TMDIChildOsm* window) { return window->documentWordSearchWords.empty(); }
     static constexpr bool keepsWords = true;
+    static constexpr const char* texts[] = {"a", "ch", "b"};  // cells a document may hold
 };
 
 template <>
@@ -42,6 +43,7 @@ struct Kind<TMDIChildKriz> {
         return walkKeys(window->documentDictionaryWords).empty() && walkKeys(window->documentUserWords).empty();
     }
     static constexpr bool keepsWords = true;
+    static constexpr const char* texts[] = {"a", "ch", "b"};
 };
 
 template <>
@@ -50,6 +52,7 @@ struct Kind<TMDIChildKrs> {
     static LetterUseTable* letterUse(TMDIChildKrs* window) { return &window->letterUse; }
     static bool wordListsFreed(TMDIChildKrs*) { return true; }  // it keeps none
     static constexpr bool keepsWords = false;
+    static constexpr const char* texts[] = {"1", "2", "3"};  // digits only
 };
 
 template <>
@@ -60,6 +63,7 @@ struct Kind<TMDIChildSveKriz> {
         return walkKeys(window->documentDictionaryWords).empty() && walkKeys(window->documentUserWords).empty();
     }
     static constexpr bool keepsWords = true;
+    static constexpr const char* texts[] = {"a", "ch", "b"};
 };
 
 template <class Window>
@@ -171,7 +175,7 @@ TYPED_TEST(KindWindowTest, WhileActiveTheWindowLendsItsControlsAndClosingGivesTh
 template <class Window>
 class KindFileTest : public KindWindowTest<Window> {};
 
-using KindsWithFiles = ::testing::Types<TMDIChildOsm>;
+using KindsWithFiles = ::testing::Types<TMDIChildOsm, TMDIChildKriz, TMDIChildKrs, TMDIChildSveKriz>;
 TYPED_TEST_SUITE(KindFileTest, KindsWithFiles);
 
 TYPED_TEST(KindFileTest, ASavedDocumentOpensAgainAsItWasSaved) {
@@ -180,10 +184,11 @@ TYPED_TEST(KindFileTest, ASavedDocumentOpensAgainAsItWasSaved) {
     ASSERT_NE(window, nullptr);
     window->resizeGrid(7, 4);
     CellGrid& grid = window->grid();
-    grid.setText(1, 1, "a");
-    grid.setText(2, 1, "ch");
+    const auto& texts = Kind<TypeParam>::texts;
+    grid.setText(1, 1, texts[0]);
+    grid.setText(2, 1, texts[1]);
     grid.setBrush(3, 1, colors::red);
-    grid.setText(3, 1, "b");
+    grid.setText(3, 1, texts[2]);
     grid.setHidden(7, 4, true);
     const auto before = window->toDocument();
 

@@ -4,9 +4,22 @@
 #include "crossword/ui/child_kriz.h"
 #include "document/ui/size_form.h"
 #include "stores/core/word_stores.h"
+#include "document/ui/designer_form.h"
+#include "document/ui/direction_form.h"
+#include "document/ui/picture_form.h"
+#include "platform/ui/cell_grid_widget.h"
+#include "platform/ui/file_messages.h"
+#include "support/core/cp1250_text.h"
 #include "support/ui/modal.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
 #include <QSpinBox>
 
 using CrosswordWindowTest = DocumentWindowTest<TMDIChildKriz, crosswordDocument>;
@@ -76,3 +89,388 @@ TEST_F(CrosswordWindowTest, ResizingKeepsTheBarsOfTheCellsThatStay) {
     ASSERT_TRUE(window->grid().bottomBars()[12][8].has_value());
     EXPECT_FALSE(window->grid().hasCell(10, 10));
 }
+
+namespace {
+
+// A crossword in the running frame, cells of 20 pixels, and a user's hands.
+class CrosswordFillTest : public CrosswordWindowTest {
+protected:
+    void SetUp() override {
+        CrosswordWindowTest::SetUp();
+        writeConfig({0, 0, 0, 0, 20, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0});  // "ch" as one letter, all stores
+    }
+
+    TMDIChildKriz* startCrossword(std::initializer_list<const char*> dictionary) {
+        start();
+        for (const char* word : dictionary) dictionaryWords.addKey(word);
+        return newDocument();
+    }
+
+    static QPoint centre(int col, int row) {
+        const CellRect r = cellgeometry::label(col, row, 20);
+        return {r.left + r.width / 2, r.top + r.height / 2};
+    }
+    static void click(TMDIChildKriz* window, int col, int row) {
+        QTest::mouseClick(window->cellGrid, Qt::LeftButton, {}, centre(col, row));
+    }
+    static void select(TMDIChildKriz* window, int c1, int r1, int c2, int r2) {
+        click(window, c1, r1);
+        click(window, c2, r2);
+    }
+    static bool searched(TMDIChildKriz* window) {
+        return QTest::qWaitFor([window] {
+            const QString status = window->infopanel->text();
+            return status == QStringLiteral("Nalezená slova") || status == QStringLiteral("Žádné slovo nebylo nalezeno");
+        });
+    }
+    static QStringList candidates(const TMDIChildKriz* window) {
+        QStringList words;
+        for (int i = 0; i < window->ListBox1->count(); ++i) words << window->ListBox1->item(i)->text();
+        return words;
+    }
+    static std::string row(const TMDIChildKriz* window, int r) {
+        std::string line;
+        for (int c = 1; c <= window->grid().currentCols(); ++c) {
+            const std::string text = window->grid().cellText(c, r);
+            line += text.empty() ? "." : text;
+        }
+        return line;
+    }
+};
+
+TEST_F(CrosswordFillTest, TwoClicksHighlightTheSlotAndListTheWordsThatFitSorted) {
+    TMDIChildKriz* window = startCrossword({"pes", "les", "kos", "les", "stan", "chata"});
+    builtinWords.addKey("Les");
+    window->grid().setBrush(2, 1, colors::red);
+
+    select(window, 1, 1, 3, 1);
+    EXPECT_EQ(window->grid().cellShapes()[1][1]->brush, colors::gray);
+    EXPECT_EQ(window->grid().cellShapes()[2][1]->brush, colors::silver);
+    ASSERT_TRUE(searched(window));
+    EXPECT_EQ(window->infopanel->text(), QStringLiteral("Nalezená slova"));
+    EXPECT_EQ(candidates(window), (QStringList{"kos", "Les", "les", "les", "pes"})) << "duplicates stay";
+    EXPECT_TRUE(window->smazatslovo->isEnabled());
+    EXPECT_TRUE(window->IsTajenka->isEnabled());
+
+    // A double click puts the word in, with the bar after it.
+    window->ListBox1->setCurrentRow(4);
+    window->ListBox1DblClick();
+    EXPECT_EQ(row(window, 1), "pes.......");
+    EXPECT_TRUE(window->grid().rightBars()[3][1]->visible);
+
+    // With "ch" as one letter, a four-cell slot takes "chata".
+    select(window, 1, 3, 1, 6);
+    ASSERT_TRUE(searched(window));
+    EXPECT_EQ(candidates(window), (QStringList{"chata", "stan"}));
+    window->ListBox1->setCurrentRow(0);
+    window->ListBox1KeyPress(Qt::Key_Return);
+    EXPECT_EQ(window->grid().cellText(1, 3), "ch");
+    EXPECT_EQ(window->grid().cellText(1, 6), "a");
+}
+
+TEST_F(CrosswordFillTest, AfterARejectedSelectionTheOldCandidatesChangeNothing) {
+    TMDIChildKriz* window = startCrossword({"pes"});
+    select(window, 1, 1, 3, 1);
+    ASSERT_TRUE(searched(window));
+    ASSERT_EQ(candidates(window), QStringList{"pes"});
+
+    select(window, 1, 1, 2, 2);  // a diagonal
+    EXPECT_EQ(window->infopanel->text(), QStringLiteral("Špatný výběr polí"));
+    EXPECT_EQ(candidates(window), QStringList{"pes"}) << "the list stays as it was";
+    window->ListBox1->setCurrentRow(0);
+    window->ListBox1DblClick();
+    window->ListBox1KeyPress(Qt::Key_Return);
+    window->inputword->setText(QStringLiteral("pes"));
+    EXPECT_FALSE(window->vlozitbutton->isEnabled());
+    window->smazatslovoExecute();
+    EXPECT_EQ(row(window, 1), "..........");
+    EXPECT_EQ(row(window, 2), "..........");
+}
+
+TEST_F(CrosswordFillTest, ShrinkingUnderTheHoverFrameAndASelectionIsSafe) {
+    TMDIChildKriz* window = startCrossword({"pes"});
+    window->resizeGrid(20, 20);
+    QTest::mouseMove(window->cellGrid, centre(15, 15));
+    window->cellMouseMove(15, 15);
+    ASSERT_EQ(window->hoverCell(), (CellPos{15, 15}));
+    select(window, 12, 15, 18, 15);
+    click(window, 14, 14);  // a first click is waiting
+
+    window->resizeGrid(10, 10);
+    EXPECT_EQ(window->hoverCell(), (CellPos{1, 1}));
+    EXPECT_EQ(window->engine().selection().firstCell.col, 0);
+    EXPECT_FALSE(window->engine().selection().waitingForSecondClick);
+    EXPECT_TRUE(window->ListBox1->count() == 0 && window->infopanel->text().isEmpty());
+    EXPECT_EQ(window->grid().cellShapes()[5][5]->cursor, cellcursor::startCursor);
+
+    for (int col = 1; col <= 10; ++col) QTest::mouseMove(window->cellGrid, centre(col, col));
+    select(window, 1, 10, 3, 10);
+    ASSERT_TRUE(searched(window));
+    EXPECT_EQ(candidates(window), QStringList{"pes"});
+}
+
+TEST_F(CrosswordFillTest, ATypedWordWithALetterTheCodePageLacksOrNoLetterAtAllIsRefused) {
+    TMDIChildKriz* window = startCrossword({});
+    crosswordSettings.bytes[1] = 1;  // inserted words go to the user's words
+    select(window, 1, 1, 3, 1);
+    ASSERT_TRUE(searched(window));
+    for (const char* typed : {"pe@", "a b", "p3s", "pé;"}) {
+        desktop.boxes.clear();
+        window->inputword->setText(QString::fromUtf8(typed));
+        window->vlozitbuttonClick();
+        EXPECT_EQ(desktop.boxTexts(), QStringList{TMDIChildKriz::cannotInsert()}) << typed;
+        EXPECT_TRUE(window->inputword->text().isEmpty());
+    }
+    EXPECT_EQ(row(window, 1), "..........");
+    EXPECT_TRUE(walkKeys(userWords).empty());
+    EXPECT_TRUE(walkKeys(window->documentUserWords).empty());
+
+    // A good word goes in and into both user word lists, typed in capitals or not.
+    window->inputword->setText(QStringLiteral("Kůň"));
+    EXPECT_EQ(window->inputword->text(), QStringLiteral("kůň")) << "the edit takes lower case";
+    window->vlozitbuttonClick();
+    EXPECT_EQ(window->grid().cellText(2, 1), cp("ů"));
+    EXPECT_EQ(walkKeys(userWords), std::vector<std::string>{cp("kůň")});
+    EXPECT_EQ(walkKeys(window->documentUserWords), std::vector<std::string>{cp("kůň")});
+}
+
+TEST_F(CrosswordFillTest, ClosingTheDirectionQuestionDropsTheInsertionAndTheDeletion) {
+    TMDIChildKriz* window = startCrossword({});
+    select(window, 4, 4, 4, 4);
+    ASSERT_TRUE(searched(window));
+    EXPECT_TRUE(window->btnvodorovne->isEnabled());
+
+    whenDialog<Tvodsviform>([](Tvodsviform* form) { form->reject(); });  // Esc
+    window->inputword->setText(QStringLiteral("a"));
+    window->vlozitbuttonClick();
+    EXPECT_EQ(window->grid().cellText(4, 4), "");
+
+    whenDialog<Tvodsviform>([](Tvodsviform* form) { form->Button2->click(); });  // "Svisle"
+    window->inputword->setText(QStringLiteral("a"));
+    window->vlozitbuttonClick();
+    EXPECT_EQ(window->grid().cellText(4, 4), "a");
+    EXPECT_EQ(window->letterUse[4][4], (LetterUse{letteruse::unused, letteruse::placed}));
+    EXPECT_TRUE(window->grid().bottomBars()[4][4]->visible);
+    EXPECT_TRUE(window->grid().bottomBars()[4][3]->visible);
+
+    whenDialog<Tvodsviform>([](Tvodsviform* form) { form->reject(); });
+    window->smazatslovoExecute();
+    EXPECT_EQ(window->grid().cellText(4, 4), "a");
+}
+
+TEST_F(CrosswordFillTest, AfterTheDesignerDeletingAWordClearsItsLetters) {
+    TMindgridMainForm* frame = start();
+    dictionaryWords.addKey("pes");
+    auto* window = newDocument();
+    ASSERT_NE(window, nullptr);
+    select(window, 1, 2, 3, 2);
+    ASSERT_TRUE(searched(window));
+    window->ListBox1->setCurrentRow(0);
+    window->ListBox1DblClick();
+    ASSERT_EQ(row(window, 2), "pes.......");
+
+    // The designer: (2, 2) red, (9, 9) hidden, OK.
+    whenDialog<Tnavrharform>([](Tnavrharform* form) {
+        form->designer().setCellColor(2, 2, colors::red);
+        form->designer().setCellShown(9, 9, false);
+        form->BitBtn1->click();
+    });
+    frame->ToolButton7->click();
+    EXPECT_EQ(window->letterUse[1][2], (LetterUse{letteruse::placed, letteruse::unused}));
+    EXPECT_EQ(window->letterUse[2][2], (LetterUse{letteruse::secretPhrase, letteruse::secretPhrase}));
+    EXPECT_TRUE(window->grid().isHidden(9, 9));
+    EXPECT_EQ(window->engine().selection().firstCell.col, 0) << "the designer drops the selection";
+
+    select(window, 1, 2, 3, 2);
+    ASSERT_TRUE(searched(window));
+    window->smazatslovoExecute();
+    EXPECT_EQ(row(window, 2), ".e........") << "the secret letter stays, the others go";
+
+    // The designer again, taking the red back: that cell is no longer secret.
+    whenDialog<Tnavrharform>([](Tnavrharform* form) {
+        form->designer().setCellColor(2, 2, colors::white);
+        form->BitBtn1->click();
+    });
+    frame->ToolButton7->click();
+    EXPECT_EQ(window->letterUse[2][2], LetterUse{});
+}
+
+TEST_F(CrosswordFillTest, ThePictureWindowGetsTextsStatesAndBars) {
+    TMDIChildKriz* window = startCrossword({});
+    window->grid().setText(1, 1, "a");
+    window->grid().setRightBarVisible(1, 1, true);
+    window->letterUse[2][1] = {letteruse::secretPhrase, letteruse::secretPhrase};
+    window->letterUse[3][1] = {letteruse::secretPhrase, letteruse::secretPhrase};
+    window->grid().setHidden(3, 1, true);  // a hidden secret cell is blocked
+    PictureGrid shown;
+    whenDialog<Tpictureform>([&shown](Tpictureform* form) {
+        shown = *form;
+        EXPECT_EQ(form->tag(), crosswordDocument);
+        form->Button3->click();
+    });
+    window->acExportObr->trigger();
+    EXPECT_EQ(shown.gridCols, 10);
+    EXPECT_EQ(shown.cellTexts[0][0], "a");
+    EXPECT_EQ(shown.cellMarks[0][0], PictureGrid::openCell);
+    EXPECT_EQ(shown.cellMarks[1][0], PictureGrid::secretCell);
+    EXPECT_EQ(shown.cellMarks[2][0], PictureGrid::blockedCell);
+    EXPECT_EQ(shown.rightBarMarks[0][0], PictureGrid::barShown);
+    EXPECT_EQ(shown.bottomBarMarks[0][0], PictureGrid::noBar);
+}
+
+TEST_F(CrosswordFillTest, OpravitGoesBackToBuildingWithTheTemplatesOn) {
+    TMDIChildKriz* window = startCrossword({});
+    window->legendMode = true;
+    window->applyPhase();
+    EXPECT_FALSE(window->aczvolsablonu->isEnabled());
+    EXPECT_TRUE(window->opravitkrizovku->isEnabled());
+    EXPECT_FALSE(window->ScrollBox1->isEnabled());
+    EXPECT_TRUE(window->Panel4->isVisibleTo(window));
+
+    window->opravitkrizovku->trigger();
+    EXPECT_FALSE(window->legendMode);
+    EXPECT_TRUE(window->aczvolsablonu->isEnabled());
+    EXPECT_TRUE(window->aculozsablonu->isEnabled());
+    EXPECT_TRUE(window->ScrollBox1->isEnabled());
+    EXPECT_FALSE(window->opravitkrizovku->isEnabled());
+    EXPECT_FALSE(window->Panel4->isVisibleTo(window));
+}
+
+}  // namespace
+
+namespace {
+
+class CrosswordLegendTest : public CrosswordFillTest {
+protected:
+    static QString clueCell(const QTableWidget* grid, int row) {
+        const QTableWidgetItem* item = grid->item(row, 1);
+        return item ? item->text() : QString();
+    }
+    static QString wordCell(const QTableWidget* grid, int row) {
+        const QTableWidgetItem* item = grid->item(row, 0);
+        return item ? item->text() : QString();
+    }
+    static void typeClue(QTableWidget* grid, int row, const QString& clue) { grid->item(row, 1)->setText(clue); }
+
+    // Inserts `word` across from (col, row) through the slot window, as a user would.
+    static void putAcross(TMDIChildKriz* window, int col, int row, const char* word) {
+        const int length = static_cast<int>(std::string(word).size());
+        select(window, col, row, col + length - 1, row);
+        ASSERT_TRUE(searched(window));
+        window->inputword->setText(QString::fromLatin1(word));
+        window->vlozitbuttonClick();
+    }
+};
+
+TEST_F(CrosswordLegendTest, TheBoxesNameTheLineTheWordAndWhatIsWrong) {
+    const crossword::LegendProblem unclosed{crossword::LegendProblem::Kind::unclosed, true, 1, 1, "abcd"};
+    EXPECT_EQ(TMDIChildKriz::problemText(unclosed),
+              QStringLiteral("Chyba v řádku 1. pravděpodobně není ukončeno slovo č. 1. (Zjištěné slovo:  abcd). "
+                             "Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku."));
+    const crossword::LegendProblem incomplete{crossword::LegendProblem::Kind::incomplete, false, 7, 2, ""};
+    EXPECT_EQ(TMDIChildKriz::problemText(incomplete),
+              QStringLiteral("Chyba ve sloupci 7. slovo č. 2 není celé vyplněno. "
+                             "Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku."));
+}
+
+TEST_F(CrosswordLegendTest, ATypedClueStaysWithItsWordThroughOpravit) {
+    TMDIChildKriz* window = startCrossword({});
+    putAcross(window, 3, 1, "pes");
+    window->vytvoritlegenduExecute();
+    EXPECT_TRUE(window->legendMode);
+    EXPECT_FALSE(window->ScrollBox1->isEnabled());
+    ASSERT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("pes"));
+    typeClue(window->StringGrid2, 1, QStringLiteral("zvíře"));
+
+    // Back to building, a word before it in its row, and the legend again.
+    window->opravitkrizovku->trigger();
+    EXPECT_FALSE(window->legendMode);
+    EXPECT_TRUE(window->aczvolsablonu->isEnabled() && window->aculozsablonu->isEnabled());
+    window->grid().setRightBarVisible(7, 1, true);
+    putAcross(window, 8, 1, "kos");
+    window->grid().setRightBarVisible(2, 1, false);
+    putAcross(window, 1, 1, "ok");
+    window->vytvoritlegenduExecute();
+    ASSERT_EQ(window->StringGrid2->rowCount(), 4);
+    EXPECT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("ok"));
+    EXPECT_EQ(clueCell(window->StringGrid2, 1), QString());
+    EXPECT_EQ(wordCell(window->StringGrid2, 2), QStringLiteral("pes"));
+    EXPECT_EQ(clueCell(window->StringGrid2, 2), QStringLiteral("zvíře")) << "the clue stays with its word";
+    EXPECT_EQ(clueCell(window->StringGrid2, 3), QString());
+
+    // Finishing takes the clues over, remembers them and freezes everything.
+    crosswordSettings.bytes[0] = 1;  // remember the legend
+    window->dokoncitkrizovku->trigger();
+    EXPECT_TRUE(window->finished);
+    EXPECT_EQ(window->horizontalWords[1].clue, cp("zvíře"));
+    EXPECT_EQ(userLegends.find("pes")->value, cp("zvíře"));
+    EXPECT_FALSE(window->opravitkrizovku->isEnabled());
+    EXPECT_FALSE(window->dokoncitkrizovku->isEnabled());
+}
+
+TEST_F(CrosswordLegendTest, AGridWithoutBarsHasEmptyListsAndAnEmptyRowTakesNoClue) {
+    TMDIChildKriz* window = startCrossword({});
+    window->grid().setText(1, 1, "a");
+    window->vytvoritlegenduExecute();
+    EXPECT_EQ(window->StringGrid2->rowCount(), 2);
+    EXPECT_EQ(window->StringGrid1->rowCount(), 2);
+    EXPECT_TRUE(window->horizontalWords.empty());
+    typeClue(window->StringGrid2, 1, QStringLiteral("nic"));
+    crosswordSettings.bytes[0] = 1;
+    window->dokoncitkrizovku->trigger();
+    EXPECT_TRUE(walkPairs(userLegends).empty()) << "no pair with an empty word";
+}
+
+TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
+    TMDIChildKriz* window = startCrossword({});
+    putAcross(window, 1, 1, "pes");
+    window->grid().setBrush(2, 2, colors::red);
+    select(window, 1, 2, 3, 2);
+    ASSERT_EQ(window->grid().cellShapes()[2][2]->brush, colors::silver);
+    const QString path = displayPath(folder / "krizovka");
+    ASSERT_TRUE(window->saveToFile(path));
+    EXPECT_EQ(window->grid().cellShapes()[2][2]->brush, colors::red) << "the highlight is gone from the screen";
+    const auto saved = std::get<crossword::KriDocument>(crossword::readKriFile(folder / "krizovka.kri"));
+    EXPECT_EQ(saved.cell(2, 2).colour, 255);
+    EXPECT_EQ(saved.cell(1, 2).colour, 16777215);
+
+    // In legend mode it reopens with the grids shown, the grid frozen, Dokončit and Opravit on.
+    window->vytvoritlegenduExecute();
+    typeClue(window->StringGrid2, 1, QStringLiteral("zvíře"));
+    ASSERT_TRUE(window->saveToFile(path));
+    MindgridMainForm->openFileByExtension(path + QStringLiteral(".kri"));
+    auto* reopened = qobject_cast<TMDIChildKriz*>(windows().last());
+    ASSERT_NE(reopened, nullptr);
+    ASSERT_NE(reopened, window);
+    EXPECT_TRUE(reopened->legendMode);
+    EXPECT_TRUE(reopened->Panel4->isVisibleTo(reopened));
+    EXPECT_FALSE(reopened->ScrollBox1->isEnabled());
+    EXPECT_TRUE(reopened->dokoncitkrizovku->isEnabled());
+    EXPECT_TRUE(reopened->opravitkrizovku->isEnabled());
+    EXPECT_EQ(clueCell(reopened->StringGrid2, 1), QStringLiteral("zvíře"));
+    EXPECT_EQ(reopened->horizontalWords.size(), 1u);
+
+    // Finished: both off.
+    reopened->dokoncitkrizovku->trigger();
+    ASSERT_TRUE(reopened->saveToFile(path));
+    MindgridMainForm->openFileByExtension(path + QStringLiteral(".kri"));
+    auto* finished = qobject_cast<TMDIChildKriz*>(windows().last());
+    ASSERT_NE(finished, nullptr);
+    EXPECT_TRUE(finished->finished);
+    EXPECT_FALSE(finished->dokoncitkrizovku->isEnabled());
+    EXPECT_FALSE(finished->opravitkrizovku->isEnabled());
+    EXPECT_EQ(finished->horizontalWords[0].clue, cp("zvíře"));
+}
+
+TEST_F(CrosswordLegendTest, ABadFileIsReportedAndLeavesNoWindow) {
+    startCrossword({});
+    folder.write("zla.kri", "41\r\n2\r\n");
+    const int before = static_cast<int>(windows().size());
+    MindgridMainForm->openFileByExtension(displayPath(folder / "zla.kri"));
+    settle();
+    EXPECT_EQ(static_cast<int>(windows().size()), before);
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_TRUE(desktop.boxTexts().front().contains(QStringLiteral("zla.kri"))) << desktop.boxTexts().front().toStdString();
+}
+
+}  // namespace

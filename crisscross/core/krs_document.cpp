@@ -1,0 +1,57 @@
+#include "crisscross/core/krs_document.h"
+
+#include "frame/core/documents.h"
+
+#include <algorithm>
+
+bool KrsCell::hidden() const { return text == hiddenCellText; }
+
+KrsDocument KrsDocument::blank(int columns, int rows) {
+    KrsDocument document;
+    document.columns = columns;
+    document.rows = rows;
+    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
+    return document;
+}
+
+bool numberLess(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;  // byte by byte, as unsigned bytes
+}
+
+void sortNumbers(std::vector<std::string>& numbers) {
+    // Equal numbers are alike in every byte, so any sort gives the list a
+    // selection sort keeping the first smallest would give.
+    std::sort(numbers.begin(), numbers.end(), [](const std::string& a, const std::string& b) { return numberLess(a, b); });
+}
+
+bool digitInUse(std::string_view entry) { return entry.find_first_not_of(' ') != std::string_view::npos; }
+
+int buildKeyLines(std::string_view secretPhrase, const DigitTable& table, LegendLines& lines) {
+    int last = -1;
+    if (secretPhrase.empty()) return last;
+    for (int digit = 0; digit < krs::digitCount; ++digit) {
+        const std::string& entry = table[static_cast<std::size_t>(digit)];
+        if (!digitInUse(entry)) continue;
+        ++last;
+        lines[static_cast<std::size_t>(last)] = std::to_string(digit) + " = " + entry + ", ";
+    }
+    if (last >= 0) {
+        std::string& line = lines[static_cast<std::size_t>(last)];
+        line.resize(line.size() - 2);
+        line += '.';
+    }
+    // A key line is kept to the length every text of the puzzle keeps to.
+    for (int i = 0; i <= last; ++i) {
+        std::string& line = lines[static_cast<std::size_t>(i)];
+        if (line.size() > krs::maxTextLength) line.resize(krs::maxTextLength);
+    }
+    return last;
+}
+
+std::string trimmedText(std::string_view text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    return std::string(text.substr(0, krs::maxTextLength));
+}

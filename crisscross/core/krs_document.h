@@ -1,0 +1,84 @@
+#pragma once
+// A criss-cross number puzzle ("kris-kros") without its window: the grid of
+// digits, which cells belong to the secret phrase, both forms of the phrase,
+// the digit table, the sorted number list and the key lines.
+//
+// A cell text is empty (a playable cell still to be filled), one digit, or
+// "@" for a blocked (hidden) cell. A secret-phrase cell is red and has both
+// letter-use bytes 2; its digit, once placed, is kept by every generation.
+// Texts are Windows-1250 bytes.
+
+#include "document/core/letter_use.h"
+#include "platform/core/color.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace krs {
+inline constexpr std::size_t maxTextLength = 255;  // phrases, table entries and key lines
+inline constexpr int digitCount = 10;
+// The most numbers a grid yields: 20 runs in each of 40 rows and 40 columns.
+inline constexpr int maxNumbers = 1600;
+inline constexpr int maxNumberLength = 40;
+}  // namespace krs
+
+// digitTable[d]: the letter (or "ch") that digit d stands for.
+using DigitTable = std::array<std::string, krs::digitCount>;
+// The key lines printed after the numbers, 0 to lastLegendLine.
+using LegendLines = std::array<std::string, krs::digitCount>;
+
+struct KrsCell {
+    std::string text;  // "", one digit, or "@" for a blocked cell
+    Color colour = colors::white;  // red for a secret-phrase cell
+
+    bool hidden() const;
+    friend bool operator==(const KrsCell&, const KrsCell&) = default;
+};
+
+struct KrsDocument {
+    int columns = 0;
+    int rows = 0;
+    std::vector<KrsCell> cells;  // rows outer, columns inner
+    LetterUseTable letterUse{};  // [col][row] from 1; 0 outside the grid
+    std::string codedSecretPhrase;  // the phrase as digits
+    std::string secretPhrase;       // the phrase as typed, trimmed
+    std::vector<std::string> numberList;  // sorted
+    DigitTable digitTable;
+    LegendLines legendLines;
+    int lastLegendLine = -1;  // −1: no key lines
+
+    // Every cell playable, empty and white; no phrase, numbers or key.
+    static KrsDocument blank(int columns, int rows);
+
+    // Column and row count from 1.
+    KrsCell& cell(int column, int row) { return cells[index(column, row)]; }
+    const KrsCell& cell(int column, int row) const { return cells[index(column, row)]; }
+
+    friend bool operator==(const KrsDocument&, const KrsDocument&) = default;
+
+private:
+    std::size_t index(int column, int row) const {
+        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
+               static_cast<std::size_t>(column - 1);
+    }
+};
+
+// The order of the number list: a shorter number first, numbers of one
+// length by their bytes ("7" < "12", "305" < "310").
+bool numberLess(std::string_view a, std::string_view b);
+void sortNumbers(std::vector<std::string>& numbers);
+
+// Whether a digit's table entry is in use: it holds something besides blanks.
+bool digitInUse(std::string_view entry);
+
+// The key lines of a phrase: for every digit in use, from 0 up, the next line
+// reads "d = entry, "; the last one ends in "." instead of ", ". Answers the
+// index of the last line written, or −1 when the phrase is empty or no digit
+// is in use; lines after the last one written keep their old texts.
+int buildKeyLines(std::string_view secretPhrase, const DigitTable& table, LegendLines& lines);
+
+// `text` without the blanks and control bytes at either end, cut to 255 bytes.
+std::string trimmedText(std::string_view text);

@@ -1,0 +1,113 @@
+#include "crisscross/core/krs_file.h"
+
+#include "document/core/phrase_letters.h"
+#include "frame/core/documents.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int64_t whiteColour = colors::white;
+constexpr std::int64_t redColour = colors::red;
+
+std::string keptText(std::string_view line) { return std::string(line.substr(0, krs::maxTextLength)); }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+KrsDocument parseKrsLines(LineCursor& lines) {
+    KrsDocument document;
+    document.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    for (KrsCell& cell : document.cells) {
+        const std::string_view text = lines.text();
+        if (!(text.empty() || text == hiddenCellText || (text.size() == 1 && isDigit(text[0]))))
+            lines.fail(FileError::Kind::BadValue);
+        cell.text = std::string(text);
+        const std::int64_t colour = lines.number(INT32_MIN, INT32_MAX);
+        if (colour != whiteColour && colour != redColour) lines.fail(FileError::Kind::OutOfRange);
+        cell.colour = static_cast<Color>(colour);
+    }
+    document.codedSecretPhrase = keptText(lines.text());
+    document.secretPhrase = keptText(lines.text());
+    // Each distinct letter becomes one of ten digits.
+    if (distinctPhraseLetters(document.secretPhrase, true) > krs::digitCount) lines.fail(FileError::Kind::BadValue);
+
+    const std::int64_t count = lines.number(0, krs::maxNumbers);
+    // No reserve by the announced count: a file that announces more numbers
+    // than it holds ends at its last line.
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::string_view number = lines.text();
+        if (number.empty() || number.size() > static_cast<std::size_t>(krs::maxNumberLength) ||
+            !std::all_of(number.begin(), number.end(), isDigit))
+            lines.fail(FileError::Kind::BadValue);
+        document.numberList.emplace_back(number);
+    }
+    for (int row = 1; row <= document.rows; ++row)
+        for (int column = 1; column <= document.columns; ++column) {
+            LetterUse& use = document.letterUse[column][row];
+            for (std::uint8_t* byte : {&use.horizontal, &use.vertical}) {
+                const auto value = static_cast<std::uint8_t>(lines.number(letteruse::unused, letteruse::secretPhrase));
+                if (value == letteruse::placed) lines.fail(FileError::Kind::OutOfRange);
+                *byte = value;
+            }
+        }
+    for (int digit = krs::digitCount - 1; digit >= 0; --digit)
+        document.digitTable[static_cast<std::size_t>(digit)] = keptText(lines.text());
+    for (int line = krs::digitCount - 1; line >= 0; --line)
+        document.legendLines[static_cast<std::size_t>(line)] = keptText(lines.text());
+    document.lastLegendLine = static_cast<int>(lines.number(-1, krs::digitCount - 1));
+    return document;
+}
+
+bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+}  // namespace
+
+KrsReadResult parseKrs(std::string_view bytes) { return parseWholeFile(bytes, parseKrsLines); }
+
+KrsReadResult readKrsFile(const std::filesystem::path& path) {
+    return readWholeFile(path, fileLimit::document, parseKrsLines);
+}
+
+std::vector<std::string> krsLines(const KrsDocument& document) {
+    std::vector<std::string> lines;
+    lines.reserve(document.cells.size() * 4 + document.numberList.size() + 26);
+    lines.push_back(std::to_string(document.columns));
+    lines.push_back(std::to_string(document.rows));
+    for (const KrsCell& cell : document.cells) {
+        lines.push_back(cell.text);
+        lines.push_back(std::to_string(cell.colour));
+    }
+    lines.push_back(document.codedSecretPhrase);
+    lines.push_back(document.secretPhrase);
+    lines.push_back(std::to_string(document.numberList.size()));
+    lines.insert(lines.end(), document.numberList.begin(), document.numberList.end());
+    for (int row = 1; row <= document.rows; ++row)
+        for (int column = 1; column <= document.columns; ++column) {
+            const LetterUse& use = document.letterUse[column][row];
+            lines.push_back(std::to_string(use.horizontal));
+            lines.push_back(std::to_string(use.vertical));
+        }
+    for (int digit = krs::digitCount - 1; digit >= 0; --digit)
+        lines.push_back(document.digitTable[static_cast<std::size_t>(digit)]);
+    for (int line = krs::digitCount - 1; line >= 0; --line)
+        lines.push_back(document.legendLines[static_cast<std::size_t>(line)]);
+    lines.push_back(std::to_string(document.lastLegendLine));
+    return lines;
+}
+
+bool writeKrsFile(const std::filesystem::path& path, const KrsDocument& document) {
+    if (document.columns < 0 || document.rows < 0 || document.columns > maxGridSide || document.rows > maxGridSide ||
+        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+        return false;
+    // A line break inside a text would shift every later line of the file.
+    const auto anyBreak = [](const auto& texts) { return std::any_of(texts.begin(), texts.end(), holdsLineBreak); };
+    const bool breaks = holdsLineBreak(document.codedSecretPhrase) || holdsLineBreak(document.secretPhrase) ||
+                        std::any_of(document.cells.begin(), document.cells.end(),
+                                    [](const KrsCell& cell) { return holdsLineBreak(cell.text); }) ||
+                        anyBreak(document.numberList) || anyBreak(document.digitTable) ||
+                        anyBreak(document.legendLines);
+    if (breaks) return false;
+    return writeLinesAtomic(path, krsLines(document));
+}

@@ -1,0 +1,224 @@
+#include "crossword/core/kri_print.h"
+
+#include "document/core/print_layout.h"
+#include "frame/core/documents.h"
+#include "platform/core/scaled_canvas.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace crossword {
+
+PrintedCrossword PrintedCrossword::blank(int columns, int rows) {
+    PrintedCrossword crossword;
+    crossword.columns = columns;
+    crossword.rows = rows;
+    crossword.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
+    return crossword;
+}
+
+namespace kriprint {
+
+std::string label(int number, LabelStyle style) {
+    if (style == LabelStyle::letters && number >= 1 && number <= 191)
+        return std::string(1, static_cast<char>(static_cast<unsigned char>(64 + number)));
+    return std::to_string(number);
+}
+
+CanvasFont font(int pointSize) {
+    CanvasFont printFont = printlayout::labelFont();
+    printFont.pointSize = pointSize;
+    return printFont;
+}
+
+double printScale(int pageWidth, int pageHeight, int columns, int rows, const PrintSizes& sizes) {
+    const PrintSizes in = clampedPrintSizes(sizes);
+    const int s = in.cellSize;
+    const int t = in.separatorHalfWidth;
+    // The outer edges of the frame's bars (right and bottom excluded).
+    const int right = gridLeft + s * columns + t;
+    const int bottom = gridTop - rows + s * rows + t;
+    if (right <= pageWidth && bottom <= pageHeight) return 1.0;
+    return scaleToFit(pageWidth, pageHeight, right + gridLeft - t, bottom + gridTop - t);
+}
+
+}  // namespace kriprint
+
+namespace {
+
+using namespace kriprint;
+
+// Where the cells of row `n` and column `i` start and end; the bars of the
+// frame and the separators are measured from the same edges.
+struct Pitch {
+    int s;
+    int left(int i) const { return gridLeft + s * (i - 1); }
+    int right(int i) const { return gridLeft + s * i; }
+    int top(int n) const { return gridTop - n + s * (n - 1); }
+    int bottom(int n) const { return gridTop - n + s * n; }
+};
+
+void fillBlack(Canvas& canvas, int left, int top, int right, int bottom) {
+    canvas.setBrushColor(colors::black);
+    canvas.fillRect(left, top, right, bottom);
+    canvas.setBrushColor(colors::white);
+}
+
+void drawGrid(Canvas& canvas, const PrintedCrossword& crossword, const PrintOptions& options) {
+    const Pitch p{options.sizes.cellSize};
+    const int t = options.sizes.separatorHalfWidth;
+    const int f = canvas.fontPixelHeight();
+    const int cols = crossword.columns;
+    const int rows = crossword.rows;
+
+    for (int n = 1; n <= cols; ++n)
+        canvas.textOut(p.left(n) + p.s / 2 - f / 2, columnLabelBottom - f, label(n, options.columnLabels));
+
+    for (int n = 1; n <= rows; ++n) {
+        canvas.textOut(rowLabelRight - f, p.top(n) + p.s / 2 - f / 2, label(n, options.rowLabels));
+        for (int i = 1; i <= cols; ++i) {
+            if (crossword.cell(i, n).hidden)
+                fillBlack(canvas, p.left(i), p.top(n), p.right(i), p.bottom(n));
+            else
+                canvas.rectangle(p.left(i), p.top(n), p.right(i), p.bottom(n));
+            // The frame: the bars over the grid's outer edges.
+            if (i == 1) fillBlack(canvas, gridLeft - t, p.top(n) + 1, gridLeft + t, p.bottom(n));
+            if (i == cols) fillBlack(canvas, p.right(i) - t, p.top(n) + 1, p.right(i) + t, p.bottom(n));
+            if (n == 1) fillBlack(canvas, p.left(i), gridTop - t, p.right(i), gridTop - 1 + t);
+            if (n == rows) fillBlack(canvas, p.left(i), p.bottom(n) + 1 - t, p.right(i), p.bottom(n) + t);
+        }
+    }
+
+    if (!options.separators) return;
+    // The bars inside the grid; those over its outer edges are the frame's.
+    for (int n = 1; n <= rows; ++n)
+        for (int i = 1; i <= cols; ++i) {
+            const PrintedCrossword::Cell& cell = crossword.cell(i, n);
+            if (cell.rightBar && i < cols) fillBlack(canvas, p.right(i) - t, p.top(n) + 1, p.right(i) + t, p.bottom(n));
+            if (cell.bottomBar && n < rows) fillBlack(canvas, p.left(i), p.bottom(n) - t, p.right(i), p.bottom(n) - 1 + t);
+        }
+}
+
+// One list as running text: the heading and the label of the first word's
+// line, then every clue followed by "; ", the label of its line before the
+// first clue of each further line.
+void writeList(printlayout::RunningText& text, std::string_view heading, const CrosswordWordTable& table,
+               LabelStyle style) {
+    int previousLine = 0;
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        const WordEntry& entry = table[k];
+        std::string piece;
+        if (k == 0)
+            piece = std::string(heading) + ": " + label(entry.line, style) + ": ";
+        else if (entry.line != previousLine)
+            piece = label(entry.line, style) + ": ";
+        piece += entry.clue;
+        piece += "; ";
+        previousLine = entry.line;
+        text.write(piece);
+    }
+}
+
+}  // namespace
+
+void drawCrosswordPrint(Canvas& page, const PrintedCrossword& crossword, const PrintOptions& chosen) {
+    PrintOptions options = chosen;
+    options.sizes = clampedPrintSizes(chosen.sizes);
+    ScaledCanvas canvas(page, printScale(page.pageWidth(), page.pageHeight(), crossword.columns, crossword.rows,
+                                         options.sizes));
+    canvas.setPenColor(colors::black);
+    canvas.setBrushColor(colors::white);
+    canvas.setFont(font(options.sizes.labelFontSize));
+    if (options.grid) drawGrid(canvas, crossword, options);
+    if (!options.across && !options.down) return;
+
+    canvas.setFont(font(options.sizes.clueFontSize));
+    printlayout::RunningText text(canvas, options.sizes.cellSize * crossword.rows + listGap);
+    if (options.across) writeList(text, "Vodorovn\xEC", crossword.across, options.rowLabels);
+    if (options.down && !crossword.down.empty()) {
+        text.newLine(downListGap);
+        writeList(text, "Svisle", crossword.down, options.columnLabels);
+    }
+}
+
+// ---- the spreadsheet export --------------------------------------------------------
+
+namespace {
+
+constexpr std::string_view acrossHeading = "Vodorovn\xEC:";
+constexpr std::string_view downHeading = "Svisle:";
+
+bool isSecret(const KriCell& cell) { return cell.useAcross == 2 || cell.useDown == 2; }
+
+// A border call that sets the sides given and leaves the others.
+bool border(Workbook& book, int outline, int left, int right, int top, int bottom) {
+    return book.setBorder(outline, left, right, top, bottom, 0, colors::black, colors::black, colors::black,
+                          colors::black, colors::black);
+}
+
+bool boldHeading(Workbook& book, int row) {
+    if (!book.selectCell(cellReference(1, row))) return false;
+    CellFont heading = book.selectionFont();
+    heading.bold = true;
+    heading.size = 10;
+    return book.setSelectionFont(heading);
+}
+
+// One sheet: the grid with or without its letters, then the lists of words
+// (`words`) or of clues.
+bool fillSheet(Workbook& book, const KriDocument& crossword, bool words) {
+    using borders::thick;
+    using borders::thin;
+    using borders::unchanged;
+    bool ok = true;
+    for (int r = 1; r <= crossword.rows; ++r)
+        for (int c = 1; c <= crossword.columns; ++c) {
+            const KriCell& cell = crossword.cell(c, r);
+            const std::string reference = cellReference(c + 1, r);
+            if (cell.text == hiddenCellText) {
+                ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::black, colors::black) && ok;
+                continue;
+            }
+            if (isSecret(cell))
+                ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::silver, colors::black) &&
+                     ok;
+            if (words) ok = book.setCellText(r, c + 1, cell.text) && ok;
+            ok = book.selectCell(reference) && border(book, unchanged, thin, thin, thin, thin) && ok;
+            // The ends of the words, each side by its own call.
+            if (cell.bottomBar) ok = border(book, unchanged, unchanged, unchanged, unchanged, thick) && ok;
+            if (r > 1 && crossword.cell(c, r - 1).bottomBar)
+                ok = border(book, unchanged, unchanged, unchanged, thick, unchanged) && ok;
+            if (cell.rightBar) ok = border(book, unchanged, unchanged, thick, unchanged, unchanged) && ok;
+            if (c > 1 && crossword.cell(c - 1, r).rightBar)
+                ok = border(book, unchanged, thick, unchanged, unchanged, unchanged) && ok;
+        }
+    ok = book.selectRange(1, 2, crossword.rows, crossword.columns + 1) &&
+         border(book, thick, unchanged, unchanged, unchanged, unchanged) && ok;
+
+    // A clue grid without words still has its one empty row.
+    static const std::vector<ClueRow> emptyGrid(1);
+    const std::vector<ClueRow>& across = crossword.across.empty() ? emptyGrid : crossword.across;
+    const std::vector<ClueRow>& down = crossword.down.empty() ? emptyGrid : crossword.down;
+    const auto text = [words](const ClueRow& row) -> const std::string& { return words ? row.word : row.clue; };
+    ok = book.setCellText(1, 1, acrossHeading) && ok;
+    int row = 2;
+    for (const ClueRow& entry : across) ok = book.setCellText(row++, 1, text(entry)) && ok;
+    const int downRow = ++row;  // one empty row between the lists
+    ok = book.setCellText(row++, 1, downHeading) && ok;
+    for (const ClueRow& entry : down) ok = book.setCellText(row++, 1, text(entry)) && ok;
+
+    ok = boldHeading(book, 1) && ok;
+    ok = boldHeading(book, downRow) && ok;
+    return ok;
+}
+
+}  // namespace
+
+bool fillCrosswordWorkbook(Workbook& book, const KriDocument& crossword) {
+    bool ok = book.setSheetName(1, "Nevyplnena") && book.setSheetName(2, "Vyplnena");
+    ok = book.setCurrentSheet(2) && fillSheet(book, crossword, true) && ok;
+    ok = book.setCurrentSheet(1) && fillSheet(book, crossword, false) && ok;
+    return book.setCurrentSheet(2) && book.selectCell("A1") && ok;
+}
+
+}  // namespace crossword

@@ -1,0 +1,121 @@
+#include "swedish/core/skr_file.h"
+
+#include "frame/core/documents.h"
+
+#include <algorithm>
+
+namespace swedish {
+
+SkrDocument SkrDocument::blank(int columns, int rows) {
+    SkrDocument document;
+    document.columns = columns;
+    document.rows = rows;
+    document.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
+    return document;
+}
+
+std::size_t skrLineCount(int columns, int rows) {
+    return 2 + static_cast<std::size_t>(kSkrCellLines) * static_cast<std::size_t>(std::max(columns, 0)) *
+                   static_cast<std::size_t>(std::max(rows, 0));
+}
+
+bool isSkrCellText(std::string_view text) { return text.size() <= 1 || text == "ch"; }
+
+namespace {
+
+constexpr std::int64_t int32Min = INT32_MIN;
+constexpr std::int64_t int32Max = INT32_MAX;
+
+bool isSkrColour(std::int64_t colour) { return colour == kSkrWhite || colour == kSkrRed || colour == kSkrBlack; }
+
+// "FALSE" in any letter case hides the cell; any other text shows it.
+bool shown(std::string_view line) {
+    constexpr std::string_view hidden = "FALSE";
+    if (line.size() != hidden.size()) return true;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i] >= 'a' && line[i] <= 'z' ? static_cast<char>(line[i] - 'a' + 'A') : line[i];
+        if (c != hidden[i]) return true;
+    }
+    return false;
+}
+
+SkrDocument parseSkrLines(LineCursor& lines) {
+    SkrDocument document;
+    document.columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
+    document.cells.resize(static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows));
+    for (SkrCell& cell : document.cells) {
+        cell.visible = shown(lines.text());
+        cell.text = lines.text();
+        if (!isSkrCellText(cell.text)) lines.fail(FileError::Kind::BadValue);
+        const std::int64_t colour = lines.number(int32Min, int32Max);
+        if (!isSkrColour(colour)) lines.fail(FileError::Kind::OutOfRange);
+        cell.colour = static_cast<std::int32_t>(colour);
+        cell.legend.setCount(static_cast<int>(lines.number(0, kLegendLineCount)));
+        for (int number = 1; number <= kLegendLineCount; ++number) {
+            const std::string_view text = lines.text();
+            const auto top = static_cast<std::int32_t>(lines.number(int32Min, int32Max));
+            const auto fontSize = static_cast<std::int32_t>(lines.number(int32Min, int32Max));
+            cell.legend.setLine(number, text, top, fontSize);  // the text cut to 100 characters
+        }
+        cell.useAcross = static_cast<std::uint8_t>(lines.number(0, 1));
+        cell.useDown = static_cast<std::uint8_t>(lines.number(0, 1));
+    }
+    return document;
+}
+
+bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+}  // namespace
+
+ReadResult<SkrDocument> parseSkr(std::string_view bytes) { return parseWholeFile(bytes, parseSkrLines); }
+
+ReadResult<SkrDocument> readSkrFile(const std::filesystem::path& path) {
+    return readWholeFile(path, fileLimit::document, parseSkrLines);
+}
+
+std::vector<std::string> skrLines(const SkrDocument& document) {
+    std::vector<std::string> lines;
+    lines.reserve(skrLineCount(document.columns, document.rows));
+    lines.push_back(std::to_string(document.columns));
+    lines.push_back(std::to_string(document.rows));
+    for (const SkrCell& cell : document.cells) {
+        lines.emplace_back(cell.visible ? "TRUE" : "FALSE");
+        lines.push_back(cell.text);
+        lines.push_back(std::to_string(cell.colour));
+        lines.push_back(std::to_string(cell.legend.count()));
+        for (int number = 1; number <= kLegendLineCount; ++number) {
+            const LegendLine& line = cell.legend.line(number);
+            lines.push_back(line.text);
+            lines.push_back(std::to_string(line.top));
+            lines.push_back(std::to_string(line.fontSize));
+        }
+        lines.push_back(std::to_string(cell.useAcross));
+        lines.push_back(std::to_string(cell.useDown));
+    }
+    return lines;
+}
+
+bool skrStorable(const SkrDocument& document) {
+    if (document.columns < minGridSide || document.columns > maxGridSide || document.rows < minGridSide ||
+        document.rows > maxGridSide ||
+        document.cells.size() != static_cast<std::size_t>(document.columns) * static_cast<std::size_t>(document.rows))
+        return false;
+    for (const SkrCell& cell : document.cells) {
+        if (!isSkrCellText(cell.text) || holdsLineBreak(cell.text) || !isSkrColour(cell.colour) ||
+            cell.useAcross > 1 || cell.useDown > 1 || cell.legend.count() < 0 || cell.legend.count() > kLegendLineCount)
+            return false;
+        for (int number = 1; number <= kLegendLineCount; ++number) {
+            const std::string& text = cell.legend.line(number).text;
+            if (text.size() > kLegendTextLength || holdsLineBreak(text)) return false;
+        }
+    }
+    return true;
+}
+
+bool writeSkrFile(const std::filesystem::path& path, const SkrDocument& document) {
+    if (!skrStorable(document)) return false;
+    return writeLinesAtomic(path, skrLines(document));
+}
+
+}  // namespace swedish

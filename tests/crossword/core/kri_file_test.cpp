@@ -1,0 +1,137 @@
+#include "crossword/core/kri_file.h"
+
+#include "support/core/cp1250_text.h"
+#include "support/core/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <variant>
+
+namespace crossword {
+namespace {
+
+std::string fixture(const std::string& name) {
+    ReadResult<std::string> bytes = readFileBytes(testDataFolder() / "crossword" / "fixtures" / name, fileLimit::document);
+    EXPECT_TRUE(std::holds_alternative<std::string>(bytes)) << name;
+    return std::holds_alternative<std::string>(bytes) ? std::get<std::string>(std::move(bytes)) : std::string();
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+TEST(KriFile, ANewCrosswordIsSixHundredTwentyFourLines) {
+    const std::vector<std::string> lines = kriLines(KriDocument::blank(10, 10));
+    ASSERT_EQ(lines.size(), 624u);
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "16777215");
+    EXPECT_EQ(lines[4], "FALSE");
+    EXPECT_EQ(lines[5], "FALSE");
+    // After the cells: two reserved texts, finished, legend mode, then an
+    // empty grid of words across: one empty row and the spare record.
+    const std::vector<std::string> tail(lines.begin() + 402, lines.begin() + 424);
+    EXPECT_EQ(tail, (std::vector<std::string>{"", "", "FALSE", "FALSE", "1", "", "", "0", "0", "", "", "0", "0",
+                                              "1", "", "", "0", "0", "", "", "0", "0"}));
+    EXPECT_EQ(lines.back(), "0");
+    EXPECT_EQ(joined(lines), fixture("new.kri"));
+}
+
+TEST(KriFile, FilesReadAndWriteBackByteForByte) {
+    for (const char* name : {"new.kri", "building.kri", "legend.kri", "finished.kri", "empty_lists.kri"}) {
+        const std::string bytes = fixture(name);
+        const ReadResult<KriDocument> read = parseKri(bytes);
+        ASSERT_TRUE(std::holds_alternative<KriDocument>(read)) << name << " line " << std::get<FileError>(read).line;
+        EXPECT_EQ(joined(kriLines(std::get<KriDocument>(read))), bytes) << name;
+    }
+    // What the building file holds, cell by cell.
+    const KriDocument building = std::get<KriDocument>(parseKri(fixture("building.kri")));
+    EXPECT_EQ(building.cell(1, 1), (KriCell{"ch", kKriWhite, false, false, 1, 0}));
+    EXPECT_EQ(building.cell(2, 1), (KriCell{"a", 255, false, false, 2, 2}));
+    EXPECT_EQ(building.cell(3, 1), (KriCell{"t", kKriWhite, true, true, 1, 1}));
+    EXPECT_EQ(building.cell(1, 2).text, "@");
+    const KriDocument legend = std::get<KriDocument>(parseKri(fixture("legend.kri")));
+    EXPECT_TRUE(legend.legendMode);
+    EXPECT_FALSE(legend.finished);
+    EXPECT_EQ(legend.across, (std::vector<ClueRow>{{"pes", cp("zvíře"), 1, 1}, {"oko", "", 2, 1}}));
+    EXPECT_EQ(legend.down, (std::vector<ClueRow>{{"so", cp("hudební slabika"), 3, 1}}));
+    // A grid without words reads as no rows, and writes as one empty row again.
+    const KriDocument empty = std::get<KriDocument>(parseKri(fixture("empty_lists.kri")));
+    EXPECT_TRUE(empty.across.empty());
+    EXPECT_TRUE(empty.down.empty());
+
+    // LF line ends read the same.
+    std::string lf = fixture("legend.kri");
+    std::erase(lf, '\r');
+    ASSERT_TRUE(std::holds_alternative<KriDocument>(parseKri(lf)));
+    EXPECT_EQ(std::get<KriDocument>(parseKri(lf)), legend);
+}
+
+TEST(KriFile, ABadFileIsRefusedNamingItsLine) {
+    using K = FileError::Kind;
+    std::vector<std::string> good;
+    {
+        const std::string bytes = fixture("legend.kri");
+        const auto document = std::get<KriDocument>(parseKri(bytes));
+        good = kriLines(document);
+    }
+    // legend.kri: 2 size lines, 6 cells of 4 lines (lines 3-26), reserved 27-28,
+    // finished 29, legend mode 30, n 31, records 32-39, spare 40-43, m 44, ...
+    struct Case {
+        const char* what;
+        int line;  // the line to replace, from 1
+        std::string text;
+        FileError expected;
+    };
+    const Case cases[] = {
+        {"one column", 1, "1", {K::OutOfRange, 1}},
+        {"41 columns", 1, "41", {K::OutOfRange, 1}},
+        {"columns not a number", 1, "abc", {K::NotANumber, 1}},
+        {"a colour beyond 32 bits", 4, "4294967296", {K::OutOfRange, 4}},
+        {"a bar that is no boolean", 5, "ANO", {K::BadValue, 5}},
+        {"no clue rows", 31, "0", {K::OutOfRange, 31}},
+        {"1,601 clue rows", 31, "1601", {K::OutOfRange, 31}},
+        {"a line number that is no number", 34, "x", {K::NotANumber, 34}},
+        {"a letter use of 3", static_cast<int>(good.size()), "3", {K::OutOfRange, static_cast<int>(good.size())}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = good;
+        lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+        const ReadResult<KriDocument> read = parseKri(joined(lines));
+        ASSERT_TRUE(std::holds_alternative<FileError>(read)) << c.what;
+        EXPECT_EQ(std::get<FileError>(read).kind, c.expected.kind) << c.what;
+        EXPECT_EQ(std::get<FileError>(read).line, c.expected.line) << c.what;
+    }
+    // Cut inside a clue record.
+    const std::vector<std::string> cut(good.begin(), good.begin() + 34);
+    const ReadResult<KriDocument> read = parseKri(joined(cut));
+    ASSERT_TRUE(std::holds_alternative<FileError>(read));
+    EXPECT_EQ(std::get<FileError>(read).kind, K::EndOfFile);
+    EXPECT_EQ(std::get<FileError>(read).line, 35);
+}
+
+TEST(KriFile, TheWriterRefusesWhatItCannotStoreAndKeepsTheOldFile) {
+    TempFolder folder;
+    folder.write("a.kri", "old");
+    KriDocument document = KriDocument::blank(2, 2);
+    for (const auto& change : std::vector<std::function<void(KriDocument&)>>{
+             [](KriDocument& d) { d.cell(1, 1).text = "a\r\nb"; },
+             [](KriDocument& d) { d.cell(1, 1).useDown = 3; },
+             [](KriDocument& d) { d.cells.pop_back(); },
+             [](KriDocument& d) { d.across.push_back({"x\ny", "", 1, 1}); },
+             [](KriDocument& d) { d.across.assign(1601, ClueRow{"a", "", 1, 1}); },
+         }) {
+        KriDocument bad = document;
+        change(bad);
+        EXPECT_FALSE(writeKriFile(folder / "a.kri", bad));
+        EXPECT_EQ(folder.read("a.kri"), "old");
+    }
+    EXPECT_TRUE(writeKriFile(folder / "a.kri", document));
+    EXPECT_EQ(std::get<KriDocument>(readKriFile(folder / "a.kri")), document);
+}
+
+}  // namespace
+}  // namespace crossword
