@@ -1,6 +1,7 @@
 #include "document/ui/picture_form.h"
 
 #include "formstate/ui/color_combo.h"
+#include "formstate/ui/form_storage.h"
 #include "platform/core/textfile.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/export_target.h"
@@ -115,6 +116,18 @@ Tpictureform::Tpictureform(QWidget* parent) : QDialog(parent) {
     layout->addLayout(panel);
     layout->addWidget(ScrollBox1, 1);
     resize(560, 480);
+
+    FormStorage1 = new TFormStorage(this);
+    FormStorage1->setIniFileName(QStringLiteral("mindgrid.ini"));
+    FormStorage1->setIniSection(QStringLiteral("Okno exportu do obr"));
+    FormStorage1->setStoredProps({QStringLiteral("SpinEdit1.Value"), QStringLiteral("SpinEdit2.Value"),
+                                  QStringLiteral("SpinEdit3.Value"), QStringLiteral("CheckBox1.Checked"),
+                                  QStringLiteral("CheckBox2.Checked"), QStringLiteral("ColorComboBox1.ColorValue")});
+}
+
+Tpictureform::~Tpictureform() {
+    // Shown and never closed: the options are kept now, while the controls are all there.
+    FormStorage1->formDestroy();
 }
 
 PictureOptions Tpictureform::options() const {

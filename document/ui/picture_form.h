@@ -20,11 +20,13 @@ class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class TColorComboBox;
+class TFormStorage;
 
 class Tpictureform : public QDialog, public PictureGrid {
     Q_OBJECT
 public:
     explicit Tpictureform(QWidget* parent = nullptr);
+    ~Tpictureform() override;
 
     void setTag(int tag) { tag_ = tag; }
     int tag() const { return tag_; }
@@ -63,6 +65,10 @@ public:
     TColorComboBox* ColorComboBox1;
     QScrollArea* ScrollBox1;
     QLabel* pictureImage = nullptr;
+    // The six options, kept between runs in "mindgrid.ini", section "Okno
+    // exportu do obr": restored at each showing before the picture is drawn,
+    // saved when the window closes.
+    TFormStorage* FormStorage1;
 
 protected:
     void showEvent(QShowEvent* event) override;

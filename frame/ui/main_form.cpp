@@ -4,10 +4,12 @@
 #include "document/ui/document_window.h"
 #include "document/ui/icons.h"
 #include "document/ui/picture_form.h"
+#include "formstate/ui/form_storage.h"
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
 #include "frame/ui/about_box.h"
 #include "frame/ui/config_messages.h"
+#include "frame/ui/dock_tool_bar.h"
 #include "frame/ui/init_form.h"
 #include "frame/ui/new_form.h"
 #include "frame/ui/settings_form.h"
@@ -161,6 +163,8 @@ TMindgridMainForm::TMindgridMainForm(const QStringList& parameters)
 }
 
 TMindgridMainForm::~TMindgridMainForm() {
+    // A frame shown and never closed keeps its state, while its controls are all there.
+    FormStorage1->formDestroy();
     // The document windows go with the area after this destructor has run:
     // nothing they or the area report may reach the frame any more.
     mdiArea_->disconnect(this);
@@ -306,7 +310,7 @@ void TMindgridMainForm::createComponents() {
     setMenuWidget(Panel1);
 
     // The dockable tool bars.
-    ToolBar2 = new QToolBar(this);
+    ToolBar2 = new TDockToolBar(this);
     ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
     ToolBar2->setIconSize(QSize(16, 16));
     ToolButton9 = makeToolButton(ToolBar2, "ToolButton9", FileNew1);
@@ -318,12 +322,19 @@ void TMindgridMainForm::createComponents() {
     ToolButton11 = makeToolButton(ToolBar2, "ToolButton11", WindowTileVertical1);
     addToolBar(Qt::TopToolBarArea, ToolBar2);
 
-    ToolBar3 = new QToolBar(this);
+    ToolBar3 = new TDockToolBar(this);
     ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
     ToolBar3->setIconSize(QSize(16, 16));
     ToolButton6 = makeToolButton(ToolBar3, "ToolButton6", acVelikost);
     ToolButton7 = makeToolButton(ToolBar3, "ToolButton7", acNavrhar);
     addToolBar(Qt::TopToolBarArea, ToolBar3);
+
+    FormStorage1 = new TFormStorage(this);
+    FormStorage1->setIniFileName(QStringLiteral("mindgrid.ini"));
+    FormStorage1->setIniSection(QStringLiteral("Hlavní okno"));
+    FormStorage1->setStoredProps({QStringLiteral("ToolBar2.Left"), QStringLiteral("ToolBar3.Left"),
+                                  QStringLiteral("ToolBar2.Top"), QStringLiteral("ToolBar3.Top")});
+    FormStorage1->OnRestorePlacement = [this] { layOutToolBars(this, {ToolBar2, ToolBar3}); };
 
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -430,16 +441,6 @@ void TMindgridMainForm::saveStores() {
     saveWordStores(this);
 }
 
-void TMindgridMainForm::restorePlacement() {
-    // Placement of the frame and the positions of ToolBar2 and ToolBar3 from
-    // "mindgrid.ini", section "Hlavní okno".
-}
-
-void TMindgridMainForm::savePlacement() {
-    // Placement of the frame and the positions of ToolBar2 and ToolBar3 to
-    // "mindgrid.ini", section "Hlavní okno".
-}
-
 void TMindgridMainForm::setSplashText(const QString& text) {
     if (splash_) splash_->setText(text);
 }
@@ -447,8 +448,7 @@ void TMindgridMainForm::setSplashText(const QString& text) {
 void TMindgridMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (event->spontaneous()) return;  // the window system restoring the window
-    restorePlacement();
-    FormShow();
+    FormShow();  // FormStorage1 has restored the placement by now
 }
 
 void TMindgridMainForm::FormShow() {
@@ -482,7 +482,9 @@ void TMindgridMainForm::FormCloseQuery() {
 }
 
 void TMindgridMainForm::FormClose() {
-    savePlacement();
+    // A window state that cannot be written is told once and keeps nothing
+    // else from being written: the user's words and clues are saved all the same.
+    FormStorage1->saveStateReported();
     saveStores();
 }
 

@@ -18,6 +18,7 @@
 // `FileObr`, `acVelikost`, `acNavrhar`).
 
 #include "document/ui/document_host.h"
+#include "frame/ui/dock_tool_bar.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -37,6 +38,7 @@ class QPrinter;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
+class TFormStorage;
 class Tinitform;
 
 class TMindgridMainForm : public QMainWindow, public DocumentHost {
@@ -129,14 +131,14 @@ public:
     QToolButton* ToolButton4;
     QToolButton* ToolButton5;
     QToolButton* ToolButton16;
-    QToolBar* ToolBar2;
+    TDockToolBar* ToolBar2;
     QToolButton* ToolButton9;
     QToolButton* ToolButton1;
     QToolButton* ToolButton2;
     QToolButton* ToolButton8;
     QToolButton* ToolButton10;
     QToolButton* ToolButton11;
-    QToolBar* ToolBar3;
+    TDockToolBar* ToolBar3;
     QToolButton* ToolButton6;
     QToolButton* ToolButton7;
     QStatusBar* StatusBar;
@@ -187,6 +189,11 @@ public:
     MenuItem* Obsaharejstrik1;
     MenuItem* Oprogramu1;
 
+    // The placement of the frame and the places of ToolBar2 and ToolBar3,
+    // kept between runs in "mindgrid.ini", section "Hlavní okno": restored
+    // each time the frame is shown, before FormShow; saved when it closes.
+    TFormStorage* FormStorage1;
+
     // File choosers the document windows use.
     FileChooser* OpenDialog;
     FileChooser* ExportDialog;
@@ -209,9 +216,6 @@ private:
     // start-up window shows), written back when the frame closes.
     void loadStores();
     void saveStores();
-    // Placement of the frame and of its two tool bars, kept between runs.
-    void restorePlacement();
-    void savePlacement();
 
     QStringList parameters_;
     QMdiArea* mdiArea_;

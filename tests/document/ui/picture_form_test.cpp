@@ -1,6 +1,7 @@
 #include "document/ui/picture_form.h"
 
 #include "formstate/ui/color_combo.h"
+#include "platform/core/textfile.h"
 #include "platform/ui/export_target.h"
 #include "platform/ui/file_messages.h"
 #include "support/core/temp_folder.h"
@@ -171,6 +172,45 @@ TEST(PictureForm, SavingWritesABitmapUnderTheRightName) {
     EXPECT_EQ(desktop.boxes[1].kind, desktop::DesktopHooks::Box::Warning);
     EXPECT_EQ(desktop.boxes[1].text, Tpictureform::saveFailure(missing));
     EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
+}
+
+TEST(PictureForm, ItsOptionsComeBackInTheNextWindowBeforeItDraws) {
+    const std::filesystem::path ini = std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "mindgrid" / "mindgrid.ini";
+    { Tpictureform neverShown; }
+    EXPECT_FALSE(std::filesystem::exists(ini)) << "a window never shown writes nothing";
+
+    {
+        Tpictureform form;
+        fillWordSearch(form);
+        form.show();
+        form.SpinEdit1->setValue(45);
+        form.SpinEdit2->setValue(20);
+        form.CheckBox1->setChecked(true);
+        form.CheckBox2->setChecked(true);
+        form.ColorComboBox1->writeColorValue(static_cast<int>(colors::red));
+        form.Button3->click();  // "Zavřít okno": the dialog is done, no close event comes
+        EXPECT_FALSE(form.isVisible());
+    }
+    const auto bytes = readFileBytes(ini, 1 << 20);
+    ASSERT_TRUE(std::holds_alternative<std::string>(bytes)) << "the close wrote the options";
+    const std::string& saved = std::get<std::string>(bytes);
+    EXPECT_NE(saved.find("[Okno exportu do obr]\r\nFormVersion=0\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Visible=0\r\nSpinEdit1_Value=45\r\nSpinEdit2_Value=20\r\nSpinEdit3_Value=2\r\n"
+                         "CheckBox1_Checked=True\r\nCheckBox2_Checked=True\r\nColorComboBox1_ColorValue=255\r\n"),
+              std::string::npos)
+        << saved;
+
+    Tpictureform again;
+    EXPECT_EQ(again.options(), PictureOptions{}) << "restored at the showing, not before";
+    fillWordSearch(again);
+    again.show();
+    EXPECT_EQ(again.SpinEdit1->value(), 45);
+    EXPECT_EQ(again.SpinEdit2->value(), 20);
+    EXPECT_TRUE(again.CheckBox1->isChecked());
+    EXPECT_TRUE(again.CheckBox2->isChecked());
+    EXPECT_EQ(again.ColorComboBox1->readColorValue(), static_cast<int>(colors::red));
+    EXPECT_EQ(again.picture().size(), QSize(450, 450)) << "the first picture was drawn with the stored cell size";
+    again.close();
 }
 
 }  // namespace
