@@ -34,6 +34,13 @@ function(grilpad_ui name)
     add_library(${name}_ui STATIC ${sources} ${headers})
     target_include_directories(${name}_ui PUBLIC ${CMAKE_SOURCE_DIR})
     target_link_libraries(${name}_ui PUBLIC ${name}_core ${ARG_DEPS} Qt6::Widgets Qt6::PrintSupport)
+    # With Ninja the moc step reruns only when a header it already knows
+    # changes, so a header added to an existing build folder would never be
+    # run through moc. Forget the step's stamp whenever the list changes.
+    if(NOT "${headers}" STREQUAL "${GRILPAD_MOC_HEADERS_${name}}")
+      file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${name}_ui_autogen/timestamp)
+      set(GRILPAD_MOC_HEADERS_${name} "${headers}" CACHE INTERNAL "")
+    endif()
   else()
     add_library(${name}_ui INTERFACE ${headers})
     target_include_directories(${name}_ui INTERFACE ${CMAKE_SOURCE_DIR})
