@@ -17,6 +17,12 @@ unsigned char upperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static
 // which no byte of a word or cell can equal (a placeholder byte could).
 std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter) {
     std::vector<Letter> letters;
+    convertWord(word, chAsOneLetter, letters);
+    return letters;
+}
+
+void convertWord(std::string_view word, bool chAsOneLetter, std::vector<Letter>& letters) {
+    letters.clear();
     letters.reserve(word.size());
     for (std::size_t i = 0; i < word.size(); ++i) {
         const auto c = static_cast<unsigned char>(word[i]);
@@ -28,13 +34,16 @@ std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter) {
             letters.push_back(czechUpperChar(c));
         }
     }
-    return letters;
 }
 
 Letter convertCell(std::string_view text, bool chAsOneLetter) {
     if (text.size() == 1) return static_cast<unsigned char>(text[0]);
     if (chAsOneLetter && text == "CH") return kChLetter;
     return kNoLetter;
+}
+
+Letter convertShownCell(std::string_view text, bool chAsOneLetter) {
+    return convertCell(czechUpperCase(text), chAsOneLetter);
 }
 
 LetterGrid::LetterGrid(int width, int height, std::vector<Letter> letters)

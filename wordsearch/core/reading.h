@@ -54,7 +54,12 @@ inline constexpr std::array<DirectionStep, 8> kDirections{{
 inline const DirectionStep& directionStep(Direction d) { return kDirections[static_cast<std::size_t>(d)]; }
 
 std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter);
+// The same into `out`, which is cleared first, so a caller can reuse one buffer.
+void convertWord(std::string_view word, bool chAsOneLetter, std::vector<Letter>& out);
 Letter convertCell(std::string_view text, bool chAsOneLetter);
+// What a cell that shows `text` while a puzzle is made reads once the finished
+// puzzle is upper-cased.
+Letter convertShownCell(std::string_view text, bool chAsOneLetter);
 
 // The grid as letters (rows outer, columns inner), with an index of the cells
 // where each letter stands and of the cells where each pair of letters begins
