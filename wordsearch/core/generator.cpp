@@ -606,8 +606,8 @@ struct OsmGenerator::Impl {
     // (`crossing`, what the crossing passes can find), each one the reading
     // accepts. Either pass finds the first such placement in its own order;
     // this only tells whether there is one, so a word that fits nowhere costs
-    // little. Stops once `twoEmpty` is
-    // found when `stopAtTwoEmpty` is set, else once both are.
+    // little. Stops once `twoEmpty` is found when `stopAtTwoEmpty` is set, else
+    // once both are.
     struct Reach {
         bool twoEmpty = false;
         bool crossing = false;
