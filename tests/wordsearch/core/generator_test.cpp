@@ -255,6 +255,8 @@ TEST(Suitability, WordsOverlappingPlacedWordsAreDropped) {
         {{"vrch", "pes", "kos"}, "sok", true},
         {{"vrch", "pes", "kos"}, "sep", true},
         {{"vrch", "pes", "kos"}, "vrah", false},
+        {{"les"}, "oko", true},       // the same backwards: it would lie twice in its own cells
+        {{"les"}, "Chata", true},     // read as CH A T A, which its five cells would not show
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.word);
