@@ -422,7 +422,6 @@ bool ListedReading::keepsOwnCells() {
 
 void ListedReading::commit(int start, int step) {
     assert(start == judgedStart_ && step == judgedStep_);
-    (void)judgedStep_;
     const int n = static_cast<int>(current_.size());
     touched_.clear();
     for (int i = 0; i < n; ++i) {
