@@ -3,32 +3,20 @@
 //   tool_build_dictionary <cs_CZ.dic> <cestina.slv>
 //
 // The .dic file is UTF-8; its first line is the number of entries, every other
-// line a stem, optionally followed by "/" and affix flags. Kept are the stems of
-// 2 to 15 letters that are lower-case Czech letters only; they are written in
-// Windows-1250, sorted by byte and each once, as CR LF lines.
+// line a stem, optionally followed by "/" and affix flags. Kept are the stems
+// isShippedDictionaryWord takes (stores/core/shipped_dictionary.h): real words
+// of 2 to 15 lower-case Czech letters, no abbreviations or unit symbols. They
+// are written in Windows-1250, sorted by byte and each once, as CR LF lines;
+// the tool says how many stems it kept and how many it dropped.
 
 #include "platform/core/cp1250.h"
-#include "platform/core/czech.h"
 #include "platform/core/textfile.h"
+#include "stores/core/shipped_dictionary.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
-
-namespace {
-
-bool isDictionaryWord(const std::string& word) {
-    if (word.size() < 2 || word.size() > 15) return false;
-    // Exactly the lower-case letters have an upper-case partner: a to z and the
-    // fifteen accented Czech letters.
-    return std::all_of(word.begin(), word.end(), [](char c) {
-        const auto letter = static_cast<unsigned char>(c);
-        return czechUpperChar(letter) != letter;
-    });
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -43,14 +31,22 @@ int main(int argc, char** argv) {
     }
     const auto lines = splitLines(*bytes);
     std::vector<std::string> words;
+    std::vector<std::string> dropped;
     words.reserve(lines.size());
     for (std::size_t i = 1; i < lines.size(); ++i) {  // the first line is the count
         const std::string_view stem = lines[i].substr(0, lines[i].find('/'));
+        if (stem.empty()) continue;
         auto word = cp1250::utf8ToCp1250(stem);
-        if (word && isDictionaryWord(*word)) words.push_back(std::move(*word));
+        if (word && isShippedDictionaryWord(*word)) {
+            words.push_back(std::move(*word));
+        } else {
+            dropped.emplace_back(stem);
+        }
     }
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
+    std::sort(dropped.begin(), dropped.end());
+    dropped.erase(std::unique(dropped.begin(), dropped.end()), dropped.end());
     if (words.empty()) {
         std::fprintf(stderr, "%s: no words found in %s\n", argv[0], argv[1]);
         return 1;
@@ -59,6 +55,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
         return 1;
     }
-    std::printf("%s: %zu words\n", argv[2], words.size());
+    std::printf("%s: %zu words kept, %zu dropped\n", argv[2], words.size(), dropped.size());
     return 0;
 }

@@ -4,42 +4,8 @@
 #include "platform/core/czech.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace analyzer {
-
-namespace {
-
-unsigned char upperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
-
-}  // namespace
-
-// Not joinDigraphs (platform/core/czech.h), on purpose: a listed word, in any
-// case, is upper-cased and compared with the cells of a finished puzzle as they
-// stand, where the letter is an upper-case "CH". So "ch" in any case joins
-// inside a word, only "CH" counts as a whole cell, and the letter is kChLetter,
-// which no byte of a word or cell can equal (a placeholder byte could).
-std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter) {
-    std::vector<Letter> letters;
-    letters.reserve(word.size());
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const auto c = static_cast<unsigned char>(word[i]);
-        if (chAsOneLetter && i + 1 < word.size() && upperAscii(c) == 'C' &&
-            upperAscii(static_cast<unsigned char>(word[i + 1])) == 'H') {
-            letters.push_back(kChLetter);
-            ++i;
-        } else {
-            letters.push_back(czechUpperChar(c));
-        }
-    }
-    return letters;
-}
-
-Letter convertCell(std::string_view text, bool chAsOneLetter) {
-    if (text.size() == 1) return static_cast<unsigned char>(text[0]);
-    if (chAsOneLetter && text == "CH") return kChLetter;
-    return kNoLetter;
-}
 
 std::vector<std::pair<int, int>> occurrenceCells(const Occurrence& occurrence) {
     const DirectionStep& step = directionStep(occurrence.direction);
@@ -79,143 +45,7 @@ void sortAsListed(std::vector<std::string>& words) { std::stable_sort(words.begi
 
 namespace {
 
-// The grid as letters, with an index of the cells where each letter stands and
-// of the cells where each pair of letters begins in each direction. Both keep
-// the reading order, so occurrences come out start cell by start cell, and at
-// one start cell direction by direction.
-class LetterGrid {
-public:
-    LetterGrid(const Puzzle& puzzle, bool chAsOneLetter) : width_(puzzle.width), height_(puzzle.height) {
-        const std::size_t count = puzzle.cells.size();
-        letters_.resize(count);
-        for (std::size_t i = 0; i < count; ++i) letters_[i] = convertCell(puzzle.cells[i], chAsOneLetter);
-
-        ids_.fill(-1);
-        for (const Letter l : letters_)
-            if (l != kNoLetter && ids_[static_cast<std::size_t>(l)] < 0) ids_[static_cast<std::size_t>(l)] = kinds_++;
-
-        // Cells of each letter.
-        singleStart_.assign(static_cast<std::size_t>(kinds_) + 1, 0);
-        for (const Letter l : letters_)
-            if (l != kNoLetter) ++singleStart_[static_cast<std::size_t>(ids_[static_cast<std::size_t>(l)]) + 1];
-        for (int k = 0; k < kinds_; ++k) singleStart_[k + 1] += singleStart_[k];
-        singleCells_.resize(static_cast<std::size_t>(singleStart_.back()));
-        std::vector<int> fill(singleStart_.begin(), singleStart_.end() - 1);
-        for (std::size_t i = 0; i < count; ++i)
-            if (letters_[i] != kNoLetter) singleCells_[static_cast<std::size_t>(fill[idAt(i)]++)] = static_cast<int>(i);
-
-        // Cells where a pair of letters begins, per direction.
-        const std::size_t buckets = static_cast<std::size_t>(kinds_) * static_cast<std::size_t>(kinds_) * 8;
-        pairStart_.assign(buckets + 1, 0);
-        forEachPair([&](std::size_t key, int) { ++pairStart_[key + 1]; });
-        for (std::size_t k = 0; k < buckets; ++k) pairStart_[k + 1] += pairStart_[k];
-        pairCells_.resize(static_cast<std::size_t>(pairStart_.back()));
-        std::vector<int> pairFill(pairStart_.begin(), pairStart_.end() - 1);
-        forEachPair([&](std::size_t key, int cell) { pairCells_[static_cast<std::size_t>(pairFill[key]++)] = cell; });
-    }
-
-    int width() const { return width_; }
-
-    // Calls visit(startCell, direction) for every occurrence of `word`, in order,
-    // until visit answers false. Answers false when `cancel` was seen set.
-    template <class Visit>
-    bool forEachOccurrence(const std::vector<Letter>& word, const std::atomic<bool>& cancel, Visit&& visit) const {
-        if (word.empty()) return true;
-        const int first = idOf(word[0]);
-        if (first < 0) return true;
-        long long work = 0;
-        auto cancelled = [&] { return (++work & 0xFFFF) == 0 && cancel.load(std::memory_order_relaxed); };
-
-        if (word.size() == 1) {
-            for (int s = singleStart_[first]; s < singleStart_[first + 1]; ++s)
-                for (int d = 0; d < 8; ++d) {
-                    if (cancelled()) return false;
-                    if (!visit(singleCells_[static_cast<std::size_t>(s)], static_cast<Direction>(d))) return true;
-                }
-            return true;
-        }
-
-        const int second = idOf(word[1]);
-        if (second < 0) return true;
-        const int length = static_cast<int>(word.size());
-        std::array<const int*, 8> next{};
-        std::array<const int*, 8> end{};
-        for (int d = 0; d < 8; ++d) {
-            const std::size_t key = pairKey(first, second, d);
-            next[d] = pairCells_.data() + pairStart_[key];
-            end[d] = pairCells_.data() + pairStart_[key + 1];
-        }
-        for (;;) {
-            // The smallest start cell among the eight directions; on a tie the
-            // direction that comes first.
-            int direction = -1;
-            int cell = INT_MAX;
-            for (int d = 0; d < 8; ++d)
-                if (next[d] != end[d] && *next[d] < cell) {
-                    cell = *next[d];
-                    direction = d;
-                }
-            if (direction < 0) return true;
-            ++next[direction];
-            if (cancelled()) return false;
-            if (matchesFrom(word, cell, direction, length) && !visit(cell, static_cast<Direction>(direction)))
-                return true;
-        }
-    }
-
-    int step(Direction d) const {
-        const DirectionStep& s = directionStep(d);
-        return s.columnStep + s.rowStep * width_;
-    }
-
-private:
-    int idOf(Letter l) const { return l < 0 || l > kChLetter ? -1 : ids_[static_cast<std::size_t>(l)]; }
-    int idAt(std::size_t cell) const { return ids_[static_cast<std::size_t>(letters_[cell])]; }
-    std::size_t pairKey(int a, int b, int d) const {
-        return (static_cast<std::size_t>(a) * static_cast<std::size_t>(kinds_) + static_cast<std::size_t>(b)) * 8 +
-               static_cast<std::size_t>(d);
-    }
-
-    template <class F>
-    void forEachPair(F&& f) const {
-        for (int row = 0; row < height_; ++row)
-            for (int column = 0; column < width_; ++column) {
-                const std::size_t cell = static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
-                                         static_cast<std::size_t>(column);
-                if (letters_[cell] == kNoLetter) continue;
-                for (int d = 0; d < 8; ++d) {
-                    const int c = column + kDirections[static_cast<std::size_t>(d)].columnStep;
-                    const int r = row + kDirections[static_cast<std::size_t>(d)].rowStep;
-                    if (c < 0 || c >= width_ || r < 0 || r >= height_) continue;
-                    const std::size_t neighbour =
-                        static_cast<std::size_t>(r) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(c);
-                    if (letters_[neighbour] == kNoLetter) continue;
-                    f(pairKey(idAt(cell), idAt(neighbour), d), static_cast<int>(cell));
-                }
-            }
-    }
-
-    // The first two letters are known to match; checks the rest.
-    bool matchesFrom(const std::vector<Letter>& word, int cell, int d, int length) const {
-        if (length == 2) return true;
-        const DirectionStep& s = kDirections[static_cast<std::size_t>(d)];
-        const int column = cell % width_ + s.columnStep * (length - 1);
-        const int row = cell / width_ + s.rowStep * (length - 1);
-        if (column < 0 || column >= width_ || row < 0 || row >= height_) return false;
-        const int stride = s.columnStep + s.rowStep * width_;
-        for (int i = 2; i < length; ++i)
-            if (letters_[static_cast<std::size_t>(cell + i * stride)] != word[static_cast<std::size_t>(i)]) return false;
-        return true;
-    }
-
-    int width_;
-    int height_;
-    std::vector<Letter> letters_;
-    std::array<int, kChLetter + 1> ids_{};  // letter -> dense id, -1 when not in the grid
-    int kinds_ = 0;
-    std::vector<int> singleStart_, singleCells_;
-    std::vector<int> pairStart_, pairCells_;
-};
+using reading::LetterGrid;
 
 // How many occurrences the first pass keeps for the later ones (8 bytes each).
 constexpr std::size_t kKeptOccurrences = std::size_t{1} << 21;
@@ -232,7 +62,10 @@ std::optional<AnalysisResult> runAnalysis(const Puzzle& puzzle, const AnalysisOp
     if (progress) progress->store(0);
     if (!puzzle.isComplete()) return result;
 
-    const LetterGrid grid(puzzle, options.chAsOneLetter);
+    std::vector<Letter> letters;
+    letters.reserve(puzzle.cells.size());
+    for (const std::string& cell : puzzle.cells) letters.push_back(convertCell(cell, options.chAsOneLetter));
+    const LetterGrid grid(puzzle.width, puzzle.height, std::move(letters));
     const int n = static_cast<int>(puzzle.words.size());
     std::vector<std::vector<Letter>> converted;
     converted.reserve(puzzle.words.size());

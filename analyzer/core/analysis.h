@@ -7,13 +7,12 @@
 // random order), every occurrence whose cells were all struck already (extra
 // words). Finally the letters left unstruck are compared with the secret phrase.
 //
-// Letters: a word is upper-cased (a to z and the Czech letters); a grid cell is
-// compared as it stands, its whole text against one letter, so a lower-case
-// grid matches nothing. With "ch as one letter" the two-letter CH is one letter:
-// "ch" in any case inside a word, and "CH" (upper case only) inside a cell.
+// Letters, directions and the search for a word are the word-search core's
+// (wordsearch/core/reading.h), so grilpad's generator reads a puzzle the same way.
 
 #include "analyzer/core/puzzle.h"
 #include "platform/core/random.h"
+#include "wordsearch/core/reading.h"
 
 #include <array>
 #include <atomic>
@@ -26,40 +25,15 @@
 
 namespace analyzer {
 
-// A letter of a converted word or grid cell: a byte value 0..255, or kChLetter
-// for the letter CH. kChLetter lies outside the byte range, so it can never be
-// confused with a character of a word or cell.
-using Letter = int;
-inline constexpr Letter kChLetter = 256;
-inline constexpr Letter kNoLetter = -1;  // a cell that matches no letter (empty or several letters)
-
-// The directions, in the order every search tries them at a start cell.
-enum class Direction : std::uint8_t { Right, Left, Down, Up, DownRight, UpLeft, DownLeft, UpRight };
-
-struct DirectionStep {
-    Direction direction;
-    std::string_view name;  // Windows-1250
-    int columnStep;
-    int rowStep;
-};
-
-// Rows grow downwards; the diagonal names give the corners a word runs from and
-// to (1 top left, 2 top right, 3 bottom right, 4 bottom left).
-inline constexpr std::array<DirectionStep, 8> kDirections{{
-    {Direction::Right, "vpravo", +1, 0},
-    {Direction::Left, "vlevo", -1, 0},
-    {Direction::Down, "dol\xF9", 0, +1},
-    {Direction::Up, "nahoru", 0, -1},
-    {Direction::DownRight, "1-3", +1, +1},
-    {Direction::UpLeft, "3-1", -1, -1},
-    {Direction::DownLeft, "2-4", -1, +1},
-    {Direction::UpRight, "4-2", +1, -1},
-}};
-
-inline const DirectionStep& directionStep(Direction d) { return kDirections[static_cast<std::size_t>(d)]; }
-
-std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter);
-Letter convertCell(std::string_view text, bool chAsOneLetter);
+using reading::convertCell;
+using reading::convertWord;
+using reading::Direction;
+using reading::directionStep;
+using reading::DirectionStep;
+using reading::kChLetter;
+using reading::kDirections;
+using reading::kNoLetter;
+using reading::Letter;
 
 // One place where a word lies: the word as listed, the cell of its first letter
 // (from 1) and its direction.

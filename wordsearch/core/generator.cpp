@@ -1,6 +1,7 @@
 #include "wordsearch/core/generator.h"
 
 #include "platform/core/czech.h"
+#include "wordsearch/core/listed_reading.h"
 #include "wordsearch/core/word_pool.h"
 
 #include <algorithm>
@@ -377,15 +378,6 @@ public:
         return letters;
     }
 
-    // Whether some usable word takes at most `cells` cells.
-    bool anyUsableWithin(int cells) const {
-        for (int i = 0; i < size(); ++i) {
-            const std::string_view word = drawn(i);
-            if (usable(word) && letterUnitCount(word, digraphAsOne_) <= static_cast<std::size_t>(cells)) return true;
-        }
-        return false;
-    }
-
 private:
     const std::vector<std::string>* words_ = nullptr;
     bool digraphAsOne_ = false;
@@ -411,7 +403,7 @@ std::string_view trimPhrase(std::string_view text) {
 
 struct OsmGenerator::Impl {
     Impl(const GeneratorSetup& setup, RandomSource& random, GeneratorListener& listener, GeneratorControl& control)
-        : random(random), listener(listener), control(control) {
+        : random(random), listener(listener), control(control), listed(setup.chAsOneLetter) {
         cols = std::clamp(setup.cols, 1, maxGridSide);
         rows = std::clamp(setup.rows, 1, maxGridSide);
         firstRun = setup.firstRun;
@@ -516,18 +508,39 @@ struct OsmGenerator::Impl {
         }
     }
 
-    void addPlacedWord(std::string_view word) { placed.add(word); }
+    void addPlacedWord(std::string_view word) {
+        placed.add(word);
+        listed.list(word);
+    }
 
-    // `Tosm.isWordUnsuitable`: the word as drawn, "ch" spelled out.
-    bool isWordUnsuitable(std::string_view word) {
-        reversed.assign(word.rbegin(), word.rend());
-        return placed.rejects(word, reversed);
+    // `Tosm.isWordUnsuitable`, for the selected word: it overlaps a placed word
+    // (the test sees the word as drawn, "ch" spelled out), or it could not lie
+    // once in the finished puzzle wherever it went (see ListedReading).
+    bool isWordUnsuitable() {
+        reversed.assign(currentDrawn.rbegin(), currentDrawn.rend());
+        return placed.rejects(currentDrawn, reversed) || !listed.currentMayLieOnce();
     }
 
     // The word being placed: as drawn and in its grid form.
     void select(int wordIndex) {
         currentDrawn = words.drawn(wordIndex);
         current = words.grid(wordIndex);
+        listed.select(currentDrawn, current);
+    }
+
+    // What every cell reads as the pass goes on from here, and where the listed
+    // words lie. False when the grid does not read cleanly: some listed word lies
+    // twice, across a letter of the phrase, or without a cell of its own. No
+    // word placed now could mend that, so the pass fails.
+    bool readCells() {
+        listed.clearCells();
+        for (int row = 1; row <= rows; ++row) {
+            for (int col = 1; col <= cols; ++col) {
+                const int cell = index(col, row);
+                listed.setCell(cell, labels.at(col, row).text, grid[cell] == kSecret);
+            }
+        }
+        return listed.rescan();
     }
 
     // Writes the current word along a line from `start`, reports it and enters it in the list.
@@ -543,7 +556,8 @@ struct OsmGenerator::Impl {
             labels.at(text.col, text.row).text = text.text;
             shown.push_back(std::move(text));
         }
-        addPlacedWord(currentDrawn);
+        placed.add(currentDrawn);
+        listed.commit(start, stepSize);
         listener.wordPlaced(std::string(currentDrawn), shown);
     }
 
@@ -551,7 +565,8 @@ struct OsmGenerator::Impl {
 
     // The word with letter `k` (1-based) on `anchor`, read in direction `dir`:
     // every other cell inside the grid, empty or holding its letter, at least
-    // one of them empty. Writes the word on success.
+    // one of them empty, and the finished puzzle would still read every listed
+    // word once (ListedReading::accepts). Writes the word on success.
     bool tryPlace(int dir, int k, int anchor) {
         const std::string_view w = current;
         const int n = static_cast<int>(w.size());
@@ -580,7 +595,7 @@ struct OsmGenerator::Impl {
                 return false;
             }
         }
-        if (!anyEmpty) return false;
+        if (!anyEmpty || !listed.accepts(anchor - backward * s, s)) return false;
         writeWord(anchor - backward * s, s);
         return true;
     }
@@ -588,10 +603,11 @@ struct OsmGenerator::Impl {
     // Which placements exist at all for a word: a line that holds an empty cell
     // besides the one the word is anchored on (`twoEmpty`, what the empty-cell
     // passes can find), and a line that holds an empty cell and a letter
-    // (`crossing`, what the crossing passes can find). Either pass finds the
-    // first such placement in its own order; this only tells whether there is
-    // one, so a word that fits nowhere costs little. Stops once `twoEmpty` is
-    // found when `stopAtTwoEmpty` is set, else once both are.
+    // (`crossing`, what the crossing passes can find), each one the reading
+    // accepts. Either pass finds the first such placement in its own order;
+    // this only tells whether there is one, so a word that fits nowhere costs
+    // little. Stops once `twoEmpty` is found when `stopAtTwoEmpty` is set, else
+    // once both are.
     struct Reach {
         bool twoEmpty = false;
         bool crossing = false;
@@ -774,8 +790,12 @@ struct OsmGenerator::Impl {
                     }
                 }
                 if (!fits) continue;
-                if (emptyCells >= 2) result.twoEmpty = true;
-                if (letterCells >= 1) result.crossing = true;
+                const bool twoEmpty = emptyCells >= 2;
+                const bool crossing = letterCells >= 1;
+                if (!(twoEmpty && !result.twoEmpty) && !(crossing && !result.crossing)) continue;
+                if (!listed.accepts(slot.anchor - (k - 1) * s, s)) continue;
+                result.twoEmpty = result.twoEmpty || twoEmpty;
+                result.crossing = result.crossing || crossing;
                 if (result.twoEmpty && (stopAtTwoEmpty || result.crossing)) return true;
             }
             return false;
@@ -914,15 +934,27 @@ struct OsmGenerator::Impl {
 
     // ---- start of a pass ------------------------------------------------
 
-    // Whether some word of the pool can ever be placed as the first word: some
-    // draw of the start row or column leaves an empty straight line for it. If
-    // a word of n cells can be placed, so can any shorter one (a part of the
-    // same line, from a start the draws reach as well), so it is enough to find
-    // the longest line and look for a word that short.
+    // Whether some word of the pool can surely be placed as the first word:
+    // some draw of the start row or column leaves an empty straight line for
+    // it, none of whose cells has a letter next to it, and the word could lie
+    // there once and alone (it lies nowhere yet, does not read the same
+    // backwards, and holds no listed word). If a word of n cells can be placed
+    // on such a line, so can any shorter one (a part of the same line, from a
+    // start the draws reach as well), so it is enough to find the longest line
+    // and look for a word that short. A grid whose only open lines run past
+    // letters gets no first word: the pass fails rather than draw for ever.
     bool firstWordCanFit() {
         int longest = std::min(cols, rows);
         while (longest > 0 && !firstWordFits(longest)) --longest;
-        return longest > 0 && words.anyUsableWithin(longest);
+        for (int i = 0; i < words.size() && longest > 1; ++i) {
+            if (!WordList::usable(words.drawn(i))) continue;
+            select(i);
+            if (static_cast<int>(current.size()) <= longest && listed.currentMayLieOnce() &&
+                listed.currentHoldsNoListedWord()) {
+                return true;
+            }
+        }
+        return false;
     }
 
     bool lineEmpty(int col, int row, int dx, int dy, int n) const {
@@ -934,15 +966,27 @@ struct OsmGenerator::Impl {
         return true;
     }
 
+    // An empty line no cell of which has a neighbour that reads a letter.
+    bool lineAlone(int col, int row, int dx, int dy, int n) const {
+        if (!lineEmpty(col, row, dx, dy, n)) return false;
+        for (int i = 0; i < n; ++i) {
+            const int cell = index(col + i * dx, row + i * dy);
+            for (int dir = 0; dir < 8; ++dir) {
+                if (listed.readsLetter(cell + step(dir))) return false;
+            }
+        }
+        return true;
+    }
+
     bool firstWordFits(int n) const {
         const int draws = std::max(cols - n, 1);  // Random(cols - n) gives 0 when cols = n
         for (int e = 0; e < draws; ++e) {
             for (int row = 1; row <= rows; ++row) {
-                if (lineEmpty(e + 1, row, 1, 0, n)) return true;
+                if (lineAlone(e + 1, row, 1, 0, n)) return true;
             }
             for (int col = 1; col <= cols; ++col) {
-                if (lineEmpty(col, e + 1, 0, 1, n) || lineEmpty(col, e + 1, 1, 1, n) ||
-                    lineEmpty(col, e + 1, 1, -1, n)) {
+                if (lineAlone(col, e + 1, 0, 1, n) || lineAlone(col, e + 1, 1, 1, n) ||
+                    lineAlone(col, e + 1, 1, -1, n)) {
                     return true;
                 }
             }
@@ -951,7 +995,9 @@ struct OsmGenerator::Impl {
     }
 
     // `Tosm.placeFirstWord`: drawn at random until one fits in one of four tries.
-    // False when no word of the pool can ever fit.
+    // A word that could lie once nowhere is drawn again at once, like one too
+    // long; a try fits when its line is empty and the reading accepts the word
+    // there. False when no word of the pool can surely fit.
     bool placeFirstWord() {
         if (remaining.count() == 0 || !firstWordCanFit()) return false;
         for (;;) {
@@ -963,28 +1009,32 @@ struct OsmGenerator::Impl {
             const std::string_view w = current;
             const int n = static_cast<int>(w.size());
             if (n > cols || n > rows) continue;
+            if (!listed.currentMayLieOnce() || !listed.currentHoldsNoListedWord()) continue;
+            auto fitsAt = [&](int col, int row, int dx, int dy) {
+                return lineEmpty(col, row, dx, dy, n) && listed.accepts(index(col, row), dx + dy * kStride);
+            };
             const int e = random.random(cols - n);
             int col = e + 1;
             int row = random.random(rows) + 1;
             int dx = 1;
             int dy = 0;
-            bool fits = lineEmpty(col, row, dx, dy, n);
+            bool fits = fitsAt(col, row, dx, dy);
             if (!fits) {
                 col = random.random(cols) + 1;
                 row = e + 1;
                 dx = 0;
                 dy = 1;
-                fits = lineEmpty(col, row, dx, dy, n);
+                fits = fitsAt(col, row, dx, dy);
             }
             if (!fits) {
                 col = random.random(cols) + 1;
                 dx = 1;
-                fits = lineEmpty(col, row, dx, dy, n);
+                fits = fitsAt(col, row, dx, dy);
             }
             if (!fits) {
                 col = random.random(cols) + 1;
                 dy = -1;
-                fits = lineEmpty(col, row, dx, dy, n);
+                fits = fitsAt(col, row, dx, dy);
             }
             if (!fits) continue;
             writeWord(index(col, row), dx + dy * kStride);
@@ -1052,12 +1102,15 @@ struct OsmGenerator::Impl {
 
     enum class PassEnd { Full, Stopped, Exhausted, TooFewLetters };
 
+    // A pass fails at once when the grid it starts from does not read cleanly,
+    // or no longer does once the phrase is scattered (its letters may spell a
+    // listed word): no later word could mend that.
     PassEnd runPass(bool first) {
         if (emptyCount > 0) {
             if (first) {
                 listener.statusChanged(kStatusPlacingFirstWord);
                 if (tooFewLetters()) return PassEnd::TooFewLetters;
-                if (!placeFirstWord()) return PassEnd::Exhausted;
+                if (!readCells() || !placeFirstWord()) return PassEnd::Exhausted;
                 listener.statusChanged(kStatusPlacingSecretPhrase);
                 if (!placeSecretPhrase()) return PassEnd::Exhausted;
             } else {
@@ -1065,6 +1118,7 @@ struct OsmGenerator::Impl {
             }
         }
         listener.statusChanged(kStatusSearchingWords);
+        if (!readCells()) return PassEnd::Exhausted;
         computeOpenRuns();
         for (;;) {
             if (emptyCount == 0) return PassEnd::Full;
@@ -1076,9 +1130,9 @@ struct OsmGenerator::Impl {
                 remaining.remove(wordIndex);
                 ++stats.wordsTried;
                 if (control.stopRequested()) break;
-                const std::string_view drawn = words.drawn(wordIndex);
-                if (!WordList::usable(drawn) || isWordUnsuitable(drawn)) continue;
+                if (!WordList::usable(words.drawn(wordIndex))) continue;
                 select(wordIndex);
+                if (isWordUnsuitable()) continue;
                 placeWord();
                 break;
             }
@@ -1090,6 +1144,7 @@ struct OsmGenerator::Impl {
     void clearForRestart() {
         remaining.fill(words.size());
         placed.clear();
+        listed.clear();
         for (int row = 1; row <= rows; ++row) {
             for (int col = 1; col <= cols; ++col) {
                 const int cell = index(col, row);
@@ -1172,6 +1227,7 @@ struct OsmGenerator::Impl {
     std::string_view current;       // the current word as it goes into the grid
     RemainingWords remaining;
     PlacedWordIndex placed;
+    ListedReading listed;  // what the finished puzzle will read
     std::string reversed;
 
     std::array<unsigned char, kCellCount> grid{};

@@ -10,6 +10,13 @@
 //
 // Every random draw goes through the RandomSource given to the generator, in a
 // fixed order, so a scripted source reproduces a run exactly.
+//
+// A puzzle the run reports finished reads as the analyzer reads it
+// (wordsearch/core/reading.h): every listed word lies exactly once, none across
+// a letter of the secret phrase, each with a cell no other listed word covers.
+// A placement after which that would no longer hold is refused like one that
+// does not fit (see listed_reading.h), and a pass whose grid does not read so
+// as it starts fails.
 
 #include "frame/core/documents.h"
 #include "platform/core/random.h"

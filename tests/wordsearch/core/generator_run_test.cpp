@@ -46,6 +46,7 @@ GeneratorSetup puzzle(int side, std::uint32_t seed) {
     setup.words = madeUpPool(seed, side * side * 4, 7);
     setup.secretPhrase = "tajenka";
     setup.onFailure = OnFailure::Restart;
+    setup.preferEmptyCells = true;  // as shipped: these grids then fill in a pass or two
     return setup;
 }
 

@@ -79,6 +79,9 @@ TEST(FirstWord, GoesWhereTheDrawsPutIt) {
         // tries all fail is drawn again with fresh draws
         {"drawn again", 5, 5, {{2, 1}}, {"abcdefgh", "kos", filler}, false, {0, 1, 0, 0, 1, 1, 0, 1, 1, 2},
          {3, 3, 2, 5, 5, 5, 5, 3, 2, 5}, cellsOf({{2, 3, "k"}, {3, 3, "o"}, {4, 3, "s"}}), "kos"},
+        // a word that reads the same backwards would lie twice: drawn again at once, like one too long
+        {"palindrome drawn again", 6, 5, {}, {"kos", "oko", filler}, false, {1, 0, 0, 2}, {3, 3, 3, 5},
+         cellsOf({{1, 3, "k"}, {2, 3, "o"}, {3, 3, "s"}}), "kos"},
         // with "ch" as one letter a five-letter word takes four cells, the first showing "ch"
         {"digraph on", 6, 6, {}, {"chata", filler}, true, {0, 1, 2}, {2, 2, 6},
          cellsOf({{2, 3, "ch"}, {3, 3, "a"}, {4, 3, "t"}, {5, 3, "a"}}), "chata"},
@@ -243,7 +246,8 @@ TEST(Suitability, WordsOverlappingPlacedWordsAreDropped) {
         {{"kolo"}, "okolo", true},    // holds a placed word
         {{"kolo"}, "xolok", true},    // its reverse holds a placed word
         {{"kolo"}, "kolem", false},
-        {{"kolo"}, "Kolo", false},    // letter case counts
+        {{"kolo"}, "Kol", false},     // letter case counts here
+        {{"kolo"}, "Kolo", true},     // but both read KOLO: they would lie in the same cells
         {{"", "les"}, "kolo", false}, // an empty list entry matches nothing
         {{"o"}, "kolo", true},
         {{"chata"}, "hata", true},    // the test sees "ch" as two letters
@@ -251,6 +255,8 @@ TEST(Suitability, WordsOverlappingPlacedWordsAreDropped) {
         {{"vrch", "pes", "kos"}, "sok", true},
         {{"vrch", "pes", "kos"}, "sep", true},
         {{"vrch", "pes", "kos"}, "vrah", false},
+        {{"les"}, "oko", true},       // the same backwards: it would lie twice in its own cells
+        {{"les"}, "Chata", true},     // read as CH A T A, which its five cells would not show
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.word);
@@ -265,6 +271,56 @@ TEST(Suitability, WordsOverlappingPlacedWordsAreDropped) {
         const Result run = runGenerator(setup, random, control);
         EXPECT_EQ(run.window->placements.empty(), c.dropped);
         EXPECT_EQ(run.outcome, GeneratorOutcome::Failed);
+    }
+}
+
+// A resumed grid that already reads a listed word twice, across the phrase,
+// or without a cell of its own can never be finished cleanly: the pass fails
+// before its first draw. One that reads cleanly goes on to draw words.
+TEST(Suitability, AGridThatDoesNotReadCleanlyFailsBeforeItsFirstDraw) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> listed;
+        std::vector<std::pair<int, int>> red;
+        bool chAsOneLetter;
+        bool clean;
+    };
+    // p  e s a _
+    // k  o l o @
+    // ch a t a @
+    const std::vector<Case> cases = {
+        {"every word once", {"pes", "kolo", "sa"}, {}, false, true},
+        {"a listed word that lies nowhere", {"pes", "kolo", "auto"}, {}, false, true},
+        {"a word of one letter lies eight times in each cell", {"pes", "a"}, {}, false, false},
+        {"read backwards too", {"pes", "lo"}, {}, false, false},
+        {"a palindrome lies twice in its own cells", {"ata"}, {}, false, false},
+        {"inside another word: no cell of its own", {"pes", "es"}, {}, false, false},
+        {"crossed on every cell, diagonally too", {"pes", "kolo", "po"}, {}, false, false},
+        {"a word and its reverse share their cells", {"pes", "sep"}, {}, false, false},
+        {"two entries read alike", {"pes", "Pes"}, {}, false, false},
+        {"hidden cells read \"@\" for a listed word that holds it", {"pes", "@"}, {}, false, false},
+        {"across a letter of the phrase", {"pes", "kolo"}, {{2, 1}}, false, false},
+        {"a red cell that no word crosses", {"pes", "kolo"}, {{4, 1}}, false, true},
+        {"\"ch\" one letter: the digraph cell starts \"chat\"", {"chat", "cha"}, {}, true, false},
+        {"\"ch\" two letters: the digraph cell reads nothing", {"chat", "cha"}, {}, false, true},
+    };
+    const char* rows[3][4] = {{"p", "e", "s", "a"}, {"k", "o", "l", "o"}, {"ch", "a", "t", "a"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GeneratorSetup setup = gridSetup(5, 3, {{5, 2}, {5, 3}});
+        for (int row = 1; row <= 3; ++row)
+            for (int col = 1; col <= 4; ++col) setup.cells.at(col, row).text = rows[row - 1][col - 1];
+        for (const auto& [col, row] : c.red) setup.cells.at(col, row).red = true;
+        setup.placedWords = c.listed;
+        setup.words = {"auto"};
+        setup.chAsOneLetter = c.chAsOneLetter;
+        setup.firstRun = false;
+        setup.onFailure = OnFailure::Stop;
+        GeneratorControl control;
+        ScriptedRandom random({}, control);
+        const Result run = runGenerator(setup, random, control);
+        EXPECT_EQ(random.asked.empty(), !c.clean);
+        EXPECT_EQ(run.outcome, c.clean ? GeneratorOutcome::Stopped : GeneratorOutcome::Failed);
     }
 }
 
@@ -346,6 +402,12 @@ TEST(RunEnds, ImpossiblePuzzlesEndByTheOnFailureChoice) {
         GeneratorSetup s = gridSetup(5, 5);
         s.words = {"abcdefghijklm", "lmnopqrstuvw"};  // letters for the 25 cells
         cases.push_back({"every word longer than the grid", s});
+    }
+    {
+        // Each word reads the same backwards, so none can lie once anywhere.
+        GeneratorSetup s = gridSetup(4, 4);
+        s.words = {"anna", "oko", "ala", "nejen", "ece"};
+        cases.push_back({"no word can lie once", s});
     }
     {
         // Four cells off the last column and row, five letters.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+using reading::Letter;
+
 namespace {
 
 using Order = std::vector<std::pair<int, int>>;
@@ -89,7 +91,122 @@ bool ReferenceGenerator::isWordUnsuitable(const std::string& word) const {
             return true;
         }
     }
-    return false;
+    return !mayLieOnce(word);
+}
+
+// The grid as the finished puzzle reads it: every label upper-cased, an empty
+// cell reading nothing.
+std::vector<Letter> ReferenceGenerator::readingOfCells() const {
+    std::vector<Letter> letters;
+    for (int row = 1; row <= rows_; ++row) {
+        for (int col = 1; col <= cols_; ++col) {
+            const std::string& text = labels_.at(col, row).text;
+            letters.push_back(text.empty() ? reading::kNoLetter : reading::convertShownCell(text, setup_.chAsOneLetter));
+        }
+    }
+    return letters;
+}
+
+// A cell a listed word could run through: it reads a letter, and when hidden
+// only if some listed word holds the hidden mark.
+bool ReferenceGenerator::readsLetterAt(int col, int row) const {
+    if (col < 1 || col > cols_ || row < 1 || row > rows_) return false;
+    const std::string& text = labels_.at(col, row).text;
+    if (text.empty()) return false;
+    if (text == "@") {
+        return std::any_of(placedList_.begin(), placedList_.end(),
+                           [](const std::string& w) { return w.find('@') != std::string::npos; });
+    }
+    return reading::convertShownCell(text, setup_.chAsOneLetter) != reading::kNoLetter;
+}
+
+// Two letters at least, not the same backwards, read as itself in its cells,
+// no listed word read alike, and nowhere in the grid yet.
+bool ReferenceGenerator::mayLieOnce(const std::string& drawn) const {
+    const std::vector<Letter> letters = reading::convertWord(drawn, setup_.chAsOneLetter);
+    if (letters.size() < 2 || std::equal(letters.begin(), letters.end(), letters.rbegin())) return false;
+    const std::string w = setup_.chAsOneLetter ? withPlaceholder(drawn) : drawn;
+    std::vector<Letter> inCells;
+    for (const char c : w) inCells.push_back(c == '#' ? reading::kChLetter : czechUpperChar(static_cast<unsigned char>(c)));
+    if (inCells != letters) return false;
+    for (const auto& listed : placedList_) {
+        if (reading::convertWord(listed, setup_.chAsOneLetter) == letters) return false;
+    }
+    const reading::LetterGrid grid(cols_, rows_, readingOfCells());
+    bool found = false;
+    grid.forEachOccurrence(letters, [&](int, reading::Direction) {
+        found = true;
+        return false;
+    });
+    return !found;
+}
+
+// No listed word inside the word, forwards or backwards.
+bool ReferenceGenerator::holdsNoListedWord(const std::string& drawn) const {
+    const std::vector<Letter> letters = reading::convertWord(drawn, setup_.chAsOneLetter);
+    for (const auto& listed : placedList_) {
+        std::vector<Letter> inner = reading::convertWord(listed, setup_.chAsOneLetter);
+        if (inner.empty()) continue;
+        for (int pass = 0; pass < 2; ++pass) {
+            if (std::search(letters.begin(), letters.end(), inner.begin(), inner.end()) != letters.end()) return false;
+            std::reverse(inner.begin(), inner.end());
+        }
+    }
+    return true;
+}
+
+// The whole grid as the analyzer would read it: every listed word (and the
+// word being placed, which must lie exactly once) lies at most once, not across
+// a phrase cell, and with a cell that no other listed word covers.
+bool ReferenceGenerator::readsCleanly(const std::string* current) const {
+    const reading::LetterGrid grid(cols_, rows_, readingOfCells());
+    std::vector<std::string> entries = placedList_;
+    if (current) entries.push_back(*current);
+    std::vector<std::vector<int>> places;  // the cells of each word that lies somewhere
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::vector<Letter> letters = reading::convertWord(entries[i], setup_.chAsOneLetter);
+        if (letters.empty()) continue;
+        int lies = 0;
+        grid.forEachOccurrence(letters, [&](int start, reading::Direction d) {
+            if (++lies == 1) {
+                places.emplace_back();
+                for (std::size_t k = 0; k < letters.size(); ++k) places.back().push_back(start + static_cast<int>(k) * grid.step(d));
+            }
+            return true;
+        });
+        if (lies > 1 || (current && i + 1 == entries.size() && lies != 1)) return false;
+    }
+    std::vector<int> covered(static_cast<std::size_t>(cols_ * rows_), 0);
+    for (const auto& cells : places) {
+        for (const int cell : cells) {
+            if (copy_[cell % cols_ + 1][cell / cols_ + 1] == kSecretMark) return false;
+            ++covered[static_cast<std::size_t>(cell)];
+        }
+    }
+    for (const auto& cells : places) {
+        if (std::none_of(cells.begin(), cells.end(), [&](int cell) { return covered[static_cast<std::size_t>(cell)] == 1; })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The word written from (col, row) in steps (dx, dy) on empty cells or its own
+// letters: kept when the grid then reads cleanly, taken back otherwise.
+bool ReferenceGenerator::acceptsWritten(int col, int row, int dx, int dy, const std::string& w,
+                                        const std::string& drawn) {
+    const int n = static_cast<int>(w.size());
+    std::vector<std::pair<std::string, WsCell>> saved;
+    for (int i = 0; i < n; ++i) {
+        saved.emplace_back(cell(col + i * dx, row + i * dy), labels_.at(col + i * dx, row + i * dy));
+        writeLetter(col + i * dx, row + i * dy, w[i]);
+    }
+    const bool clean = readsCleanly(&drawn);
+    for (int i = 0; i < n; ++i) {
+        cell(col + i * dx, row + i * dy) = saved[i].first;
+        labels_.at(col + i * dx, row + i * dy) = saved[i].second;
+    }
+    return clean;
 }
 
 bool ReferenceGenerator::advance() {
@@ -164,6 +281,7 @@ bool ReferenceGenerator::tryPlace(int dx, int dy, const std::string& w, const st
         }
     }
     if (!anyEmpty) return false;
+    if (!acceptsWritten(x_ - (k_ - 1) * dx, y_ - (k_ - 1) * dy, dx, dy, w, drawn)) return false;
     for (int i = 1; i <= n - k_; ++i) writeLetter(x_ + i * dx, y_ + i * dy, w[k_ + i - 1]);
     for (int i = 1; i <= k_ - 1; ++i) writeLetter(x_ - i * dx, y_ - i * dy, w[k_ - i - 1]);
     writeLetter(x_, y_, w[k_ - 1]);
@@ -245,12 +363,17 @@ bool ReferenceGenerator::tooFewLetters() {
     return true;
 }
 
+// Some word that could lie once and alone, and a line the draws reach for it
+// that is empty with no letter next to any of its cells.
 bool ReferenceGenerator::firstWordCanFit() const {
     auto emptyLine = [this](int col, int row, int dx, int dy, int n) {
         for (int i = 0; i < n; ++i) {
             const int c = col + i * dx;
             const int r = row + i * dy;
             if (c < 1 || c > cols_ || r < 1 || r > rows_ || !copy_[c][r].empty()) return false;
+            for (int nc = c - 1; nc <= c + 1; ++nc)
+                for (int nr = r - 1; nr <= r + 1; ++nr)
+                    if (readsLetterAt(nc, nr)) return false;
         }
         return true;
     };
@@ -259,6 +382,7 @@ bool ReferenceGenerator::firstWordCanFit() const {
         const std::string w = setup_.chAsOneLetter ? withPlaceholder(drawn) : drawn;
         const int n = static_cast<int>(w.size());
         if (n > cols_ || n > rows_) continue;
+        if (!mayLieOnce(drawn) || !holdsNoListedWord(drawn)) continue;
         for (int e = 0; e < std::max(cols_ - n, 1); ++e) {
             for (int row = 1; row <= rows_; ++row) {
                 if (emptyLine(e + 1, row, 1, 0, n)) return true;
@@ -284,6 +408,7 @@ bool ReferenceGenerator::placeFirstWord() {
         if (!isUsablePoolWord(drawn)) continue;  // drawn again, like a word too long
         const int n = static_cast<int>(w.size());
         if (n > cols_ || n > rows_) continue;
+        if (!mayLieOnce(drawn) || !holdsNoListedWord(drawn)) continue;  // could lie once nowhere
         const int e = random_.random(cols_ - n);
         auto fits = [&](int col, int row, int dx, int dy) {
             for (int i = 0; i < n; ++i) {
@@ -291,7 +416,7 @@ bool ReferenceGenerator::placeFirstWord() {
                 const int r = row + i * dy;
                 if (c < 1 || c > cols_ || r < 1 || r > rows_ || !cell(c, r).empty()) return false;
             }
-            return true;
+            return acceptsWritten(col, row, dx, dy, w, drawn);
         };
         int col = e + 1;
         int row = random_.random(rows_) + 1;
@@ -378,7 +503,7 @@ GeneratorOutcome ReferenceGenerator::generate() {
                     control_.requestStop();
                     return GeneratorOutcome::WordsTooFew;
                 }
-                if (!placeFirstWord()) {
+                if (!readsCleanly(nullptr) || !placeFirstWord()) {
                     exhausted = true;
                 } else {
                     listener_.statusChanged(kStatusPlacingSecretPhrase);
@@ -390,6 +515,9 @@ GeneratorOutcome ReferenceGenerator::generate() {
         }
         if (!exhausted) {
             listener_.statusChanged(kStatusSearchingWords);
+            exhausted = !readsCleanly(nullptr);
+        }
+        if (!exhausted) {
             for (;;) {
                 if (isGridFull()) {
                     std::vector<CellText> cells;

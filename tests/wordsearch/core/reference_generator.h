@@ -1,10 +1,14 @@
 #pragma once
 // A plain transcription of the word-search generator, kept only to check the
 // real one: string cells, linear scans, the cell finders and the direction
-// procedures exactly as the algorithm states them, nothing cached. Given the
-// same setup and the same draws it must report exactly what OsmGenerator reports.
+// procedures exactly as the algorithm states them, nothing cached. Whether the
+// finished puzzle reads every listed word once is asked of the whole grid,
+// through the search the analyzer uses, after writing each placement tried.
+// Given the same setup and the same draws it must report exactly what
+// OsmGenerator reports.
 
 #include "wordsearch/core/generator.h"
+#include "wordsearch/core/reading.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +23,12 @@ private:
     std::string& cell(int col, int row) { return copy_[col][row]; }
     bool isGridFull() const;
     bool isWordUnsuitable(const std::string& word) const;
+    std::vector<reading::Letter> readingOfCells() const;
+    bool readsLetterAt(int col, int row) const;
+    bool mayLieOnce(const std::string& drawn) const;
+    bool holdsNoListedWord(const std::string& drawn) const;
+    bool readsCleanly(const std::string* current) const;
+    bool acceptsWritten(int col, int row, int dx, int dy, const std::string& w, const std::string& drawn);
     bool findFirstEmptyCell();
     bool findNextEmptyCell();
     bool findFirstLetterCell(char letter);
