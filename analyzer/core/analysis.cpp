@@ -41,6 +41,19 @@ std::string normalizeSolutionPhrase(std::string_view phrase) {
     return czechUpperCase(text);
 }
 
+std::optional<bool> chAsOneLetterShown(const Puzzle& puzzle) {
+    auto holdsCh = [](std::string_view text) {
+        for (std::size_t i = 0; i + 1 < text.size(); ++i)
+            if ((text[i] == 'c' || text[i] == 'C') && (text[i + 1] == 'h' || text[i + 1] == 'H')) return true;
+        return false;
+    };
+    for (const std::string& cell : puzzle.cells)
+        if (cell.size() == 2 && holdsCh(cell)) return true;
+    for (const std::string& word : puzzle.words)
+        if (holdsCh(word)) return false;
+    return std::nullopt;
+}
+
 void sortAsListed(std::vector<std::string>& words) { std::stable_sort(words.begin(), words.end(), CzechLess{}); }
 
 namespace {

@@ -83,6 +83,11 @@ struct AnalysisResult {
     friend bool operator==(const AnalysisResult&, const AnalysisResult&) = default;
 };
 
+// How the puzzle was made, as its own cells tell: a cell holding the two
+// letters CH means CH was one letter; no such cell while a listed word holds
+// "ch" means it was two. Anything else tells nothing (no word with "ch").
+std::optional<bool> chAsOneLetterShown(const Puzzle& puzzle);
+
 // Trimmed, every blank removed, upper-cased: what the leftover letters must equal.
 std::string normalizeSolutionPhrase(std::string_view phrase);
 

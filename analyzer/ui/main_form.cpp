@@ -286,6 +286,9 @@ void TForm1::showPuzzle(std::shared_ptr<const Puzzle> puzzle, const QString& tit
         desktop::message(this, incompleteMessage);
         return;
     }
+    // A puzzle says by its cells whether it was made with CH as one letter;
+    // checked the other way its words with "ch" would be reported missing.
+    if (const std::optional<bool> ch = chAsOneLetterShown(*puzzle_)) acCHButton->setChecked(*ch);
     view->showPuzzle(*puzzle_);
     ScrollBox1->show();
     std::vector<std::string> words = puzzle_->words;
@@ -353,7 +356,7 @@ void TForm1::acVysledkyExecute() {
 }
 
 // "CH je jedno písmeno" decides how the next check reads CH; the puzzle shown
-// is checked again at once.
+// is checked again at once. Each puzzle shown sets it first as its cells tell.
 void TForm1::acCHButtonExecute() {
     if (canAnalyse_) acAnalyzovatExecute();
 }

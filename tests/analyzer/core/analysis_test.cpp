@@ -252,6 +252,28 @@ TEST(Analysis, PhraseIsTrimmedFreedOfBlanksAndUpperCased) {
     EXPECT_EQ(normalizeSolutionPhrase(" \t "), "");
 }
 
+TEST(Analysis, CellsTellHowCHWasRead) {
+    struct Case {
+        std::vector<std::string> cells;  // a 2 x 2 grid
+        std::vector<std::string> words;
+        std::optional<bool> chAsOneLetter;
+    };
+    const Case cases[] = {
+        {{"CH", "A", "T", "A"}, {"chata"}, true},
+        {{"ch", "A", "T", "A"}, {"pes"}, true},  // a CH cell tells even without a word
+        {{"C", "H", "A", "T"}, {"chat"}, false},
+        {{"C", "H", "A", "T"}, {"pes", "CHat"}, false},
+        {{"C", "H", "P", "S"}, {"pes"}, std::nullopt},
+        {{"P", "E", "S", "@"}, {}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        Puzzle puzzle = Puzzle::blank(2, 2);
+        puzzle.cells = c.cells;
+        puzzle.words = c.words;
+        EXPECT_EQ(chAsOneLetterShown(puzzle), c.chAsOneLetter) << c.cells[0] << " " << c.words.size();
+    }
+}
+
 // ---------------------------------------------------------------------------
 // The real check against the plain one of reference_check.h.
 

@@ -255,6 +255,34 @@ TEST_F(AnalyzerWindowTest, ChButtonChecksAgain) {
     EXPECT_EQ(chataAt(), std::make_pair(1, 1));
 }
 
+// Each puzzle shown sets "CH je jedno písmeno" as its cells tell, so a word
+// search made by grilpad either way passes; one without "ch" leaves it as it is.
+TEST_F(AnalyzerWindowTest, ChButtonFollowsThePuzzleShown) {
+    start();
+    struct Case {
+        const char* what;
+        std::vector<std::vector<std::string>> rows;
+        std::vector<std::string> words;
+        std::string phrase;
+        bool checked;
+    };
+    const Case cases[] = {
+        {"made with CH as two letters", {{"C", "H", "A", "T", "A"}, {"P", "E", "S", "X", "Y"}}, {"chata", "pes"}, "xy",
+         false},
+        {"no ch anywhere: as it was", kPerfect, kPerfectWords, "xya", false},
+        {"made with CH as one letter", {{"CH", "A", "T", "A"}, {"P", "E", "S", "X"}}, {"chata", "pes"}, "x", true},
+        {"no ch anywhere again", kPerfect, kPerfectWords, "xya", true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        ASSERT_TRUE(open(writePuzzle("ch" + std::to_string(++n) + ".osm", c.rows, c.words, c.phrase))) << c.what;
+        EXPECT_EQ(form->acCHButton->isChecked(), c.checked) << c.what;
+        ASSERT_TRUE(form->lastResult().has_value()) << c.what;
+        EXPECT_TRUE(form->lastResult()->notFound.empty()) << c.what;
+        EXPECT_EQ(shownLamps(), kBottomLamp) << c.what;
+    }
+}
+
 // A file that cannot be read is refused with a message naming it, and the
 // puzzle shown before stays, with its results and lamps.
 TEST_F(AnalyzerWindowTest, BadFilesLeaveThePuzzleShown) {
