@@ -138,22 +138,7 @@ TMDIChildKriz::TMDIChildKriz()
 
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("client"));
-    auto* side = new QVBoxLayout;
-    side->addWidget(Panel6, 1);
-    side->addWidget(Panel4, 1);
-    auto* sideWidget = new QWidget(client);
-    sideWidget->setLayout(side);
-    sideWidget->setFixedWidth(320);
-    side->setContentsMargins(0, 0, 0, 0);
-    auto* body = new QHBoxLayout;
-    body->addWidget(ScrollBox1, 1);
-    body->addWidget(sideWidget);
-    auto* layout = new QVBoxLayout(client);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
-    client->setMinimumSize(240, 160);
-    layout->addLayout(body, 1);
-    layout->addWidget(Panel5);
+    setClient(client, {{Panel6, 1}, {Panel4, 1}}, 320, nullptr, Panel5);
 
     connect(vytvoritlegendu, &QAction::triggered, this, &TMDIChildKriz::vytvoritlegenduExecute);
     connect(dokoncitkrizovku, &QAction::triggered, this, &TMDIChildKriz::dokoncitkrizovkuExecute);
@@ -175,7 +160,6 @@ TMDIChildKriz::TMDIChildKriz()
         crossword::kriCodec, [this] { return toDocument(); },
         [this](const crossword::KriDocument& document) { return showDocument(document); });
 
-    setWidget(client);
     resize(760, 480);
 }
 

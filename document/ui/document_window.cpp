@@ -19,8 +19,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 #include <map>
 #include <stdexcept>
@@ -147,6 +149,39 @@ DocumentWindow::TemplateActions DocumentWindow::addTemplateActions() {
 }
 
 DocumentWindow::FileActions DocumentWindow::addFileActions() { return addFileActions(FileActionTexts{}); }
+
+QLabel* DocumentWindow::makeInfoPanel(QWidget* parent) {
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(QStringLiteral("infopanel"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setWordWrap(true);
+    panel->setMinimumHeight(34);
+    return panel;
+}
+
+void DocumentWindow::setClient(QWidget* client, std::initializer_list<SideItem> side, int sideWidth, QLayout* above,
+                               QWidget* below) {
+    auto* column = new QWidget(client);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    for (const SideItem& item : side) columnLayout->addWidget(item.widget, item.stretch);
+    column->setFixedWidth(sideWidth);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(ScrollBox1, 1);
+    body->addWidget(column);
+
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    client->setMinimumSize(240, 160);
+    if (above) layout->addLayout(above);
+    layout->addLayout(body, 1);
+    if (below) layout->addWidget(below);
+    setWidget(client);
+}
 
 DocumentWindow::FileActions DocumentWindow::addFileActions(const FileActionTexts& texts) {
     const LentActions& names = kind_.lent;

@@ -28,11 +28,13 @@
 #include "platform/core/canvas.h"
 #include "platform/ui/printing.h"
 
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -161,6 +163,22 @@ protected:
     // two save actions run the file flow.
     FileActions addFileActions(const FileActionTexts& texts);
     FileActions addFileActions();  // with the usual texts
+
+    // Lays out `client` as every kind's window is laid out and makes it the
+    // window's widget: the grid on the left, a column `sideWidth` pixels wide
+    // on the right holding `side` (each widget with its stretch), and an
+    // optional row above both and widget below. The window may be smaller than
+    // its controls want: the grid scrolls and the row above is cut off at the
+    // right, rather than the whole window running out of the frame.
+    // The sunken panel beside the grid where the window tells what it is doing.
+    static QLabel* makeInfoPanel(QWidget* parent);
+
+    struct SideItem {
+        QWidget* widget;
+        int stretch;
+    };
+    void setClient(QWidget* client, std::initializer_list<SideItem> side, int sideWidth, QLayout* above = nullptr,
+                   QWidget* below = nullptr);
 
     // The kind's document file: its codec, the document the window holds
     // (for saving), and how a document read whole goes into the window (false

@@ -42,13 +42,7 @@ SlotWindow::SlotWindow(int kind, Behaviour behaviour)
     vlozitbutton->setText(QStringLiteral("&Vložit"));
     vlozitbutton->setAutoRaise(true);
     vlozitbutton->setEnabled(false);
-    infopanel = new QLabel(Panel6);
-    infopanel->setObjectName(QStringLiteral("infopanel"));
-    infopanel->setFrameShape(QFrame::Panel);
-    infopanel->setFrameShadow(QFrame::Sunken);
-    infopanel->setAlignment(Qt::AlignCenter);
-    infopanel->setWordWrap(true);
-    infopanel->setMinimumHeight(34);
+    infopanel = makeInfoPanel(Panel6);
     ListBox1 = new QListWidget(Panel6);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->installEventFilter(this);

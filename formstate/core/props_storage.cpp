@@ -343,34 +343,20 @@ void PropsStorage::loadObjectProperty(PropertyObject& object, const PropInfo& in
     if (PropertyObject* own = object.nested(info)) nestedStorage(key, section).loadObject(*own);
 }
 
-void PropsStorage::storeObjectsProps(Component& form, StoredList& entries) {
+// Calls `each` with every entry's component and property, the prefix set to
+// the component's name; the form is the owner while the walk lasts.
+template <class Each>
+void PropsStorage::forEachStoredProperty(Component& form, StoredList& entries, Each&& each) {
     updateStoredList(form, entries, StoredListDirection::ToForm);
     std::map<std::string, std::vector<PropInfo>> components;
     for (const StoredItem& entry : entries) components.try_emplace(entry.component->name(), entry.component->properties());
-    owner_ = &form;
-    std::string component;
-    std::string property;
-    try {
-        for (const StoredItem& entry : entries) {
-            if (!parseStoredItem(entry.text, component, property)) continue;
-            const auto found = components.find(entry.component->name());
-            if (found == components.end()) continue;
-            prefix_ = entry.component->name() + std::string(storedItemSeparator);
-            storeAnyProperty(*entry.component, findProperty(found->second, property));
+    struct Walk {
+        PropsStorage& storage;
+        ~Walk() {
+            storage.owner_ = nullptr;
+            storage.prefix_.clear();
         }
-    } catch (...) {
-        owner_ = nullptr;
-        prefix_.clear();
-        throw;
-    }
-    owner_ = nullptr;
-    prefix_.clear();
-}
-
-void PropsStorage::loadObjectsProps(Component& form, StoredList& entries) {
-    updateStoredList(form, entries, StoredListDirection::ToForm);
-    std::map<std::string, std::vector<PropInfo>> components;
-    for (const StoredItem& entry : entries) components.try_emplace(entry.component->name(), entry.component->properties());
+    } walk{*this};
     owner_ = &form;
     std::string component;
     std::string property;
@@ -379,10 +365,18 @@ void PropsStorage::loadObjectsProps(Component& form, StoredList& entries) {
         const auto found = components.find(entry.component->name());
         if (found == components.end()) continue;
         prefix_ = entry.component->name() + std::string(storedItemSeparator);
-        loadAnyProperty(*entry.component, findProperty(found->second, property));
+        each(*entry.component, findProperty(found->second, property));
     }
-    owner_ = nullptr;
-    prefix_.clear();
+}
+
+void PropsStorage::storeObjectsProps(Component& form, StoredList& entries) {
+    forEachStoredProperty(form, entries,
+                          [this](Component& component, const PropInfo* info) { storeAnyProperty(component, info); });
+}
+
+void PropsStorage::loadObjectsProps(Component& form, StoredList& entries) {
+    forEachStoredProperty(form, entries,
+                          [this](Component& component, const PropInfo* info) { loadAnyProperty(component, info); });
 }
 
 }  // namespace formstate

@@ -86,6 +86,8 @@ private:
     void loadObject(PropertyObject& object);
     void storeObjectProperty(PropertyObject& object, const PropInfo& info);
     void loadObjectProperty(PropertyObject& object, const PropInfo& info, const std::string& text);
+    template <class Each>
+    void forEachStoredProperty(Component& form, StoredList& entries, Each&& each);
 
     std::string prefix_;
     Component* owner_ = nullptr;  // the form, while a whole list is processed

@@ -77,18 +77,7 @@ TMDIChildSveKriz::TMDIChildSveKriz()
 
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("client"));
-    auto* side = new QWidget(client);
-    auto* sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(Panel6, 1);
-    side->setFixedWidth(320);
-    auto* body = new QHBoxLayout(client);
-    body->setContentsMargins(4, 4, 4, 4);
-    body->setSizeConstraint(QLayout::SetNoConstraint);
-    body->addWidget(ScrollBox1, 1);
-    body->addWidget(side);
-    client->setMinimumSize(240, 160);
-    setWidget(client);
+    setClient(client, {{Panel6, 1}}, 320);
     resize(760, 480);
 }
 

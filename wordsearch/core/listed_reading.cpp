@@ -124,9 +124,14 @@ int ListedReading::insertPath(const std::vector<Letter>& letters, bool reversed)
 void ListedReading::clearCells() {
     read_.fill(kNoLetter);
     phrase_.fill(false);
+    pending_.fill(0);
+    forgetReadings();
+}
+
+// Everything learnt from the cells, which a rescan learns again.
+void ListedReading::forgetReadings() {
     covered_.fill(0);
     coverXor_.fill(0);
-    pending_.fill(0);
     for (auto& cells : cellsWith_) cells.clear();
     std::fill(pairs_.begin(), pairs_.end(), 0);
     std::fill(triples_.begin(), triples_.end(), 0);
@@ -148,15 +153,7 @@ void ListedReading::setCell(int cell, std::string_view shown, bool phrase) {
 }
 
 bool ListedReading::rescan() {
-    covered_.fill(0);
-    coverXor_.fill(0);
-    for (auto& cells : cellsWith_) cells.clear();
-    std::fill(pairs_.begin(), pairs_.end(), 0);
-    std::fill(triples_.begin(), triples_.end(), 0);
-    std::fill(lies_.begin(), lies_.end(), 0);
-    std::fill(ownCells_.begin(), ownCells_.end(), 0);
-    places_.clear();
-    judgedStart_ = -1;
+    forgetReadings();
 
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (readsLetter(cell)) noteLetter(cell);

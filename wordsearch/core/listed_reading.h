@@ -71,6 +71,8 @@ public:
     void commit(int start, int step);
 
 private:
+    void forgetReadings();  // all that the cells taught, not the cells
+
     static constexpr int kCurrent = -2;  // the word being placed, not listed yet
     static constexpr std::array<int, 4> kLines = {1, kStride, kStride + 1, kStride - 1};
 

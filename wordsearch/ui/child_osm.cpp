@@ -160,13 +160,7 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    infopanel = new QLabel(client);
-    infopanel->setObjectName(QStringLiteral("infopanel"));
-    infopanel->setFrameShape(QFrame::Panel);
-    infopanel->setFrameShadow(QFrame::Sunken);
-    infopanel->setAlignment(Qt::AlignCenter);
-    infopanel->setWordWrap(true);
-    infopanel->setMinimumHeight(34);
+    infopanel = makeInfoPanel(client);
     ListBox1 = new QListWidget(client);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
 
@@ -183,28 +177,7 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     bar->addWidget(RadioGroup1);
     bar->addStretch();
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(Memo1, 1);
-    side->addWidget(infopanel);
-    side->addWidget(ListBox1, 1);
-    auto* sideWidget = new QWidget(client);
-    sideWidget->setLayout(side);
-    sideWidget->setFixedWidth(190);
-    side->setContentsMargins(0, 0, 0, 0);
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(ScrollBox1, 1);
-    body->addWidget(sideWidget);
-
-    auto* layout = new QVBoxLayout(client);
-    layout->setContentsMargins(4, 4, 4, 4);
-    // In a small frame the window may be smaller than its controls want: the
-    // grid scrolls and the switches above it are cut off at the right, rather
-    // than the whole window running out of the frame.
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
-    client->setMinimumSize(240, 160);
-    layout->addLayout(bar);
-    layout->addLayout(body, 1);
+    setClient(client, {{Memo1, 1}, {infopanel, 0}, {ListBox1, 1}}, 190, bar);
 
     connect(aczadattajenku, &QAction::triggered, this, &TMDIChildOsm::aczadattajenkuExecute);
     connect(acupravitslova, &QAction::triggered, this, &TMDIChildOsm::acupravitslovaExecute);
@@ -222,7 +195,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     connect(acNavrhar, &QAction::triggered, this, &TMDIChildOsm::acNavrharExecute);
 
     setWordLists({.wordSearchWords = &documentWordSearchWords});
-    setWidget(client);
     resize(640, 460);
 }
 

@@ -6,6 +6,7 @@
 #include "document/core/print_layout.h"
 #include "support/core/temp_folder.h"
 #include "support/core/workbook_reader.h"
+#include "support/core/placed_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -29,18 +30,6 @@ RecordingCanvas printed(const KrsDocument& document) {
     RecordingCanvas canvas;
     drawCrissCrossPrint(canvas, document, printlayout::labelFont());
     return canvas;
-}
-
-// (text, x, y, page from 1) of every text, in drawing order.
-using Placed = std::tuple<std::string, int, int, int>;
-std::vector<Placed> texts(const RecordingCanvas& canvas) {
-    std::vector<Placed> placed;
-    int page = 1;
-    for (const auto& op : canvas.operations()) {
-        if (op.kind == Kind::NewPage) ++page;
-        if (op.kind == Kind::Text) placed.emplace_back(op.text, op.left, op.top, page);
-    }
-    return placed;
 }
 
 Box boxOf(const RecordingCanvas::Operation& op) { return {op.left, op.top, op.right, op.bottom}; }
@@ -92,7 +81,7 @@ TEST(CrissCrossPrint, NumbersAreSeparatedByLengthAndTheKeyFollowsOnANewLine) {
         KrsDocument document = puzzle(10, 10, {"12", "34", "567", "890", "1234"});
         document.legendLines = {"0 = a, ", "1 = ch.", "old"};
         document.lastLegendLine = c.lastLegendLine;
-        EXPECT_EQ(texts(printed(document)), c.texts);
+        EXPECT_EQ(placedTexts(printed(document)), c.texts);
     }
 }
 
@@ -105,7 +94,7 @@ TEST(CrissCrossPrint, ALongListWrapsAtTheRightLimitAndGoesOnOnTheNextPage) {
     document.legendLines[0] = "0 = a.";
     document.lastLegendLine = 0;
     const RecordingCanvas canvas = printed(document);
-    const std::vector<Placed> placed = texts(canvas);
+    const std::vector<Placed> placed = placedTexts(canvas);
     ASSERT_EQ(placed.size(), 901u);
     EXPECT_EQ(canvas.pageCount(), 2);
     for (const auto& [text, x, y, page] : placed) {
@@ -137,7 +126,7 @@ TEST(CrissCrossPrint, AGridWiderThanThePageIsDrawnSmallerToFit) {
     // 33 columns fit A4 (2480 pixels) as they are.
     const RecordingCanvas fits = printed(puzzle(33, 10, {"12", "34"}));
     EXPECT_EQ(fits.operationsOf(Kind::Rectangle)[0].right, 2411);
-    EXPECT_EQ(texts(fits)[0], Placed("12, ", 100, 905, 1));
+    EXPECT_EQ(placedTexts(fits)[0], Placed("12, ", 100, 905, 1));
 
     // 40 columns (a frame to 2901) are drawn smaller, with as much room right
     // of the frame as left of it, the numbers with them.
@@ -146,7 +135,7 @@ TEST(CrissCrossPrint, AGridWiderThanThePageIsDrawnSmallerToFit) {
     EXPECT_LT(frame.right, 2480 - frame.left + 1);
     EXPECT_GT(frame.right, 2480 - frame.left - 4);
     for (const auto& op : wide.operations()) EXPECT_LE(op.right, 2480);
-    const Placed first = texts(wide)[0];
+    const Placed first = placedTexts(wide)[0];
     EXPECT_LT(std::get<2>(first), 905) << "the list moved up with the smaller grid";
     EXPECT_LT(std::get<1>(first), 100);
 }
@@ -165,8 +154,7 @@ TEST(CrissCrossExport, BothSheetsHoldTheGridAndTheNumbersAndOnlyOneTheDigits) {
     ASSERT_TRUE(writeWorkbook(book, folder / "kriskros.xls"));
     SKIP_WITHOUT_XLRD();
     const auto lines = workbookLines(folder / "kriskros.xls");
-    std::string all;
-    for (const auto& line : lines) all += line + "\n";
+    const std::string all = joinedLines(lines);
     const auto holds = [&](const std::string& line) { return holdsLine(lines, line); };
     EXPECT_TRUE(holds("sheet|1|Nevyplneny|0")) << all;
     EXPECT_TRUE(holds("sheet|2|Vyplneny|1")) << all;

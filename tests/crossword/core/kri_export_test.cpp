@@ -21,12 +21,6 @@ std::vector<std::string> exported(const KriDocument& crossword) {
     return workbookLines(folder / "krizovka.xls");
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string all;
-    for (const std::string& line : lines) all += line + "\n";
-    return all;
-}
-
 // The cells of one sheet: row|column|text|pattern|fill|top|bottom|left|right|font|points|bold.
 std::vector<std::string> sheetCells(const std::vector<std::string>& lines, int sheet) {
     std::vector<std::string> found;
@@ -56,7 +50,7 @@ TEST(CrosswordExport, TheBlankAndTheFilledSheetHoldTheGridWithItsBordersAndTheLi
     crossword.across = {{"pes", cp("zvíře"), 1, 1}};
 
     const auto lines = exported(crossword);
-    const std::string all = joined(lines);
+    const std::string all = joinedLines(lines);
     EXPECT_EQ(lines.front(), "sheet|1|Nevyplnena|0") << all;
     EXPECT_TRUE(holdsLine(lines, "sheet|2|Vyplnena|1")) << "the second sheet is the one selected\n" << all;
 
@@ -90,7 +84,7 @@ TEST(CrosswordExport, SecretCellsAreSilverAndEveryBarThickensTheCellsItEnds) {
     crossword.cell(2, 1) = {"o", 255, false, true, 0, 2};
     crossword.cell(3, 3).text = "ch";
     const auto lines = exported(crossword);
-    const std::string all = joined(lines);
+    const std::string all = joinedLines(lines);
     struct Case {
         int row, column;
         std::string blank, filled;  // pattern|fill|top|bottom|left|right, after the text
@@ -117,7 +111,7 @@ TEST(CrosswordExport, TheListDownStartsTwoRowsAfterTheListAcross) {
     crossword.across = {{"pes", cp("zvíře"), 1, 1}, {"les", "", 2, 1}, {"kos", cp("pták s háčkem ťŽ"), 3, 1}};
     for (int k = 1; k <= 5; ++k) crossword.down.push_back({"w" + std::to_string(k), "c" + std::to_string(k), k % 3 + 1, 1});
     const auto lines = exported(crossword);
-    const std::string all = joined(lines);
+    const std::string all = joinedLines(lines);
     const auto blank = sheetCells(lines, 1);
     const auto filled = sheetCells(lines, 2);
     const std::string plain = "|0|-|0:-|0:-|0:-|0:-|Arial|10|";

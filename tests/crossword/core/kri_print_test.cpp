@@ -1,4 +1,5 @@
 #include "crossword/core/kri_print.h"
+#include "support/core/placed_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,6 @@ namespace {
 
 using Kind = RecordingCanvas::Kind;
 using Box = std::tuple<int, int, int, int>;
-// (text, x, y, page from 1)
-using Placed = std::tuple<std::string, int, int, int>;
 
 const std::string across = "Vodorovn\xEC: ";
 
@@ -47,21 +46,10 @@ std::vector<Box> boxesOf(const RecordingCanvas& canvas, Kind kind) {
 
 long occurrences(const std::vector<Box>& boxes, const Box& box) { return std::count(boxes.begin(), boxes.end(), box); }
 
-// Every text with where it stands and on which page.
-std::vector<Placed> texts(const RecordingCanvas& canvas) {
-    std::vector<Placed> placed;
-    int page = 1;
-    for (const auto& op : canvas.operations()) {
-        if (op.kind == Kind::NewPage) ++page;
-        if (op.kind == Kind::Text) placed.emplace_back(op.text, op.left, op.top, page);
-    }
-    return placed;
-}
-
 // The texts below the grid: the clue lists.
 std::vector<Placed> clueTexts(const RecordingCanvas& canvas, int gridBottom = 1000) {
     std::vector<Placed> placed;
-    for (const Placed& text : texts(canvas))
+    for (const Placed& text : placedTexts(canvas))
         if (std::get<2>(text) > gridBottom || std::get<3>(text) > 1) placed.push_back(text);
     return placed;
 }
@@ -102,7 +90,7 @@ TEST(CrosswordPrint, TheGridStandsAtThePitchOfItsCellsWithItsFrameAndSeparators)
     EXPECT_EQ(occurrences(fills, Box(362, 306, 444, 313)), 1) << "bottom separator of (3, 2)";
 
     // Labels: numbered columns above, lettered rows on the left, "Courier New" at 12 points (50 pixels).
-    const auto all = texts(canvas);
+    const auto all = placedTexts(canvas);
     ASSERT_GE(all.size(), 20u);
     EXPECT_EQ(all[0], Placed("1", 214, 94, 1));
     EXPECT_EQ(all[9], Placed("10", 952, 94, 1));
@@ -131,7 +119,7 @@ TEST(CrosswordPrint, LabelsAreLettersFromCodeSixtyFiveOrNumbers) {
     PrintOptions options;
     options.rowLabels = LabelStyle::numbers;
     options.columnLabels = LabelStyle::letters;
-    const auto all = texts(printed(PrintedCrossword::blank(30, 2), options));
+    const auto all = placedTexts(printed(PrintedCrossword::blank(30, 2), options));
     ASSERT_EQ(all.size(), 32u);
     EXPECT_EQ(std::get<0>(all[26]), "[");
     EXPECT_EQ(std::get<0>(all[29]), "^");

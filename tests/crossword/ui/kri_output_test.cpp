@@ -285,8 +285,7 @@ TEST_F(CrosswordOutputTest, TheExportWritesBothSheetsFromTheClueGrids) {
 
     SKIP_WITHOUT_XLRD();
     const auto lines = workbookLines(folder / "krizovka.xls");
-    std::string all;
-    for (const auto& line : lines) all += line + "\n";
+    const std::string all = joinedLines(lines);
     EXPECT_TRUE(holdsLine(lines, "sheet|1|Nevyplnena|0")) << all;
     EXPECT_TRUE(holdsLine(lines, "sheet|2|Vyplnena|1")) << all;
     // The clue typed into the grid, not yet taken over, is exported.

@@ -1,6 +1,7 @@
 #include "document/core/print_layout.h"
 
 #include "platform/core/scaled_canvas.h"
+#include "support/core/placed_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,6 @@ namespace {
 
 using Kind = RecordingCanvas::Kind;
 using printlayout::RunningText;
-
-// (text, x, y, page from 1) of every text drawn, in drawing order.
-using Placed = std::tuple<std::string, int, int, int>;
-std::vector<Placed> placed(const RecordingCanvas& canvas) {
-    std::vector<Placed> found;
-    int page = 1;
-    for (const auto& op : canvas.operations()) {
-        if (op.kind == Kind::NewPage) ++page;
-        if (op.kind == Kind::Text) found.emplace_back(op.text, op.left, op.top, page);
-    }
-    return found;
-}
 
 TEST(PrintPieces, TheLabelFontAndTheGridFrame) {
     EXPECT_EQ(printlayout::labelFont(), (CanvasFont{"Courier New", 8, false}));
@@ -127,7 +116,7 @@ TEST(RunningText, WrapsAtTheRightLimitAndBreaksPagesAtTheBottom) {
             else
                 text.write(piece, measuredAs);
         }
-        EXPECT_EQ(placed(canvas), script.expected);
+        EXPECT_EQ(placedTexts(canvas), script.expected);
     }
 }
 
@@ -147,7 +136,7 @@ TEST(RunningText, StartsNoEmptyPageAfterItsLastPiece) {
         EXPECT_EQ(canvas.operationsOf(Kind::Text).back().top, 1085);
         // What follows goes to the next page.
         text.write("dal");
-        EXPECT_EQ(placed(canvas).back(), (Placed{"dal", 100, 100, 2}));
+        EXPECT_EQ(placedTexts(canvas).back(), (Placed{"dal", 100, 100, 2}));
     }
 
     // Nothing written at all: no page, no operation.
@@ -177,7 +166,7 @@ TEST(RunningText, MeasuresEachPieceInTheFontInForce) {
         {"12. ", 1150, 560, 1}, {clue, 1290, 560, 1},  // 1150 + 1050 does not
         {"12. ", 100, 620, 1},  {clue, 240, 620, 1},   // 2340 + 1050 does
     };
-    EXPECT_EQ(placed(canvas), expected);
+    EXPECT_EQ(placedTexts(canvas), expected);
 }
 
 TEST(RunningText, OnAScaledCanvasWrapsAndBreaksPagesInLogicalPixels) {
@@ -197,7 +186,7 @@ TEST(RunningText, OnAScaledCanvasWrapsAndBreaksPagesInLogicalPixels) {
         {std::string(78, 'a'), 1220, 50, 2},
         {std::string(78, 'a'), 50, 80, 2},
     };
-    EXPECT_EQ(placed(page), expected);
+    EXPECT_EQ(placedTexts(page), expected);
     for (const auto& op : page.operationsOf(Kind::Text)) EXPECT_LE(op.right, page.pageWidth());
 }
 

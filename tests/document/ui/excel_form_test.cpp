@@ -61,8 +61,7 @@ TEST(ExcelForm, TheHostFillsAndWritesAWorkbookThatAnIndependentReaderReads) {
 
     SKIP_WITHOUT_XLRD();
     const auto lines = workbookLines(file);
-    std::string all;
-    for (const auto& line : lines) all += line + "\n";
+    const std::string all = joinedLines(lines);
     EXPECT_TRUE(holdsLine(lines, "sheet|1|Osmismerka|1")) << all;
     EXPECT_TRUE(holdsLine(lines, "sheet|2|List2|0")) << all;
     EXPECT_TRUE(holdsLine(lines, "cell|1|1|1|Žluťoučký|0|-|0:-|0:-|0:-|0:-|Arial|10|0")) << all;

@@ -42,6 +42,12 @@ std::vector<std::string> workbookLines(const std::filesystem::path& file) {
     return lines;
 }
 
+std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& line : lines) all += line + "\n";
+    return all;
+}
+
 bool holdsLine(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }

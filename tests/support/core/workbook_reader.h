@@ -27,5 +27,8 @@ bool runWorkbookReader(const char* script, const std::vector<std::string>& argum
 // line is "error|reader failed" when the reader did not end well.
 std::vector<std::string> workbookLines(const std::filesystem::path& file);
 
+// The lines, each ended by a line break: what a failed expectation prints.
+std::string joinedLines(const std::vector<std::string>& lines);
+
 // True when `lines` holds `line` as a whole line.
 bool holdsLine(const std::vector<std::string>& lines, const std::string& line);

@@ -1,4 +1,5 @@
 #include "wordsearch/core/osm_print.h"
+#include "support/core/placed_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -30,16 +31,8 @@ std::vector<RecordingCanvas::Operation> wordListTexts(const RecordingCanvas& can
 }
 
 // (text, x, y, page from 1) of every word-list text, in drawing order.
-using Placed = std::tuple<std::string, int, int, int>;
 std::vector<Placed> placedWords(const RecordingCanvas& canvas) {
-    std::vector<Placed> placed;
-    int page = 1;
-    for (const auto& op : canvas.operations()) {
-        if (op.kind == Kind::NewPage) ++page;
-        if (op.kind == Kind::Text && op.font.pointSize == osmprint::wordListFontSize)
-            placed.emplace_back(op.text, op.left, op.top, page);
-    }
-    return placed;
+    return placedTexts(canvas, [](const auto& op) { return op.font.pointSize == osmprint::wordListFontSize; });
 }
 
 TEST(WordSearchPrint, TheGridStandsInItsFrameAtSeventyPixelsACell) {

@@ -59,8 +59,7 @@ TEST(WordSearchOutput, TheSpreadsheetExportWritesAWorkbookThatAnIndependentReade
 
     SKIP_WITHOUT_XLRD();
     const auto lines = workbookLines(file);
-    std::string all;
-    for (const auto& line : lines) all += line + "\n";
+    const std::string all = joinedLines(lines);
     const auto holds = [&](const std::string& line) { return holdsLine(lines, line); };
     EXPECT_TRUE(holds("sheet|1|Osmismerka|1")) << all;
     EXPECT_TRUE(holds("sheet|2|List2|0")) << all;
