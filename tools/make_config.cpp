@@ -11,7 +11,6 @@
 #include "platform/core/textfile.h"
 
 #include <cstdio>
-#include <string>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -24,7 +23,7 @@ int main(int argc, char** argv) {
     record[configByte::startWindow] = 1;  // a word search
     record[configByte::cellSize] = 25;
     record[configByte::preferWholeWords] = 1;
-    if (!writeFileAtomic(argv[1], std::string(record.begin(), record.end()))) {
+    if (!writeFileAtomic(argv[1], configBytes(record))) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
         return 1;
     }

@@ -1,6 +1,6 @@
 #include "crisscross/core/krs_file.h"
 
-#include "document/core/phrase_letters.h"
+#include "crisscross/core/krs_phrase.h"
 #include "frame/core/documents.h"
 
 #include <algorithm>
@@ -30,16 +30,16 @@ KrsDocument parseKrsLines(LineCursor& lines) {
     }
     document.codedSecretPhrase = keptText(lines.text());
     document.secretPhrase = keptText(lines.text());
-    // Each distinct letter becomes one of ten digits.
-    if (distinctPhraseLetters(document.secretPhrase, true) > krs::digitCount) lines.fail(FileError::Kind::BadValue);
+    // Each distinct letter becomes one of ten digits, with "ch" as one letter
+    // or as two, as the puzzle was made (the file does not say which).
+    if (!phraseFitsDigits(document.secretPhrase)) lines.fail(FileError::Kind::BadValue);
 
     const std::int64_t count = lines.number(0, krs::maxNumbers);
     // No reserve by the announced count: a file that announces more numbers
     // than it holds ends at its last line.
     for (std::int64_t i = 0; i < count; ++i) {
         const std::string_view number = lines.text();
-        if (number.empty() || number.size() > static_cast<std::size_t>(krs::maxNumberLength) ||
-            !std::all_of(number.begin(), number.end(), isDigit))
+        if (number.empty() || number.size() > static_cast<std::size_t>(krs::maxNumberLength) || !allDigits(number))
             lines.fail(FileError::Kind::BadValue);
         document.numberList.emplace_back(number);
     }

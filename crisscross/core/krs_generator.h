@@ -41,7 +41,6 @@ public:
     CrissCrossFill(int columns, int rows, std::vector<std::string> cells, bool allowOneDigitNumbers);
 
     int runCount() const { return static_cast<int>(runs_.size()); }
-    int freeCellCount() const { return static_cast<int>(freeCells_.size()); }
 
     // Some length has more numbers than 10 × L (20 for two digits) allow.
     bool feasibilityTrips() const;

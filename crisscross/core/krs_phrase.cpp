@@ -39,6 +39,11 @@ std::string encodeTajenka(std::string_view secretPhrase, const DigitTable& table
     return coded;
 }
 
+bool phraseFitsDigits(std::string_view secretPhrase) {
+    return std::min(distinctPhraseLetters(secretPhrase, false), distinctPhraseLetters(secretPhrase, true)) <=
+           krs::digitCount;
+}
+
 bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }

@@ -22,5 +22,9 @@ std::optional<DigitTable> assignDigitsToLetters(std::string_view secretPhrase, b
 // digits.
 std::string encodeTajenka(std::string_view secretPhrase, const DigitTable& table, bool chAsOneLetter);
 
+// Whether the phrase's distinct letters fit the ten digits with "ch" as one
+// letter or as two: a stored puzzle does not say which way it was made.
+bool phraseFitsDigits(std::string_view secretPhrase);
+
 // True when the text holds nothing but the digits 0 to 9 (an empty text too).
 bool allDigits(std::string_view text);

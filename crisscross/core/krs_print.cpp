@@ -92,13 +92,4 @@ bool fillCrissCrossWorkbook(Workbook& book, const KrsDocument& document) {
     return book.setCurrentSheet(2) && book.selectCell("A1") && ok;
 }
 
-void fillCrissCrossPicture(PictureGrid& picture, const KrsDocument& document) {
-    for (int row = 1; row <= document.rows; ++row)
-        for (int column = 1; column <= document.columns; ++column) {
-            const KrsCell& cell = document.cell(column, row);
-            picture.cellTexts[column - 1][row - 1] = cell.text;
-            picture.cellMarks[column - 1][row - 1] = cell.hidden() ? PictureGrid::blockedCell : PictureGrid::openCell;
-        }
-    picture.gridCols = document.columns;
-    picture.gridRows = document.rows;
-}
+void fillCrissCrossPicture(PictureGrid& picture, const KrsDocument& document) { fillPictureCells(picture, document); }

@@ -16,6 +16,7 @@
 #include "document/core/cell_matrix.h"
 #include "crossword/core/clue_lists.h"
 #include "document/core/document_codec.h"
+#include "frame/core/documents.h"
 #include "platform/core/textfile.h"
 
 #include <cstdint>
@@ -38,6 +39,7 @@ struct KriCell {
     bool rightBar = false;
     std::uint8_t useAcross = 0;
     std::uint8_t useDown = 0;
+    bool hidden() const { return text == hiddenCellText; }
     friend bool operator==(const KriCell&, const KriCell&) = default;
 };
 

@@ -4,18 +4,9 @@
 #include "frame/core/documents.h"
 #include "platform/core/scaled_canvas.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace crossword {
-
-PrintedCrossword PrintedCrossword::blank(int columns, int rows) {
-    PrintedCrossword crossword;
-    crossword.columns = columns;
-    crossword.rows = rows;
-    crossword.cells.resize(static_cast<std::size_t>(std::max(columns, 0)) * static_cast<std::size_t>(std::max(rows, 0)));
-    return crossword;
-}
 
 namespace kriprint {
 
@@ -93,7 +84,7 @@ void drawGrid(Canvas& canvas, const PrintedCrossword& crossword, const PrintOpti
     // The bars inside the grid; those over its outer edges are the frame's.
     for (int n = 1; n <= rows; ++n)
         for (int i = 1; i <= cols; ++i) {
-            const PrintedCrossword::Cell& cell = crossword.cell(i, n);
+            const PrintedCell& cell = crossword.cell(i, n);
             if (cell.rightBar && i < cols) fillBlack(canvas, p.right(i) - t, p.top(n) + 1, p.right(i) + t, p.bottom(n));
             if (cell.bottomBar && n < rows) fillBlack(canvas, p.left(i), p.bottom(n) - t, p.right(i), p.bottom(n) - 1 + t);
         }
@@ -148,7 +139,9 @@ namespace {
 constexpr std::string_view acrossHeading = "Vodorovn\xEC:";
 constexpr std::string_view downHeading = "Svisle:";
 
-bool isSecret(const KriCell& cell) { return cell.useAcross == 2 || cell.useDown == 2; }
+bool isSecret(const KriCell& cell) {
+    return cell.useAcross == letteruse::secretPhrase || cell.useDown == letteruse::secretPhrase;
+}
 
 // A border call that sets the sides given and leaves the others.
 bool border(Workbook& book, int outline, int left, int right, int top, int bottom) {
@@ -219,6 +212,18 @@ bool fillCrosswordWorkbook(Workbook& book, const KriDocument& crossword) {
     ok = book.setCurrentSheet(2) && fillSheet(book, crossword, true) && ok;
     ok = book.setCurrentSheet(1) && fillSheet(book, crossword, false) && ok;
     return book.setCurrentSheet(2) && book.selectCell("A1") && ok;
+}
+
+void fillCrosswordPicture(PictureGrid& picture, const KriDocument& crossword) {
+    fillPictureCells(picture, crossword);
+    for (int row = 1; row <= crossword.rows; ++row)
+        for (int col = 1; col <= crossword.columns; ++col) {
+            const KriCell& cell = crossword.cell(col, row);
+            // A hidden cell stays blocked, whatever its letter use says.
+            if (!cell.hidden() && isSecret(cell)) picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
+            picture.rightBarMarks[col - 1][row - 1] = cell.rightBar ? PictureGrid::barShown : PictureGrid::noBar;
+            picture.bottomBarMarks[col - 1][row - 1] = cell.bottomBar ? PictureGrid::barShown : PictureGrid::noBar;
+        }
 }
 
 }  // namespace crossword

@@ -5,6 +5,8 @@
 #include "crossword/core/clue_lists.h"
 #include "crossword/core/kri_file.h"
 #include "crossword/core/print_sizes.h"
+#include "document/core/cell_matrix.h"
+#include "document/core/picture_drawing.h"
 #include "platform/core/canvas.h"
 #include "platform/core/workbook.h"
 
@@ -35,28 +37,16 @@ struct PrintOptions {
 // both bars of every cell, and the words of both directions with their lines
 // and clues (the word tables, not the clue grids: clues typed into the grids
 // count once the crossword is finished).
-struct PrintedCrossword {
-    struct Cell {
-        bool hidden = false;
-        bool rightBar = false;
-        bool bottomBar = false;
-    };
-    int columns = 0;
-    int rows = 0;
-    std::vector<Cell> cells;  // rows outer, columns inner
+struct PrintedCell {
+    bool hidden = false;
+    bool rightBar = false;
+    bool bottomBar = false;
+};
+struct PrintedCrossword : CellMatrix<PrintedCell> {
     CrosswordWordTable across;
     CrosswordWordTable down;
 
-    static PrintedCrossword blank(int columns, int rows);
-    // Column and row count from 1.
-    Cell& cell(int column, int row) { return cells[index(column, row)]; }
-    const Cell& cell(int column, int row) const { return cells[index(column, row)]; }
-
-private:
-    std::size_t index(int column, int row) const {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns) +
-               static_cast<std::size_t>(column - 1);
-    }
+    static PrintedCrossword blank(int columns, int rows) { return blankMatrix<PrintedCrossword>(columns, rows); }
 };
 
 // The printed page, in the printer's device pixels from the top-left corner
@@ -114,5 +104,9 @@ void drawCrosswordPrint(Canvas& canvas, const PrintedCrossword& crossword, const
 // selected. False when the workbook refused a cell (a text longer than a
 // spreadsheet cell holds).
 bool fillCrosswordWorkbook(Workbook& book, const KriDocument& crossword);
+
+// Hands the grid to the picture window: every cell's text, hidden cells
+// blocked, the secret phrase's cells marked, and both bars of every cell.
+void fillCrosswordPicture(PictureGrid& picture, const KriDocument& crossword);
 
 }  // namespace crossword

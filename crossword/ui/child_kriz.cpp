@@ -151,8 +151,8 @@ TMDIChildKriz::TMDIChildKriz()
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildKriz::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildKriz::acExportExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKriz::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKriz::aculozsablonuExecute);
+    connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
+    connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
 
     showClueRows(true, {});
     showClueRows(false, {});
@@ -227,26 +227,13 @@ void TMDIChildKriz::acSmazatpismenaExecute() {
     GridCells::Batch batch(cells);
     for (int row = cells.currentRows(); row >= 1; --row)
         for (int col = cells.currentCols(); col >= 1; --col) {
-            const LetterUse& use = letterUse[col][row];
-            const bool secret = use.horizontal == letteruse::secretPhrase || use.vertical == letteruse::secretPhrase;
-            if (!cells.isHidden(col, row) && !secret) cells.setText(col, row, {});
+            if (!cells.isHidden(col, row) && !letterUse[col][row].secret()) cells.setText(col, row, {});
             cells.setRightBarVisible(col, row, false);
             cells.setBottomBarVisible(col, row, false);
         }
 }
 
-void TMDIChildKriz::clearGrid() {
-    grid().clearCells();
-    letterUse = {};
-}
-
 // ---- templates, designer, picture -------------------------------------------------------
-
-void TMDIChildKriz::aczvolsablonuExecute() {
-    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
-}
-
-void TMDIChildKriz::aculozsablonuExecute() { saveGridTemplate(this); }
 
 void TMDIChildKriz::acNavrharExecute() {
     grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
@@ -272,23 +259,7 @@ void TMDIChildKriz::acNavrharExecute() {
 
 void TMDIChildKriz::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();
-    const CellGrid& cells = grid();
-    for (int row = 1; row <= cells.currentRows(); ++row)
-        for (int col = 1; col <= cells.currentCols(); ++col) {
-            const LetterUse& use = letterUse[col][row];
-            const bool secret = use.horizontal == letteruse::secretPhrase || use.vertical == letteruse::secretPhrase;
-            picture->cellTexts[col - 1][row - 1] = cells.cellText(col, row);
-            // A hidden cell is blocked, whatever its letter use says.
-            picture->cellMarks[col - 1][row - 1] = cells.isHidden(col, row) ? PictureGrid::blockedCell
-                                                   : secret                 ? PictureGrid::secretCell
-                                                                            : PictureGrid::openCell;
-            picture->rightBarMarks[col - 1][row - 1] =
-                cells.rightBars()[col][row]->visible ? PictureGrid::barShown : PictureGrid::noBar;
-            picture->bottomBarMarks[col - 1][row - 1] =
-                cells.bottomBars()[col][row]->visible ? PictureGrid::barShown : PictureGrid::noBar;
-        }
-    picture->gridCols = cells.currentCols();
-    picture->gridRows = cells.currentRows();
+    crossword::fillCrosswordPicture(*picture, toDocument());
     showPicture(*picture);
 }
 
@@ -299,7 +270,7 @@ crossword::PrintedCrossword TMDIChildKriz::printedCrossword() const {
     crossword::PrintedCrossword printed = crossword::PrintedCrossword::blank(cells.currentCols(), cells.currentRows());
     for (int row = 1; row <= printed.rows; ++row)
         for (int col = 1; col <= printed.columns; ++col) {
-            crossword::PrintedCrossword::Cell& cell = printed.cell(col, row);
+            crossword::PrintedCell& cell = printed.cell(col, row);
             cell.hidden = cells.isHidden(col, row);
             cell.rightBar = cells.rightBars()[col][row]->visible;
             cell.bottomBar = cells.bottomBars()[col][row]->visible;

@@ -32,7 +32,6 @@ public:
     // ever stored), and a crossword read whole put into this window in its phase.
     crossword::KriDocument toDocument();
     bool showDocument(const crossword::KriDocument& document);
-    bool saveToFile(const QString& path) { return DocumentWindow::saveToFile(path); }
 
     // Handlers.
     void vytvoritlegenduExecute();
@@ -51,11 +50,8 @@ public:
     void acExportExecute();
     // What the print shows: the grid's shape and bars, and the word tables.
     crossword::PrintedCrossword printedCrossword() const;
-    void aczvolsablonuExecute();
-    void aculozsablonuExecute();
     // Before a template is read: every cell of the size empty, white, unused,
     // without bars; which cells are shown stays.
-    void clearGrid();
 
     enum class Phase { building, legend, finished };
     Phase phase() const;

@@ -1,6 +1,7 @@
 #include "crossword/ui/print_form.h"
 
 #include "platform/core/folders.h"
+#include "platform/ui/clamping_spin_box.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialog_buttons.h"
 #include "platform/ui/radio_group.h"
@@ -9,7 +10,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -23,36 +23,10 @@ namespace {
 
 constexpr const char* sizesFile = "velikosti.sav";
 
-// The value a box's text stands for: a number brought into the range, or
-// nothing when the text is no number.
-std::optional<int> valueOfText(const QString& text, crossword::SizeRange range) {
-    bool ok = false;
-    const long long value = text.trimmed().toLongLong(&ok);
-    if (!ok) return std::nullopt;
-    return static_cast<int>(std::clamp<long long>(value, range.min, range.max));
+// A size box; text that is no number leaves its previous value.
+QSpinBox* sizeBox(QWidget* parent, const char* name, crossword::SizeRange range, int value) {
+    return new ClampingSpinBox(parent, name, range.min, range.max, value);
 }
-
-// A size box that, when its text is left outside the range, corrects it to
-// the nearest bound instead of going back to its previous value.
-class SizeSpinBox : public QSpinBox {
-public:
-    SizeSpinBox(QWidget* parent, const char* name, crossword::SizeRange range, int value)
-        : QSpinBox(parent), range_(range) {
-        setObjectName(QLatin1String(name));
-        setRange(range.min, range.max);
-        setValue(value);
-    }
-    void fixup(QString& input) const override {
-        if (const auto value = valueOfText(input, range_)) input = QString::number(*value);
-    }
-    // Read from the text, so that a value typed but not yet taken over counts too.
-    int current() const { return valueOfText(cleanText(), range_).value_or(value()); }
-
-private:
-    crossword::SizeRange range_;
-};
-
-int boxValue(const QSpinBox* box) { return static_cast<const SizeSpinBox*>(box)->current(); }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
@@ -73,10 +47,10 @@ Ttiskkriform::Ttiskkriform(QWidget* parent) : QDialog(parent) {
     RadioGroup2->setItemIndex(static_cast<int>(crossword::LabelStyle::numbers));
 
     const crossword::PrintSizes defaults;
-    SpinEdit1 = new SizeSpinBox(this, "SpinEdit1", crossword::cellSizeRange, defaults.cellSize);
-    SpinEdit2 = new SizeSpinBox(this, "SpinEdit2", crossword::fontSizeRange, defaults.labelFontSize);
-    SpinEdit3 = new SizeSpinBox(this, "SpinEdit3", crossword::fontSizeRange, defaults.clueFontSize);
-    SpinEdit4 = new SizeSpinBox(this, "SpinEdit4", crossword::separatorRange, defaults.separatorHalfWidth);
+    SpinEdit1 = sizeBox(this, "SpinEdit1", crossword::cellSizeRange, defaults.cellSize);
+    SpinEdit2 = sizeBox(this, "SpinEdit2", crossword::fontSizeRange, defaults.labelFontSize);
+    SpinEdit3 = sizeBox(this, "SpinEdit3", crossword::fontSizeRange, defaults.clueFontSize);
+    SpinEdit4 = sizeBox(this, "SpinEdit4", crossword::separatorRange, defaults.separatorHalfWidth);
     auto* sizeFields = new QFormLayout;
     sizeFields->addRow(QStringLiteral("Velikost polí"), SpinEdit1);
     sizeFields->addRow(QStringLiteral("Velikost písma křížovky (popis)"), SpinEdit2);
@@ -102,10 +76,6 @@ Ttiskkriform::Ttiskkriform(QWidget* parent) : QDialog(parent) {
     BitBtn2 = buttons.cancel;
     buttons.row->insertWidget(0, Button1);
 
-    pomlabel = new QLabel(this);
-    pomlabel->setObjectName(QStringLiteral("pomlabel"));
-    pomlabel->setFont(QFont(QString::fromStdString(crossword::kriprint::font(8).family)));
-    pomlabel->hide();
 
     auto* labelGroups = new QHBoxLayout;
     labelGroups->addWidget(RadioGroup1);
@@ -129,7 +99,7 @@ void Ttiskkriform::Button1Click() {
 }
 
 crossword::PrintSizes Ttiskkriform::sizes() const {
-    return {boxValue(SpinEdit1), boxValue(SpinEdit2), boxValue(SpinEdit3), boxValue(SpinEdit4)};
+    return {ClampingSpinBox::current(SpinEdit1), ClampingSpinBox::current(SpinEdit2), ClampingSpinBox::current(SpinEdit3), ClampingSpinBox::current(SpinEdit4)};
 }
 
 void Ttiskkriform::setSizes(const crossword::PrintSizes& sizes) {

@@ -11,7 +11,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QSpinBox;
 class RadioGroup;
@@ -51,7 +50,6 @@ public:
     QPushButton* BitBtn1;     // "&Tisknout"
     QPushButton* BitBtn2;     // "&Storno"
     QPushButton* Button1;     // "Uložit velikosti"
-    QLabel* pomlabel;         // hidden; carries the print font
 };
 
 // The one instance, from createForms to destroyForms.

@@ -1,14 +1,14 @@
 #include "document/core/grid_shape.h"
 
+#include "document/core/slot_engine.h"
+
 GridShape shapeOfGrid(const CellGrid& grid) {
     GridShape shape = GridShape::blank(grid.currentCols(), grid.currentRows());
     for (int row = 1; row <= shape.rows; ++row)
         for (int column = 1; column <= shape.columns; ++column) {
             GridShape::Cell& cell = shape.cell(column, row);
             cell.shown = !grid.isHidden(column, row);
-            // A selected run shows highlighted; its cells are white and red.
-            const Color brush = grid.cellShapes()[column][row]->brush;
-            cell.colour = brush == colors::gray ? colors::white : brush == colors::silver ? colors::red : brush;
+            cell.colour = unhighlighted(grid.cellShapes()[column][row]->brush);
         }
     return shape;
 }

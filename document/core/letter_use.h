@@ -15,6 +15,8 @@ inline constexpr std::uint8_t secretPhrase = 2;  // the cell belongs to the secr
 struct LetterUse {
     std::uint8_t horizontal = letteruse::unused;
     std::uint8_t vertical = letteruse::unused;
+    // Whether the cell belongs to the secret phrase, either way.
+    bool secret() const { return horizontal == letteruse::secretPhrase || vertical == letteruse::secretPhrase; }
     friend bool operator==(const LetterUse&, const LetterUse&) = default;
 };
 

@@ -40,6 +40,20 @@ struct PictureGrid {
     Table<std::uint8_t> bottomBarMarks;
 };
 
+// Takes a document's size and every cell's text into the picture, hidden
+// cells blocked and the others open.
+template <class Matrix>
+void fillPictureCells(PictureGrid& picture, const Matrix& document) {
+    for (int row = 1; row <= document.rows; ++row)
+        for (int column = 1; column <= document.columns; ++column) {
+            const auto& cell = document.cell(column, row);
+            picture.cellTexts[column - 1][row - 1] = cell.text;
+            picture.cellMarks[column - 1][row - 1] = cell.hidden() ? PictureGrid::blockedCell : PictureGrid::openCell;
+        }
+    picture.gridCols = document.columns;
+    picture.gridRows = document.rows;
+}
+
 // The window's options, as its controls hold them.
 struct PictureOptions {
     static constexpr int minCellSize = 4;

@@ -58,8 +58,7 @@ bool SlotEngine::usableRun(CellPos from, CellPos to) const {
 }
 
 void SlotEngine::highlight(int col, int row) {
-    const Color brush = grid_.cellShapes()[col][row]->brush;
-    grid_.setBrush(col, row, brush == colors::red ? colors::silver : colors::gray);
+    grid_.setBrush(col, row, highlighted(grid_.cellShapes()[col][row]->brush));
     highlighted_.push_back({col, row});
 }
 
@@ -102,8 +101,7 @@ void SlotEngine::clearSelection() {
     for (const CellPos& cell : highlighted_) {
         if (!grid_.hasCell(cell.col, cell.row)) continue;
         const Color brush = grid_.cellShapes()[cell.col][cell.row]->brush;
-        if (brush == colors::silver) grid_.setBrush(cell.col, cell.row, colors::red);
-        else if (brush == colors::gray) grid_.setBrush(cell.col, cell.row, colors::white);
+        if (unhighlighted(brush) != brush) grid_.setBrush(cell.col, cell.row, unhighlighted(brush));
     }
     highlighted_.clear();
 }

@@ -29,6 +29,13 @@
 #include <string_view>
 #include <vector>
 
+// A selected run shows highlighted: its white cells grey and its red cells
+// silver. unhighlighted() gives any cell's colour as it is without that.
+inline Color highlighted(Color brush) { return brush == colors::red ? colors::silver : colors::gray; }
+inline Color unhighlighted(Color brush) {
+    return brush == colors::gray ? colors::white : brush == colors::silver ? colors::red : brush;
+}
+
 struct SlotRules {
     bool blackCellsBlock = false;  // a black cell (a clue cell) ends a slot
     bool endBars = true;           // words show end bars; deleting a word hides them

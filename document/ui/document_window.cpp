@@ -238,9 +238,8 @@ void DocumentWindow::saveDocument() {
 }
 
 void DocumentWindow::loadFromFile(const QString& path) {
-    if (!file_) {
-        // A kind whose file is still to come: the caption already names it.
-        setWindowTitle(fileCaption(path));
+    if (!file_) {  // a window that has no file of its own cannot open one
+        setLoadFailed();
         return;
     }
     const QString file = withExtension(path, kind_.extension);

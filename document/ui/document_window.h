@@ -164,15 +164,15 @@ protected:
     FileActions addFileActions(const FileActionTexts& texts);
     FileActions addFileActions();  // with the usual texts
 
+    // The sunken panel beside the grid where the window tells what it is doing.
+    static QLabel* makeInfoPanel(QWidget* parent);
+
     // Lays out `client` as every kind's window is laid out and makes it the
     // window's widget: the grid on the left, a column `sideWidth` pixels wide
     // on the right holding `side` (each widget with its stretch), and an
     // optional row above both and widget below. The window may be smaller than
     // its controls want: the grid scrolls and the row above is cut off at the
     // right, rather than the whole window running out of the frame.
-    // The sunken panel beside the grid where the window tells what it is doing.
-    static QLabel* makeInfoPanel(QWidget* parent);
-
     struct SideItem {
         QWidget* widget;
         int stretch;

@@ -1,13 +1,12 @@
 #include "document/ui/size_form.h"
 
+#include "platform/ui/clamping_spin_box.h"
 #include "platform/ui/dialog_buttons.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 Tnastavvelform* nastavvelform = nullptr;
 
@@ -16,28 +15,10 @@ namespace {
 constexpr int smallest = 2;
 constexpr int largest = 40;
 
-// What a box's text stands for: a number brought into the range, or the
-// smallest size for text that is no number.
-int sizeFromText(const QString& text) {
-    bool ok = false;
-    const long long value = text.trimmed().toLongLong(&ok);
-    if (!ok) return smallest;
-    return static_cast<int>(std::clamp<long long>(value, smallest, largest));
+// Text that is no number stands for the smallest size.
+QSpinBox* sizeBox(QWidget* parent, const char* name) {
+    return new ClampingSpinBox(parent, name, smallest, largest, 10, smallest);
 }
-
-// A size box that, when its text is left outside the range, corrects it to
-// the nearest bound instead of going back to its previous value.
-class SizeSpinBox : public QSpinBox {
-public:
-    explicit SizeSpinBox(QWidget* parent) : QSpinBox(parent) {
-        setRange(smallest, largest);
-        setValue(10);
-    }
-    void fixup(QString& input) const override { input = QString::number(sizeFromText(input)); }
-};
-
-// Read from the text, so that a value typed but not yet taken over counts too.
-int boxValue(const QSpinBox* box) { return sizeFromText(box->cleanText()); }
 
 }  // namespace
 
@@ -46,12 +27,10 @@ Tnastavvelform::Tnastavvelform(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Nastavení velikosti"));
     Label1 = new QLabel(QStringLiteral("Vodorovně"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    SpinEdit1 = new SizeSpinBox(this);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1 = sizeBox(this, "SpinEdit1");
     Label2 = new QLabel(QStringLiteral("Svisle"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    SpinEdit2 = new SizeSpinBox(this);
-    SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
+    SpinEdit2 = sizeBox(this, "SpinEdit2");
     Label1->setBuddy(SpinEdit1);
     Label2->setBuddy(SpinEdit2);
     const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("&OK"), QStringLiteral("&Storno"));
@@ -74,8 +53,8 @@ void Tnastavvelform::setGridSize(int cols, int rows) {
     SpinEdit2->setValue(rows);
 }
 
-int Tnastavvelform::columns() const { return boxValue(SpinEdit1); }
-int Tnastavvelform::rows() const { return boxValue(SpinEdit2); }
+int Tnastavvelform::columns() const { return ClampingSpinBox::current(SpinEdit1); }
+int Tnastavvelform::rows() const { return ClampingSpinBox::current(SpinEdit2); }
 
 void Tnastavvelform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

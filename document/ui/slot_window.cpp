@@ -1,6 +1,7 @@
 #include "document/ui/slot_window.h"
 
 #include "document/ui/direction_form.h"
+#include "document/ui/document_files.h"
 #include "frame/core/config.h"
 #include "platform/core/czech.h"
 #include "platform/ui/cell_grid_widget.h"
@@ -117,6 +118,17 @@ void SlotWindow::gridChanged() {
     if (smazatslovo) smazatslovo->setEnabled(false);
     selectionLost();
     inputwordChange();
+}
+
+void SlotWindow::aczvolsablonuExecute() {
+    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
+}
+
+void SlotWindow::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void SlotWindow::clearGrid() {
+    grid().clearCells();
+    letterUse = {};
 }
 
 void SlotWindow::resetHover() {
@@ -252,8 +264,6 @@ void SlotWindow::vlozitbuttonClick() {
 
 void SlotWindow::addToUserWords(const std::string& word) {
     const bool known = userWords.find(word) || dictionaryWords.find(word);
-    userWords.clearSentinel();
-    dictionaryWords.clearSentinel();
     if (known) return;
     userWords.addKey(word);
     documentUserWords.addKey(word);

@@ -79,6 +79,11 @@ public:
     void insertWord(const std::string& word);
     // Every cell's cursor.
     void setCellCursor(int cursor);
+    // "Zvol šablonu" and "Ulož šablonu": a template read whole replaces the
+    // grid, its letters and their uses gone.
+    void aczvolsablonuExecute();
+    void aculozsablonuExecute();
+    void clearGrid();
 
     // The message of a word that cannot go in.
     static QString cannotInsert();

@@ -1,7 +1,6 @@
 #include "formstate/core/form_storage.h"
 
 #include "formstate/core/ini_routines.h"
-#include "platform/core/czech.h"
 
 #include <stdexcept>
 #include <type_traits>
@@ -175,9 +174,8 @@ void StoredValues::rename(std::size_t index, std::string name) {
 }
 
 int StoredValues::indexOf(std::string_view name) const {
-    const std::string wanted = czechUpperCase(name);
     for (std::size_t i = 0; i < items_.size(); ++i)
-        if (czechUpperCase(items_[i].name) == wanted) return static_cast<int>(i);
+        if (sameName(items_[i].name, name)) return static_cast<int>(i);
     return -1;
 }
 

@@ -12,38 +12,26 @@ namespace formstate {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && czechUpperCase(a) == czechUpperCase(b);
-}
-
 IniLine parseLine(std::string_view text, bool inSection) {
     IniLine line;
     line.text = std::string(text);
-    const std::string_view body = trimmed(text);
+    const std::string_view body = trimBlanks(text);
     if (!body.empty() && body.front() == '[') {
         const std::size_t close = body.find(']');
         if (close != std::string_view::npos) {
             line.kind = IniLine::Kind::Section;
-            line.name = std::string(trimmed(body.substr(1, close - 1)));
+            line.name = std::string(trimBlanks(body.substr(1, close - 1)));
         }
         return line;
     }
     if (!inSection || body.empty() || body.front() == ';') return line;
     const std::size_t equals = body.find('=');
     if (equals == std::string_view::npos) return line;
-    const std::string_view name = trimmed(body.substr(0, equals));
+    const std::string_view name = trimBlanks(body.substr(0, equals));
     if (name.empty()) return line;
     line.kind = IniLine::Kind::Key;
     line.name = std::string(name);
-    line.value = std::string(trimmed(body.substr(equals + 1)));
+    line.value = std::string(trimBlanks(body.substr(equals + 1)));
     return line;
 }
 
@@ -73,7 +61,7 @@ bool validSectionName(std::string_view section) {
 }
 
 bool validKeyName(std::string_view key) {
-    const std::string_view name = trimmed(key);
+    const std::string_view name = trimBlanks(key);
     return !name.empty() && name.front() != '[' && name.front() != ';' &&
            name.find_first_of("\r\n=") == std::string_view::npos;
 }
@@ -103,7 +91,7 @@ struct SectionRange {
 };
 
 SectionRange findSection(const std::vector<IniLine>& lines, std::string_view section) {
-    const std::string_view name = trimmed(section);
+    const std::string_view name = trimBlanks(section);
     SectionRange range;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind != IniLine::Kind::Section) continue;
@@ -118,7 +106,7 @@ SectionRange findSection(const std::vector<IniLine>& lines, std::string_view sec
 }
 
 std::size_t findKey(const std::vector<IniLine>& lines, SectionRange range, std::string_view key) {
-    const std::string_view name = trimmed(key);
+    const std::string_view name = trimBlanks(key);
     for (std::size_t i = range.header + 1; i < range.end; ++i)
         if (lines[i].kind == IniLine::Kind::Key && sameName(lines[i].name, name)) return i;
     return std::string::npos;
@@ -141,11 +129,11 @@ bool IniText::hasSection(std::string_view section) const {
 void IniText::setValue(std::string_view section, std::string_view key, std::string_view value) {
     if (!validSectionName(section)) throw std::invalid_argument("ini section name holds a line break or ']'");
     if (!validKeyName(key)) throw std::invalid_argument("ini key name is empty or holds a line break or '='");
-    const std::string text = std::string(trimmed(key)) + "=" + oneLine(value);
+    const std::string text = std::string(trimBlanks(key)) + "=" + oneLine(value);
     const bool inSection = true;
     SectionRange range = findSection(lines_, section);
     if (range.header == std::string::npos) {
-        lines_.push_back(parseLine("[" + std::string(trimmed(section)) + "]", false));
+        lines_.push_back(parseLine("[" + std::string(trimBlanks(section)) + "]", false));
         lines_.push_back(parseLine(text, inSection));
         return;
     }
@@ -157,7 +145,7 @@ void IniText::setValue(std::string_view section, std::string_view key, std::stri
     // After the last line of the section that is not blank.
     std::size_t insert = range.header + 1;
     for (std::size_t i = range.header + 1; i < range.end; ++i)
-        if (!trimmed(lines_[i].text).empty()) insert = i + 1;
+        if (!trimBlanks(lines_[i].text).empty()) insert = i + 1;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert), parseLine(text, inSection));
 }
 
@@ -182,15 +170,30 @@ std::optional<std::filesystem::path> iniFilePath(const std::string& name) {
 IniWriteError::IniWriteError(const std::filesystem::path& file)
     : std::runtime_error("Unable to write to " + file.string()), path(file) {}
 
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && czechUpperCase(a) == czechUpperCase(b);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 std::optional<int> parseIniInteger(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         std::int64_t value = 0;
         for (const char c : text.substr(2)) {
-            int digit;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            else return std::nullopt;
+            const int digit = hexDigit(c);
+            if (digit < 0) return std::nullopt;
             value = value * 16 + digit;
             if (value > INT32_MAX) return std::nullopt;
         }

@@ -121,4 +121,12 @@ private:
 // The number rule of readInteger over a text.
 std::optional<int> parseIniInteger(std::string_view text);
 
+// Names of sections, keys and stored properties match ignoring letter case,
+// Czech letters too.
+bool sameName(std::string_view a, std::string_view b);
+// The text without the blanks and tabs at its ends.
+std::string_view trimBlanks(std::string_view text);
+// The value of a hexadecimal digit, or -1 for any other character.
+int hexDigit(char c);
+
 }  // namespace formstate

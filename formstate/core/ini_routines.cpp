@@ -77,13 +77,6 @@ std::size_t wordStart(int n, std::string_view text, std::string_view delimiters)
     return std::string_view::npos;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 int wordCount(std::string_view text, std::string_view delimiters) {

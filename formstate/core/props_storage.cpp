@@ -1,7 +1,6 @@
 #include "formstate/core/props_storage.h"
 
 #include "formstate/core/ini_routines.h"
-#include "platform/core/czech.h"
 #include "platform/core/textfile.h"
 
 #include <charconv>
@@ -15,16 +14,6 @@ namespace {
 // The most lines or items a stored count may ask for; a larger count is
 // garbage and leaves the property as it was.
 constexpr std::int64_t maxStoredCount = 65536;
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && czechUpperCase(a) == czechUpperCase(b);
-}
 
 const PropInfo* findProperty(const std::vector<PropInfo>& list, std::string_view name) {
     for (const PropInfo& info : list)
@@ -50,8 +39,8 @@ bool isStringKind(PropKind kind) { return kind == PropKind::String || kind == Pr
 bool parseStoredItem(std::string_view item, std::string& component, std::string& property) {
     const std::size_t point = item.find('.');
     if (point == std::string_view::npos) return false;
-    component = std::string(trimmed(item.substr(0, point)));
-    property = std::string(trimmed(item.substr(point + 1)));
+    component = std::string(trimBlanks(item.substr(0, point)));
+    property = std::string(trimBlanks(item.substr(point + 1)));
     return !component.empty() && !property.empty();
 }
 
@@ -184,7 +173,7 @@ void PropsStorage::storeAnyProperty(PropertyObject& object, const PropInfo* info
         storeObjectProperty(object, *info);
         return;
     }
-    const std::string text(trimmed(propertyText(object, *info)));
+    const std::string text(trimBlanks(propertyText(object, *info)));
     // An empty number or set is not written, an empty string is.
     if (text.empty() && !isStringKind(info->kind) && info->kind != PropKind::WChar) return;
     writeString(itemName(info->name), text);
@@ -220,7 +209,7 @@ void PropsStorage::storeObjectProperty(PropertyObject& object, const PropInfo& i
             break;
         }
         case ObjectKind::Reference:
-            writeString(key, std::string(trimmed(referenceText(object.reference(info)))));
+            writeString(key, std::string(trimBlanks(referenceText(object.reference(info)))));
             return;
         case ObjectKind::Nested:
             break;
@@ -235,7 +224,7 @@ void PropsStorage::loadAnyProperty(PropertyObject& object, const PropInfo* info)
         std::string text;
         if (!current.empty() || isStringKind(info->kind) || info->kind == PropKind::WChar ||
             info->kind == PropKind::Object)
-            text = std::string(trimmed(readString(itemName(info->name), current)));
+            text = std::string(trimBlanks(readString(itemName(info->name), current)));
         setFromText(object, *info, text);
     } catch (...) {
         // The property keeps its value and the next one goes on.
@@ -300,7 +289,7 @@ void PropsStorage::loadObjectProperty(PropertyObject& object, const PropInfo& in
         case ObjectKind::StringList: {
             const std::string listSection = section + "." + key;
             const auto count =
-                parseNumber(trimmed(read ? read(listSection, "Count", "0") : std::string("0")), 0, maxStoredCount);
+                parseNumber(trimBlanks(read ? read(listSection, "Count", "0") : std::string("0")), 0, maxStoredCount);
             if (count && *count > 0) {
                 std::vector<std::string> lines;
                 for (std::int64_t i = 0; i < *count; ++i)
@@ -314,7 +303,7 @@ void PropsStorage::loadObjectProperty(PropertyObject& object, const PropInfo& in
             if (!items) break;
             const std::string counted = readString(key + ".Count", std::to_string(items->count()));
             const int count =
-                static_cast<int>(parseNumber(trimmed(counted), 0, maxStoredCount).value_or(items->count()));
+                static_cast<int>(parseNumber(trimBlanks(counted), 0, maxStoredCount).value_or(items->count()));
             items->beginUpdate();
             try {
                 if (count != items->count()) {

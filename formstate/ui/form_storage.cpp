@@ -1,7 +1,6 @@
 #include "formstate/ui/form_storage.h"
 
 #include "formstate/ui/window_hook.h"
-#include "platform/core/czech.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/file_messages.h"
@@ -29,10 +28,6 @@ namespace formstate {
 namespace {
 
 std::string text(const QString& value) { return fromQString(value).value_or(std::string()); }
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && czechUpperCase(a) == czechUpperCase(b);
-}
 
 PlacementRect rectOf(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
 

@@ -139,15 +139,6 @@ QToolButton* makeToolButton(QToolBar* bar, const char* name, QAction* action) {
     return button;
 }
 
-// Trims blanks and control characters from both ends.
-QString trimControls(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20) ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20) --end;
-    return text.mid(begin, end - begin);
-}
-
 }  // namespace
 
 TMindgridMainForm::TMindgridMainForm(const QStringList& parameters)
@@ -526,18 +517,9 @@ void TMindgridMainForm::windowActivated(DocumentWindow& window) {
 }
 
 void TMindgridMainForm::windowDeactivated(DocumentWindow&) {
-    bindButton(ToolButton2, FileSave1);
-    Uloit1->setAction(FileSave1);
-    Uloitjako1->setAction(FileSaveAs1);
-    Export2->setAction(FileExport);
-    Tisk2->setAction(FilePrint);
-    Uloitjakoobrzek1->setAction(FileObr);
-    for (QToolButton* button : {toolupravy, tooltvorba, toolsablony}) {
-        button->setMenu(nullptr);
-        button->setEnabled(false);
-    }
     // The size and designer buttons stay with the window until another one
     // becomes active or it closes.
+    giveBackControls([](const QObject*) { return true; }, false);
 }
 
 void TMindgridMainForm::windowClosing(DocumentWindow& window) {
@@ -545,28 +527,35 @@ void TMindgridMainForm::windowClosing(DocumentWindow& window) {
     // Everything of this window that a frame control still shows is given
     // back now, while it exists, and nothing else: a window that closes while
     // another one is active leaves that window's controls alone.
-    const auto owned = [&window](const QObject* object) {
-        for (; object; object = object->parent())
-            if (object == &window) return true;
-        return false;
-    };
+    giveBackControls(
+        [&window](const QObject* object) {
+            for (; object; object = object->parent())
+                if (object == &window) return true;
+            return false;
+        },
+        true);
+}
+
+void TMindgridMainForm::giveBackControls(const std::function<bool(const QObject*)>& lent, bool sizeAndDesigner) {
     struct ButtonBack {
         QToolButton* button;
         QAction* placeholder;
     };
     for (const ButtonBack& b : {ButtonBack{ToolButton2, FileSave1}, ButtonBack{ToolButton6, acVelikost},
-                                ButtonBack{ToolButton7, acNavrhar}})
-        if (owned(b.button->defaultAction())) bindButton(b.button, b.placeholder);
+                                ButtonBack{ToolButton7, acNavrhar}}) {
+        if (!sizeAndDesigner && b.button != ToolButton2) continue;
+        if (lent(b.button->defaultAction())) bindButton(b.button, b.placeholder);
+    }
     struct ItemBack {
         MenuItem* item;
         QAction* placeholder;
     };
     for (const ItemBack& i : {ItemBack{Uloit1, FileSave1}, ItemBack{Uloitjako1, FileSaveAs1}, ItemBack{Export2, FileExport},
                               ItemBack{Uloitjakoobrzek1, FileObr}, ItemBack{Tisk2, FilePrint}})
-        if (owned(i.item->action())) i.item->setAction(i.placeholder);
-    // The menus go with the window, so no button may keep one.
+        if (lent(i.item->action())) i.item->setAction(i.placeholder);
+    // The menus go with their window, so no button may keep one.
     for (QToolButton* button : {toolupravy, tooltvorba, toolsablony}) {
-        if (!owned(button->menu())) continue;
+        if (!lent(button->menu())) continue;
         button->setMenu(nullptr);
         button->setEnabled(false);
     }

@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class DocumentWindow;
@@ -205,6 +206,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Gives the frame's own actions back to the buttons and menu items that
+    // show an action `lent` accepts, and takes such menus from the menu-row
+    // buttons; the size and designer buttons only with `sizeAndDesigner`.
+    void giveBackControls(const std::function<bool(const QObject*)>& lent, bool sizeAndDesigner);
     void createComponents();
     // The active document window changed: the one before gives the shared
     // controls back, the new one lends its own.

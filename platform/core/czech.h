@@ -26,6 +26,14 @@ int czechCompare(std::string_view a, std::string_view b);
 struct CzechLess {
     bool operator()(std::string_view a, std::string_view b) const { return czechCompare(a, b) < 0; }
 };
+// The same, with the bytes deciding between texts that differ in letter case
+// only, so that each spelling has a fixed place.
+struct CzechThenBytesLess {
+    bool operator()(std::string_view a, std::string_view b) const {
+        const int order = czechCompare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    }
+};
 
 // "ch" as one letter: every lower-case "ch", taken from the left, becomes
 // `placeholder` ("chch" is two letters, "cch" is "c" and one letter); every

@@ -26,6 +26,14 @@ bool fitsCodePage(const QString& text) {
     return true;
 }
 
+QString trimControls(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20) ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20) --end;
+    return text.mid(begin, end - begin);
+}
+
 QString codePageRefusal() {
     return QStringLiteral("Text obsahuje znak, který nelze uložit v kódování Windows-1250 (střední Evropa).");
 }

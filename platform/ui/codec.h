@@ -17,6 +17,10 @@ std::optional<std::string> fromQString(const QString& text);
 // True when every character of the text has a Windows-1250 byte.
 bool fitsCodePage(const QString& text);
 
+// Typed text without the blanks and control characters at its ends (every
+// character up to U+0020); the rest stays as typed.
+QString trimControls(const QString& text);
+
 // The message shown when input does not fit the code page.
 QString codePageRefusal();
 

@@ -1,11 +1,11 @@
 #include "platform/ui/desktop.h"
 
 #include "platform/core/folders.h"
+#include "platform/core/textfile.h"
 #include "platform/ui/file_messages.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
@@ -139,13 +139,12 @@ std::optional<QCursor> loadCursorFile(const QString& name) {
     const QString candidates[] = {name, displayPath(programFile(localPath(name)))};
     // A cursor file holds a few kilobytes; a far larger one is no cursor and is
     // not read whole.
-    constexpr qint64 cursorFileLimit = 1 << 20;
+    constexpr std::uint64_t cursorFileLimit = 1 << 20;
     for (const QString& path : candidates) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        const QByteArray bytes = file.read(cursorFileLimit + 1);
-        if (bytes.size() > cursorFileLimit) continue;
-        if (auto cursor = parseCursor(bytes)) return cursor;
+        const ReadResult<std::string> read = readFileBytes(localPath(path), cursorFileLimit);
+        const auto* bytes = std::get_if<std::string>(&read);
+        if (!bytes) continue;
+        if (auto cursor = parseCursor(QByteArray::fromStdString(*bytes))) return cursor;
     }
     return std::nullopt;
 }

@@ -49,10 +49,6 @@ public:
     // pair to change and nothing happens.
     void setCurrentPair(std::string key, std::string value);
 
-    // Kept for callers that walk after searching: searching leaves nothing behind,
-    // so there is nothing to clear.
-    void clearSentinel() {}
-
     // Reading in order without a walk, for readers that must not move it: the
     // pairs appended so far, and the key at a place, counted from 0. A reader
     // that reads as a walk does stops at the first empty key.

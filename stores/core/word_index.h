@@ -51,9 +51,6 @@ public:
     WordIndex(const WordIndex&) = delete;
     WordIndex& operator=(const WordIndex&) = delete;
 
-    const StringPairList& words() const { return words_; }
-    bool chAsOneLetter() const { return chAsOne_; }
-
     // Calls `hit` with every word that fits, as the store holds it, in the
     // store's order; first takes in words appended since the last search.
     void find(const SlotPattern& pattern, const std::function<void(const std::string&)>& hit);

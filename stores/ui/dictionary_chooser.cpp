@@ -1,6 +1,5 @@
 #include "stores/ui/dictionary_chooser.h"
 
-#include "platform/core/czech.h"
 #include "platform/core/folders.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/file_messages.h"
 #include "platform/ui/placement.h"
 #include "stores/core/word_stores.h"
+#include "stores/ui/sorted_words.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -20,14 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Each entry carries its name as Windows-1250 bytes, the form the tables hold.
-std::string nameOf(const QListWidgetItem* item) { return item->data(Qt::UserRole).toByteArray().toStdString(); }
-
-bool sortsBefore(const std::string& a, const std::string& b) {
-    const int order = czechCompare(a, b);
-    return order != 0 ? order < 0 : a < b;
-}
 
 const DictionaryNameTable* tableOf(int tag) {
     if (tag == 1) return &wordSearchDictionaryNames;
@@ -146,7 +138,7 @@ void Tslovnikyform::addEntry(QListWidget* list, const std::string& name) {
     int row = list->count();
     if (list == SrcList) {  // kept in order
         row = 0;
-        while (row < list->count() && !sortsBefore(name, nameOf(list->item(row)))) ++row;
+        while (row < list->count() && !sortedWordLess(name, sortedWord(list->item(row)))) ++row;
     }
     list->insertItem(row, item);
     item->setSelected(false);
@@ -160,7 +152,7 @@ void Tslovnikyform::moveSelected(QListWidget* from, QListWidget* to) {
     for (int i = from->count() - 1; i >= 0; --i) {
         if (!from->item(i)->isSelected()) continue;
         const std::unique_ptr<QListWidgetItem> item(from->takeItem(i));
-        addEntry(to, nameOf(item.get()));
+        addEntry(to, sortedWord(item.get()));
     }
     from->setFocus();
     from->clearSelection();
@@ -170,7 +162,7 @@ void Tslovnikyform::moveSelected(QListWidget* from, QListWidget* to) {
 }
 
 void Tslovnikyform::moveAll(QListWidget* from, QListWidget* to) {
-    for (int i = 0; i < from->count(); ++i) addEntry(to, nameOf(from->item(i)));
+    for (int i = 0; i < from->count(); ++i) addEntry(to, sortedWord(from->item(i)));
     from->clear();
     from->setFocus();
     updateButtons();
@@ -193,7 +185,7 @@ void Tslovnikyform::updateButtons() {
 
 std::vector<std::string> Tslovnikyform::chosenNames() const {
     std::vector<std::string> names;
-    for (int i = 0; i < DstList->count(); ++i) names.push_back(nameOf(DstList->item(i)).substr(0, kDictionaryNameLength));
+    for (int i = 0; i < DstList->count(); ++i) names.push_back(sortedWord(DstList->item(i)).substr(0, kDictionaryNameLength));
     return names;
 }
 

@@ -7,10 +7,7 @@
 
 #include <algorithm>
 
-bool sortedWordLess(const std::string& a, const std::string& b) {
-    const int order = czechCompare(a, b);
-    return order != 0 ? order < 0 : a < b;
-}
+bool sortedWordLess(const std::string& a, const std::string& b) { return CzechThenBytesLess{}(a, b); }
 
 namespace {
 

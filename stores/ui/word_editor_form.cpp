@@ -35,16 +35,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
-// Blanks and control characters at both ends go; the rest stays as typed.
-QString trimBlanks(const QString& text) {
-    const auto blank = [](QChar c) { return c.unicode() <= 0x20; };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && blank(text[begin])) ++begin;
-    while (end > begin && blank(text[end - 1])) --end;
-    return text.mid(begin, end - begin);
-}
-
 }  // namespace
 
 Tupravitslovaform::Tupravitslovaform(QWidget* parent) : QDialog(parent) {
@@ -112,7 +102,7 @@ void Tupravitslovaform::FormShow() {
 }
 
 void Tupravitslovaform::SpeedButton1Click() {
-    const QString typed = trimBlanks(Edit1->text());
+    const QString typed = trimControls(Edit1->text());
     if (typed.isEmpty()) return;
     const auto word = fromQString(typed);
     if (!word) {

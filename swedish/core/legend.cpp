@@ -80,11 +80,7 @@ std::string wordFrom(const CellGrid& grid, int col, int row, int dc, int dr) {
 }
 
 void sortCzech(std::vector<std::string>& clues) {
-    // Letter case aside first; the bytes decide between clues that differ in case only.
-    std::stable_sort(clues.begin(), clues.end(), [](const std::string& a, const std::string& b) {
-        const int order = czechCompare(a, b);
-        return order != 0 ? order < 0 : a < b;
-    });
+    std::stable_sort(clues.begin(), clues.end(), CzechThenBytesLess{});
 }
 
 }  // namespace

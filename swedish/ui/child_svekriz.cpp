@@ -62,15 +62,16 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     disconnect(Velikost, &QAction::triggered, this, nullptr);
     connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildSveKriz::smazatpismenaExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildSveKriz::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildSveKriz::aculozsablonuExecute);
+    connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
+    connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
     connect(acNavrhar, &QAction::triggered, this, &TMDIChildSveKriz::acNavrharExecute);
     connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
     setDocumentFile<swedish::SkrDocument>(
         swedish::skrCodec,
         [this] {
             swedish::SkrDocument document = toDocument();
-            slotEngine().clearSelection();  // the highlight goes from the screen too
+            // Saving takes the highlight off the screen too; the selection stays.
+            slotEngine().clearSelection();
             return document;
         },
         [this](const swedish::SkrDocument& document) { return showDocument(document); });
@@ -114,17 +115,6 @@ void TMDIChildSveKriz::smazatpismenaExecute() {
         for (int col = 1; col <= cells.currentCols(); ++col) cells.setText(col, row, {});
 }
 
-void TMDIChildSveKriz::clearGrid() {
-    grid().clearCells();
-    letterUse = {};
-}
-
-void TMDIChildSveKriz::aczvolsablonuExecute() {
-    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
-}
-
-void TMDIChildSveKriz::aculozsablonuExecute() { saveGridTemplate(this); }
-
 void TMDIChildSveKriz::acNavrharExecute() {
     grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
     const auto shape = design(shapeOfGrid(grid()));
@@ -145,9 +135,7 @@ swedish::SkrDocument TMDIChildSveKriz::toDocument() const {
             swedish::SkrCell& cell = document.cell(col, row);
             cell.visible = !cells.isHidden(col, row);
             cell.text = cells.cellLabels()[col][row]->text;
-            const Color brush = cells.cellShapes()[col][row]->brush;
-            const Color kind = brush == colors::gray ? colors::white : brush == colors::silver ? colors::red : brush;
-            cell.colour = static_cast<std::int32_t>(kind);
+            cell.colour = static_cast<std::int32_t>(unhighlighted(cells.cellShapes()[col][row]->brush));
             cell.legend = legendCell[col][row];
             cell.useAcross = letterUse[col][row].horizontal;
             cell.useDown = letterUse[col][row].vertical;

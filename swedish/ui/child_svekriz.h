@@ -30,15 +30,12 @@ public:
     // Handlers.
     void VelikostExecute();
     void smazatpismenaExecute();
-    void aczvolsablonuExecute();
-    void aculozsablonuExecute();
     void acNavrharExecute();
     // The legend editor for the clue cell (col, row): its two words and its
     // record; the record changes on OK only.
     void editLegend(int col, int row);
     // Before a template is read: every cell of the size empty, white and
     // unused; which cells are shown, and every clue record, stay.
-    void clearGrid();
 
     // The puzzle as its file holds it, for saving and printing alike: a
     // highlighted run in the white and red it stands for.
@@ -46,10 +43,6 @@ public:
     // A document read whole put into this window: its size, then every
     // cell; the selection is dropped. False when the grid could not be made.
     bool showDocument(const swedish::SkrDocument& document);
-    // Saving also takes the highlight off the screen; the selection stays.
-    bool saveToFile(const QString& path) { return DocumentWindow::saveToFile(path); }
-    void ulozExecute() { saveDocument(); }
-    void ulozjakoExecute() { saveDocumentAs(); }
     // The print options, then the printout on the frame's printer.
     void printExecute();
 

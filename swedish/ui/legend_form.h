@@ -36,7 +36,6 @@ public:
 
     // The record being edited.
     swedish::LegendCell legendRecordCopy;
-    static constexpr double previewScale = 0.32;
     static constexpr int previewSize = swedish::preview::size;
 
     // The two words of the cell, as the labels show them (Windows-1250).

@@ -2,7 +2,7 @@
 // writer can store, and the puzzle written back reads as the same puzzle.
 
 #include "crisscross/core/krs_file.h"
-#include "document/core/phrase_letters.h"
+#include "crisscross/core/krs_phrase.h"
 #include "frame/core/documents.h"
 #include "tests/fuzz/fuzz_check.h"
 
@@ -71,7 +71,7 @@ GRILPAD_FUZZ_TARGET {
               "a number list not allowed");
     fuzzCheck(validLetterUses(document), "a letter-use byte not allowed");
     fuzzCheck(document.lastLegendLine >= -1 && document.lastLegendLine < krs::digitCount, "a last key line out of range");
-    fuzzCheck(distinctPhraseLetters(document.secretPhrase, true) <= krs::digitCount,
+    fuzzCheck(phraseFitsDigits(document.secretPhrase),
               "a phrase of more than ten letters was read");
     fuzzCheck(shortTexts(document), "a text longer than 255 characters was kept");
     fuzzCheck(storable(document), "a puzzle opened that holds a line break the writer cannot store");

@@ -110,13 +110,4 @@ bool fillWordSearchWorkbook(Workbook& book, const OsmDocument& document) {
     return ok;
 }
 
-void fillWordSearchPicture(PictureGrid& picture, const OsmDocument& document) {
-    for (int row = 1; row <= document.rows; ++row)
-        for (int column = 1; column <= document.columns; ++column) {
-            const OsmCell& cell = document.cell(column, row);
-            picture.cellTexts[column - 1][row - 1] = cell.text;
-            picture.cellMarks[column - 1][row - 1] = cell.hidden() ? PictureGrid::blockedCell : PictureGrid::openCell;
-        }
-    picture.gridCols = document.columns;
-    picture.gridRows = document.rows;
-}
+void fillWordSearchPicture(PictureGrid& picture, const OsmDocument& document) { fillPictureCells(picture, document); }

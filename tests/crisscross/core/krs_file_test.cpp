@@ -144,6 +144,9 @@ TEST(KrsFile, EveryBadLineIsNamed) {
     // What the reader takes at its limits.
     EXPECT_EQ(documentOf(parseKrs(withLine(good, 12, "abdefgijkch"))).secretPhrase, "abdefgijkch")
         << "ten letters with ch as one";
+    // Saved with "ch" as two letters: ten that way, eleven with ch as one.
+    EXPECT_EQ(documentOf(parseKrs(withLine(good, 12, "hcchabdefgij"))).secretPhrase, "hcchabdefgij")
+        << "ten letters with ch as two";
     EXPECT_EQ(documentOf(parseKrs(withLine(good, 46, "9"))).lastLegendLine, 9);
     EXPECT_EQ(documentOf(parseKrs(withLine(good, 14, std::string(40, '7')))).numberList[0], std::string(40, '7'));
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 TEST(Codec, EveryByteRoundTripsThroughQString) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
@@ -40,4 +42,7 @@ TEST(Desktop, CursorFilesAreFoundBesideTheProgramWhenNotInTheCurrentFolder) {
         peakMemoryRise([&] { huge = desktop::loadCursorFile(QString::fromStdString((folder / "huge.cur").string())); });
     EXPECT_FALSE(huge.has_value());
     EXPECT_LT(rise, 16u << 20) << "peak memory rose by " << rise << " bytes";
+    // A pipe of that name is no cursor either, and opening it does not wait for a writer.
+    ASSERT_EQ(mkfifo((folder / "pipe.cur").c_str(), 0600), 0);
+    EXPECT_FALSE(desktop::loadCursorFile(QString::fromStdString((folder / "pipe.cur").string())).has_value());
 }

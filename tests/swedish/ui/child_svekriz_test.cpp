@@ -22,14 +22,6 @@
 #include <QTest>
 #include <QToolButton>
 
-class SwedishWindowTest : public DocumentWindowTest<TMDIChildSveKriz, swedishDocument> {
-protected:
-    void SetUp() override {
-        DocumentWindowTest::SetUp();
-        registerSwedishForms();
-    }
-};
-
 TEST_F(SwedishWindowTest, ANewWindowHasItsGridWordStoresActionsAndMenus) {
     TMindgridMainForm* frame = start();
     dictionaryWords.addKey("pes");

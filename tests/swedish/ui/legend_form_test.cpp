@@ -23,14 +23,10 @@
 namespace {
 
 // The legend editor of clue cell (2, 2) of a Swedish window in the running frame.
-class LegendEditorTest : public DocumentWindowTest<TMDIChildSveKriz, swedishDocument> {
+class LegendEditorTest : public RunningSwedishTest {
 protected:
     void SetUp() override {
-        DocumentWindowTest::SetUp();
-        writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        registerSwedishForms();
-        start();
-        legendsLoaded = true;
+        RunningSwedishTest::SetUp();
         window = newDocument();
         ASSERT_NE(window, nullptr);
         window->grid().setBrush(2, 2, colors::black);

@@ -31,16 +31,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The Swedish window's files and printout in the running frame.
-class SwedishFileTest : public DocumentWindowTest<TMDIChildSveKriz, swedishDocument> {
+class SwedishFileTest : public RunningSwedishTest {
 protected:
-    void SetUp() override {
-        DocumentWindowTest::SetUp();
-        writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        registerSwedishForms();
-        start();
-        legendsLoaded = true;
-    }
-
     static void press(TMDIChildSveKriz* window, int col, int row) {
         const CellRect r = cellgeometry::label(col, row, 20);
         QTest::mouseClick(window->cellGrid, Qt::LeftButton, {}, QPoint(r.left + r.width / 2, r.top + r.height / 2));
