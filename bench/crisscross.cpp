@@ -19,14 +19,13 @@
 //   attempts   mean attempts per generation
 //   runs       numbers in the grid
 
+#include "bench/bench_support.h"
 #include "crisscross/core/krs_generator.h"
 #include "platform/core/random.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -123,18 +122,17 @@ void generation(benchmark::State& state) {
     std::uint32_t seed = 0;
     for (auto _ : state) {
         LinearRandom random(++seed);
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = bench::Clock::now();
         const CrissCrossResult result = generateCrissCross(setup, random, goOn);
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        const double took = bench::millisecondsSince(start);
         benchmark::DoNotOptimize(result.numbers.data());
-        milliseconds.push_back(took.count());
+        milliseconds.push_back(took);
         attempts += result.attempts;
         completed += result.outcome == CrissCrossOutcome::completed ? 1 : 0;
         allowed += result.repeatsAllowedAfterAll ? 1 : 0;
     }
-    std::nth_element(milliseconds.begin(), milliseconds.begin() + milliseconds.size() / 2, milliseconds.end());
     const auto runs = static_cast<double>(milliseconds.size());
-    state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
+    state.counters["median_ms"] = bench::median(milliseconds);
     state.counters["completed"] = completed / runs;
     state.counters["allowed"] = allowed / runs;
     state.counters["attempts"] = static_cast<double>(attempts) / runs;

@@ -20,6 +20,7 @@
 
 #include "analyzer/core/analysis.h"
 #include "analyzer/core/results.h"
+#include "bench/bench_support.h"
 #include "platform/core/cp1250.h"
 #include "platform/core/textfile.h"
 #include "stores/core/shipped_dictionary.h"
@@ -29,7 +30,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -134,15 +134,15 @@ void completePuzzle(benchmark::State& state) {
         LinearRandom random(++seed);
         GeneratorControl control;
         QuietWindow window(control, setup.cols);
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = bench::Clock::now();
         OsmGenerator generator(setup, random, window, control);
         const GeneratorOutcome outcome = generator.generate();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        const double took = bench::millisecondsSince(start);
         ++puzzles;
-        seconds += took.count();
+        seconds += took / 1000.0;
         tried += generator.stats().wordsTried;
         if (outcome != GeneratorOutcome::Completed) continue;
-        milliseconds.push_back(took.count() * 1000.0);
+        milliseconds.push_back(took);
         singlePass += generator.stats().passes == 1 ? 1 : 0;
 
         state.PauseTiming();
@@ -159,12 +159,7 @@ void completePuzzle(benchmark::State& state) {
         state.ResumeTiming();
     }
     const double finished = std::max<double>(1, static_cast<double>(milliseconds.size()));
-    double median = 0;
-    if (!milliseconds.empty()) {
-        std::nth_element(milliseconds.begin(), milliseconds.begin() + milliseconds.size() / 2, milliseconds.end());
-        median = milliseconds[milliseconds.size() / 2];
-    }
-    state.counters["median_ms"] = median;
+    state.counters["median_ms"] = bench::median(milliseconds);
     state.counters["single_pass"] = static_cast<double>(singlePass) / puzzles;
     state.counters["finished"] = static_cast<double>(milliseconds.size()) / puzzles;
     state.counters["duplicates"] = static_cast<double>(duplicates) / finished;

@@ -30,9 +30,7 @@ using reading::convertWord;
 using reading::Direction;
 using reading::directionStep;
 using reading::DirectionStep;
-using reading::kChLetter;
 using reading::kDirections;
-using reading::kNoLetter;
 using reading::Letter;
 
 // One place where a word lies: the word as listed, the cell of its first letter

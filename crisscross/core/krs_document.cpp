@@ -40,10 +40,3 @@ int buildKeyLines(std::string_view secretPhrase, const DigitTable& table, Legend
     }
     return last;
 }
-
-std::string trimmedText(std::string_view text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    return std::string(text.substr(0, krs::maxTextLength));
-}

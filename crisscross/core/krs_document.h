@@ -69,6 +69,3 @@ bool digitInUse(std::string_view entry);
 // index of the last line written, or −1 when the phrase is empty or no digit
 // is in use; lines after the last one written keep their old texts.
 int buildKeyLines(std::string_view secretPhrase, const DigitTable& table, LegendLines& lines);
-
-// `text` without the blanks and control bytes at either end, cut to 255 bytes.
-std::string trimmedText(std::string_view text);

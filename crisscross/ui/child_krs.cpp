@@ -3,12 +3,14 @@
 #include "crisscross/core/krs_phrase.h"
 #include "crisscross/core/krs_print.h"
 #include "document/core/grid_shape.h"
+#include "document/core/phrase_letters.h"
 #include "document/core/print_layout.h"
 #include "document/ui/digit_table_form.h"
 #include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
+#include "platform/ui/actions.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
 
@@ -24,14 +26,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <initializer_list>
 #include <utility>
 
 namespace {
-
-void enable(std::initializer_list<QAction*> actions, bool on) {
-    for (QAction* action : actions) action->setEnabled(on);
-}
 
 bool secretPhraseCell(const LetterUse& use) {
     return use.horizontal != letteruse::unused || use.vertical != letteruse::unused;
@@ -199,7 +196,7 @@ void TMDIChildKrs::showNumbers() {
 }
 
 void TMDIChildKrs::enableAfterClearing() {
-    enable({acVelikost, zadattajenku}, true);
+    enableActions({acVelikost, zadattajenku}, true);
     if (!secretPhrase.empty()) prirazenicisel->setEnabled(true);
 }
 
@@ -285,7 +282,7 @@ void TMDIChildKrs::zadattajenkuExecute() {
         desktop::warning(this, codePageRefusal());
         return;
     }
-    const std::string phrase = trimmedText(*typed);
+    const std::string phrase = trimmedPhrase(*typed, krs::maxTextLength);
     // The same phrase again keeps the table the user made for it.
     if (phrase == secretPhrase) return;
 
@@ -332,7 +329,7 @@ bool TMDIChildKrs::prirazeniciselExecute() {
             desktop::warning(this, codePageRefusal());
             return false;
         }
-        table[digit] = trimmedText(*bytes);
+        table[digit] = trimmedPhrase(*bytes, krs::maxTextLength);
     }
     digitTable = table;
     codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());
@@ -405,7 +402,7 @@ void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
         numberList = std::move(result.numbers);
         showNumbers();
         lastLegendLine = buildKeyLines(secretPhrase, digitTable, legendLines);
-        enable({acVelikost, zadattajenku, prirazenicisel}, false);
+        enableActions({acVelikost, zadattajenku, prirazenicisel}, false);
         if (result.repeatsAllowedAfterAll) desktop::message(this, repeatsAllowedText());
         break;
     }

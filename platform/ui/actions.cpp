@@ -23,6 +23,10 @@ void setHint(QWidget* widget, const QString& hint) {
     widget->setStatusTip(longHint(hint));
 }
 
+void enableActions(std::initializer_list<QAction*> actions, bool on) {
+    for (QAction* action : actions) action->setEnabled(on);
+}
+
 MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) {
     setObjectName(name);
     // The shortcut is shown in the menu; it belongs to the bound action, which

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QPointer>
 
+#include <initializer_list>
+
 class QToolButton;
 class QWidget;
 
@@ -18,6 +20,9 @@ QString shortHint(const QString& hint);
 QString longHint(const QString& hint);
 void setHint(QAction* action, const QString& hint);
 void setHint(QWidget* widget, const QString& hint);
+
+// Turns every one of `actions` on or off.
+void enableActions(std::initializer_list<QAction*> actions, bool on);
 
 // A menu item that stands for the action it is bound to: it shows the action
 // and triggering it runs the action's own handler.

@@ -94,8 +94,15 @@ std::unique_ptr<AnalyzerFolder> AnalyzerFolder::make(const fs::path& parent) {
             fs::remove(folder, error);
             return nullptr;
         }
-        if (lockFile(lock, LOCK_SH) && stillNamed(lock, folder))
+        const bool locked = lockFile(lock, LOCK_SH);
+        if (locked && stillNamed(lock, folder))
             return std::unique_ptr<AnalyzerFolder>(new AnalyzerFolder(std::move(folder), lock));
+        // A folder that went while the lock was awaited is no longer ours to
+        // remove; one that could not be locked is, or it would stay for good.
+        if (!locked && stillNamed(lock, folder)) {
+            std::error_code error;
+            fs::remove_all(folder, error);
+        }
         closeDescriptor(lock);
     }
     return nullptr;

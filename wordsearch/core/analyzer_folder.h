@@ -39,7 +39,6 @@ public:
         Hold& operator=(const Hold&) = delete;
 
         bool held() const { return descriptor_ >= 0; }
-        int descriptor() const { return descriptor_; }
 
     private:
         int descriptor_ = -1;

@@ -1,5 +1,6 @@
 #include "wordsearch/core/generator.h"
 
+#include "document/core/phrase_letters.h"
 #include "platform/core/czech.h"
 #include "wordsearch/core/listed_reading.h"
 #include "wordsearch/core/word_pool.h"
@@ -24,10 +25,11 @@ namespace {
 // ---------------------------------------------------------------------------
 // The grid copy. Cells live in a 42 x 42 byte array with a frame of "outside"
 // cells around the largest grid, so a walk along a line stops at the frame
-// without bounds checks. Index = row * kStride + col.
+// without bounds checks. Index = row * kStride + col, the numbering of
+// ListedReading, which takes these cell numbers as they are.
 
-constexpr int kStride = maxGridSide + 2;
-constexpr int kCellCount = kStride * kStride;
+constexpr int kStride = ListedReading::kStride;
+constexpr int kCellCount = ListedReading::kCellCount;
 
 constexpr unsigned char kEmpty = 0;
 constexpr unsigned char kOpaque = 0x01;   // a cell whose text is no single letter ("ch" read back)
@@ -389,14 +391,6 @@ std::string shownText(unsigned char letter) {
                                                                      : std::string(1, static_cast<char>(letter));
 }
 
-// Blanks and control characters at the ends of the phrase are not placed.
-std::string_view trimPhrase(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -410,7 +404,8 @@ struct OsmGenerator::Impl {
         chAsOneLetter = setup.chAsOneLetter;
         preferEmptyCells = setup.preferEmptyCells;
         onFailure = setup.onFailure;
-        secretPhrase = std::string(trimPhrase(setup.secretPhrase));
+        // Blanks and control characters at the ends of the phrase are not placed.
+        secretPhrase = std::string(trimmedBlanks(setup.secretPhrase));
         labels = setup.cells;
 
         words.assign(setup.words, chAsOneLetter);

@@ -70,8 +70,6 @@ public:
     LetterGrid(int width, int height, std::vector<Letter> letters);
 
     int width() const { return width_; }
-    int height() const { return height_; }
-    Letter at(int cell) const { return letters_[static_cast<std::size_t>(cell)]; }
 
     // Calls visit(startCell, direction) for every occurrence of `word`, in order,
     // until visit answers false. Answers false when `cancel` was seen set.

@@ -1,6 +1,7 @@
 #include "wordsearch/ui/child_osm.h"
 
 #include "document/core/grid_shape.h"
+#include "document/core/phrase_letters.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
@@ -37,8 +38,6 @@ namespace {
 const QString pauseCaption = QStringLiteral("Pozastavit");
 const QString resumeCaption = QStringLiteral("Spustit");
 
-constexpr std::size_t maxPhraseLength = 255;
-
 QString tableFullText() {
     return QStringLiteral("Osmisměrku nyní nelze začít vytvářet: současně se jich vytváří už %1. "
                           "Počkejte, až se některá dokončí, nebo její vytváření zrušte.")
@@ -49,20 +48,6 @@ QString tableFullText() {
 // hidden cell in the file, "#" the generator's digraph, "©" its phrase cell.
 bool holdsGridMark(const std::string& phrase) {
     return phrase.find_first_of(std::string("@#\xA9")) != std::string::npos;
-}
-
-std::string trimmedPhrase(std::string text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!text.empty() && blank(text.back())) text.pop_back();
-    std::size_t begin = 0;
-    while (begin < text.size() && blank(text[begin])) ++begin;
-    text.erase(0, begin);
-    if (text.size() > maxPhraseLength) text.resize(maxPhraseLength);
-    return text;
-}
-
-void enable(std::initializer_list<QAction*> actions, bool on) {
-    for (QAction* action : actions) action->setEnabled(on);
 }
 
 }  // namespace
@@ -164,13 +149,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     ListBox1 = new QListWidget(client);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
 
-    pomlabel = new QLabel(client);
-    pomlabel->setObjectName(QStringLiteral("pomlabel"));
-    QFont printFont(QStringLiteral("Courier New"));
-    printFont.setPixelSize(11);
-    pomlabel->setFont(printFont);
-    pomlabel->hide();
-
     auto* bar = new QHBoxLayout;
     bar->addWidget(startstopbtn);
     bar->addWidget(RadioGroup2);
@@ -251,7 +229,7 @@ void TMDIChildOsm::aczadattajenkuExecute() {
         desktop::warning(this, codePageRefusal());
         return;
     }
-    const std::string phrase = trimmedPhrase(*typed);
+    const std::string phrase = trimmedPhrase(*typed, kOsmMaxPhraseLength);
     if (holdsGridMark(phrase)) {
         desktop::warning(this, QStringLiteral("Tajenka nesmí obsahovat znaky @, # a ©."));
         return;
@@ -374,10 +352,8 @@ void TMDIChildOsm::generujosmismerkuExecute() {
 void TMDIChildOsm::acstartstopExecute() {
     if (currentRun_ != 0) {
         // Pause: the run stops after the step it is in; what it still reports is not shown.
-        currentRun_ = 0;
         if (worker_) worker_->requestStop();
-        generatorSlot_ = 0;
-        infopanel->setText(QStringLiteral("Vytváření je pozastaveno"));
+        endRun(QStringLiteral("Vytváření je pozastaveno"));
         enterPaused();
         return;
     }
@@ -392,11 +368,15 @@ void TMDIChildOsm::RadioGroup2Click() {
 }
 
 void TMDIChildOsm::zrusitgenerovaniExecute() {
-    currentRun_ = 0;
     endWorker();
-    generatorSlot_ = 0;
-    infopanel->setText(QStringLiteral("Vytváření bylo stornováno"));
+    endRun(QStringLiteral("Vytváření bylo stornováno"));
     enterCancelled();
+}
+
+void TMDIChildOsm::endRun(const QString& status) {
+    currentRun_ = 0;
+    generatorSlot_ = 0;
+    infopanel->setText(status);
 }
 
 void TMDIChildOsm::queueReport(Report report) {
@@ -459,23 +439,17 @@ void TMDIChildOsm::apply(const Report& report) {
         break;
     case Report::Kind::PausedOnFailure:
         // As if the user had pressed the pause button.
-        currentRun_ = 0;
-        generatorSlot_ = 0;
-        infopanel->setText(QStringLiteral("Vytváření je pozastaveno"));
+        endRun(QStringLiteral("Vytváření je pozastaveno"));
         enterPaused();
         break;
     case Report::Kind::Failed:
-        currentRun_ = 0;
-        generatorSlot_ = 0;
-        infopanel->setText(QStringLiteral("Osmisměrku nelze dokončit"));
+        endRun(QStringLiteral("Osmisměrku nelze dokončit"));
         enterFailed();
         break;
     case Report::Kind::WordsTooFew: {
         // Starting over could never help: the run has ended, whatever the
         // on-failure choice. The message comes once this batch is applied.
-        currentRun_ = 0;
-        generatorSlot_ = 0;
-        infopanel->setText(QStringLiteral("Osmisměrku nelze dokončit"));
+        endRun(QStringLiteral("Osmisměrku nelze dokončit"));
         enterFailed();
         const QString text = QStringLiteral("Slova nestačí k zaplnění osmisměrky: počet písmen ve slovech je %1, "
                                             "počet volných políček mimo tajenku je %2.")
@@ -488,9 +462,7 @@ void TMDIChildOsm::apply(const Report& report) {
         GridCells::Batch batch(cells);
         for (const CellText& cell : report.cells) cells.setText(cell.col, cell.row, cell.text);
     }
-        currentRun_ = 0;
-        generatorSlot_ = 0;
-        infopanel->setText(QStringLiteral("Osmisměrka je hotova..."));
+        endRun(QStringLiteral("Osmisměrka je hotova..."));
         enterFinished();
         runAnalyzerIfEnabled();
         break;
@@ -504,10 +476,10 @@ void TMDIChildOsm::runAnalyzerIfEnabled() {
 // ---- phases ---------------------------------------------------------------
 
 void TMDIChildOsm::enterGenerating() {
-    enable({acVelikost, acNavrhar, aczadattajenku, acupravitslova, acanalyzovat, acsmazatpismena, generujosmismerku},
-           false);
+    enableActions(
+        {acVelikost, acNavrhar, aczadattajenku, acupravitslova, acanalyzovat, acsmazatpismena, generujosmismerku}, false);
     // A template read would empty the grid under the running generator.
-    enable({aczvolsablonu, aculozsablonu}, false);
+    enableActions({aczvolsablonu, aculozsablonu}, false);
     zrusitgenerovani->setEnabled(true);
     acstartstop->setText(pauseCaption);
     acstartstop->setEnabled(true);
@@ -515,8 +487,9 @@ void TMDIChildOsm::enterGenerating() {
 }
 
 void TMDIChildOsm::enterPaused() {
-    enable({acVelikost, aczadattajenku, acupravitslova, acanalyzovat, acsmazatpismena, generujosmismerku}, false);
-    enable({acNavrhar, zrusitgenerovani}, true);
+    enableActions({acVelikost, aczadattajenku, acupravitslova, acanalyzovat, acsmazatpismena, generujosmismerku},
+                  false);
+    enableActions({acNavrhar, zrusitgenerovani}, true);
     acstartstop->setText(resumeCaption);
     acstartstop->setEnabled(true);
     RadioGroup1->setEnabled(true);
@@ -525,9 +498,9 @@ void TMDIChildOsm::enterPaused() {
 // The same whether a run finished or a complete file was read: the grid and
 // its word source stay as they are until "Začít znovu".
 void TMDIChildOsm::enterFinished() {
-    enable({acVelikost, acNavrhar, aczadattajenku, generujosmismerku, zrusitgenerovani}, false);
-    enable({aczvolsablonu, aculozsablonu}, false);
-    enable({acsmazatpismena, acupravitslova, acanalyzovat}, true);
+    enableActions({acVelikost, acNavrhar, aczadattajenku, generujosmismerku, zrusitgenerovani}, false);
+    enableActions({aczvolsablonu, aculozsablonu}, false);
+    enableActions({acsmazatpismena, acupravitslova, acanalyzovat}, true);
     acstartstop->setText(pauseCaption);
     acstartstop->setEnabled(false);
     RadioGroup1->setEnabled(false);
@@ -538,18 +511,18 @@ void TMDIChildOsm::enterFailed() {
     acstartstop->setText(pauseCaption);
     acstartstop->setEnabled(false);
     RadioGroup1->setEnabled(true);
-    enable({generujosmismerku, zrusitgenerovani}, false);
+    enableActions({generujosmismerku, zrusitgenerovani}, false);
 }
 
 void TMDIChildOsm::enterCancelled() {
     acstartstop->setText(pauseCaption);
-    enable({acstartstop, zrusitgenerovani}, false);
-    enable({acVelikost, acNavrhar, aczadattajenku, acsmazatpismena, acupravitslova}, true);
+    enableActions({acstartstop, zrusitgenerovani}, false);
+    enableActions({acVelikost, acNavrhar, aczadattajenku, acsmazatpismena, acupravitslova}, true);
     RadioGroup1->setEnabled(true);
 }
 
 void TMDIChildOsm::enableEditing() {
-    enable({acVelikost, acNavrhar, aczadattajenku, acupravitslova, generujosmismerku}, true);
+    enableActions({acVelikost, acNavrhar, aczadattajenku, acupravitslova, generujosmismerku}, true);
     RadioGroup1->setEnabled(true);
 }
 
@@ -572,10 +545,8 @@ void TMDIChildOsm::clearLetters() {
 }
 
 void TMDIChildOsm::acsmazatpismenaExecute() {
-    enableEditing();
-    enable({aczvolsablonu, aculozsablonu}, true);
-    ListBox1->clear();
-    clearCells();
+    clearLetters();
+    enableActions({aczvolsablonu, aculozsablonu}, true);
 }
 
 void TMDIChildOsm::upperCaseGrid() {

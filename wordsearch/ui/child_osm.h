@@ -107,7 +107,6 @@ public:
     QToolButton* startstopbtn;
     RadioGroup* RadioGroup2;  // "Vkládání": "Náhodně", "Podle abecedy"
     RadioGroup* RadioGroup1;  // "Vkládat slova": "Z obou", "Z editoru", "Ze slovníků"
-    QLabel* pomlabel;         // hidden; its font is the one printing uses
 
     // `menuupravy`
     QAction* acVelikost;
@@ -165,6 +164,10 @@ private:
     bool startRun(bool firstRun);
     // Stops the window's worker, if any, and waits until it has ended.
     void endWorker();
+    // The current run has ended (paused, failed, cancelled or finished): none
+    // of its reports is applied any more, no generator runs for the window,
+    // and the status says how it ended. The caller then enters the phase.
+    void endRun(const QString& status);
 
     // Called on the worker thread: queues the report for the window's thread.
     void queueReport(Report report);
