@@ -1,5 +1,6 @@
 #include "analyzer/core/analysis.h"
 
+#include "document/core/phrase_letters.h"
 #include "frame/core/documents.h"
 #include "platform/core/czech.h"
 
@@ -32,11 +33,8 @@ void EntryList::add(Occurrence occurrence) {
 }
 
 std::string normalizeSolutionPhrase(std::string_view phrase) {
-    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!phrase.empty() && isSpace(phrase.front())) phrase.remove_prefix(1);
-    while (!phrase.empty() && isSpace(phrase.back())) phrase.remove_suffix(1);
     std::string text;
-    for (const char c : phrase)
+    for (const char c : trimmedBlanks(phrase))
         if (c != ' ') text += c;
     return czechUpperCase(text);
 }

@@ -1,5 +1,6 @@
 #include "analyzer/core/wizard.h"
 
+#include "document/core/phrase_letters.h"
 #include "frame/core/documents.h"
 #include "platform/core/czech.h"
 
@@ -43,8 +44,7 @@ void EntryWizard::prior() {
 }
 
 EntryWizard::WordEntry EntryWizard::enterWord(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+    text = trimmedBlanks(text);
     if (text.empty()) return WordEntry::Blank;
     if (words_.size() >= static_cast<std::size_t>(kMaxWords)) return WordEntry::Full;
     std::string word = czechLowerCase(text);
