@@ -84,12 +84,12 @@ double printScale(int pageWidth, int pageHeight, int columns, int rows, const Pr
 // the column labels, row by row the row label, the cells (a visible cell as
 // an outline, a hidden cell filled black) and the frame's bars, then the
 // separators; then the clues across ("Vodorovně: A: …; …") and down
-// ("Svisle: 1: …; …") as running text that wraps at the right limit and goes
-// on to further pages, each clue with "; ", the label of its line before the
-// first clue of every line. A list without words prints nothing; the list
-// down starts 90 pixels below the last line across all the same. Nothing is
-// started after the last piece. The options' sizes are brought into their
-// ranges first.
+// ("Svisle: 1: …; …") as running text that wraps at the right limit (a clue
+// wider than a line is broken at its blanks) and goes on to further pages,
+// each clue with "; ", the label of its line before the first clue of every
+// line. A list without words prints nothing; the list down starts 90 pixels
+// below the last line across all the same. Nothing is started after the last
+// piece. The options' sizes are brought into their ranges first.
 void drawCrosswordPrint(Canvas& canvas, const PrintedCrossword& crossword, const PrintOptions& options);
 
 // Fills a workbook for the spreadsheet export: sheet 1 "Nevyplnena" holds the

@@ -6,6 +6,7 @@
 
 #include "platform/core/canvas.h"
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -50,9 +51,17 @@ double gridPrintScale(int pageWidth, int pageHeight, int columns, int rows);
 // or a new line): after the very last piece none run, so that no empty page
 // is started at the end.
 //
-// The width tested is the piece's own, or that of a text the caller names
-// (the word search measures each word with its separator, also the last one,
-// which it writes alone).
+// A piece wider than a whole line (from 100 to the right limit) starts a
+// line of its own and is broken over as many lines as it needs, each line
+// holding as much as fits: a line ends at a blank (the blanks where it ends
+// are not drawn), and a run without blanks that does not fit is broken
+// where the line is full. Each further line passes the bottom test as a new
+// line does, and after the piece its last line's width is tested. So no
+// text passes the right limit, unless a single character is wider than a line.
+//
+// The width tested is the piece's own, or that of the piece followed by a
+// text that is not drawn (the word search measures each word with its
+// separator, also the last one, which it writes alone).
 //
 // The pen position is the canvas's: nothing else may draw on the canvas
 // while a RunningText is writing on it. Pieces take the canvas's font at
@@ -63,7 +72,7 @@ public:
     RunningText(Canvas& canvas, int base);
 
     void write(std::string_view piece);
-    void write(std::string_view piece, std::string_view measuredAs);
+    void write(std::string_view piece, std::string_view undrawnTail);
 
     // Goes to a new line `step` pixels below the current one, at x 100 (after
     // the tests due after the piece before, if any). Whether it lies below
@@ -71,7 +80,17 @@ public:
     void newLine(int step);
 
 private:
+    // Where one line of a text too wide for a line ends (`length`) and
+    // where the rest of the text starts (`next`, past the blanks at the end).
+    struct LineEnd {
+        std::size_t length;
+        std::size_t next;
+    };
+    LineEnd lineEnd(std::string_view text);
+    void writeBroken(std::string_view piece, std::string_view measured);
     void keepInside(int width);
+    void keepOnPage();
+    void moveDown(int step);
     void settle();
 
     Canvas& canvas_;

@@ -68,8 +68,10 @@ void drawWordList(Canvas& canvas, const OsmDocument& document) {
     const std::size_t count = document.words.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& word = document.words[i];
-        const std::string spaced = word + ", ";
-        list.write(i + 1 == count ? word : spaced, spaced);
+        if (i + 1 == count)
+            list.write(word, ", ");
+        else
+            list.write(word + ", ");
     }
 }
 

@@ -13,8 +13,8 @@
 // The printed page, in the printer's device pixels from the top-left corner
 // of the printable area. The grid stands at a pitch of 70 pixels in the grid
 // frame of the print pieces (document/core/print_layout.h); the placed words
-// run below it as running text, separated by ", ", in lines 60 pixels apart,
-// and continue on further pages.
+// run below it as running text, separated by ", ", in lines 60 pixels apart
+// (a word wider than a line is broken over lines), and continue on further pages.
 namespace osmprint {
 inline constexpr int gridFontSize = 14;      // points
 inline constexpr int wordListFontSize = 12;  // points

@@ -159,6 +159,16 @@ TEST(CrosswordPrint, CluesRunBelowTheGridLineByLineWrapAndGoOnToFurtherPages) {
           {"Z; ", 100, 1189, 1},
           {"Svisle: 1: P; ", 100, 1279, 1}},
          1},
+        {"a clue wider than a line starts a line of its own and is broken at its blanks",
+         words({{1, "X"}, {2, w50 + " " + w50 + " " + w50}}),
+         words({{1, "P"}}),
+         3508,
+         {{across + "A: X; ", 100, 1069, 1},
+          {"B: " + w50, 100, 1129, 1},
+          {w50, 100, 1189, 1},
+          {w50 + "; ", 100, 1249, 1},
+          {"Svisle: 1: P; ", 100, 1399, 1}},
+         1},
         {"a list past the bottom limit ends its page and goes on at the top of the next",
          words({{1, w50}, {2, w50}, {3, w50}, {4, w50}, {5, w50}}),
          {},
@@ -211,6 +221,7 @@ TEST(CrosswordPrint, CluesRunBelowTheGridLineByLineWrapAndGoOnToFurtherPages) {
         const RecordingCanvas canvas = printed(crossword, {}, 2480, c.pageHeight);
         EXPECT_EQ(clueTexts(canvas), c.expected);
         EXPECT_EQ(canvas.pageCount(), c.pages);
+        for (const auto& op : canvas.operationsOf(Kind::Text)) EXPECT_LE(op.right, 2380) << op.text;
     }
 }
 

@@ -51,12 +51,26 @@ TEST(PrintPieces, TheLabelFontAndTheGridFrame) {
 struct Script {
     const char* what;
     int base;
-    // A piece, or a new line when `piece` is empty: (piece, measured as, step).
+    // A piece, or a new line when `piece` is empty: (piece, undrawn tail it is measured with, step).
     std::vector<std::tuple<std::string, std::string, int>> steps;
     std::vector<Placed> expected;
 };
 
 std::string letters(int count) { return std::string(static_cast<std::size_t>(count), 'x'); }
+
+// Writes the script's pieces and new lines in 12 points.
+void run(const Script& script, RecordingCanvas& canvas) {
+    canvas.setFont({"Courier New", 12, false});
+    RunningText text(canvas, script.base);
+    for (const auto& [piece, tail, step] : script.steps) {
+        if (piece.empty())
+            text.newLine(step);
+        else if (tail.empty())
+            text.write(piece);
+        else
+            text.write(piece, tail);
+    }
+}
 
 TEST(RunningText, WrapsAtTheRightLimitAndBreaksPagesAtTheBottom) {
     const std::string line = letters(76);  // exactly 2280 pixels: from 100 to the right limit
@@ -81,9 +95,9 @@ TEST(RunningText, WrapsAtTheRightLimitAndBreaksPagesAtTheBottom) {
          500,
          {{line, "", 0}, {"a", "", 0}},
          {{line, 100, 560, 1}, {"a", 100, 620, 1}}},
-        {"the width tested may be another text's",
+        {"the width tested may take in a tail that is not drawn",
          500,
-         {{"ab", letters(10), 0}, {"cd", letters(74), 0}, {"ef", "", 0}},
+         {{"ab", letters(8), 0}, {"cd", letters(72), 0}, {"ef", "", 0}},
          {{"ab", 100, 500, 1}, {"cd", 100, 560, 1}, {"ef", 100, 620, 1}}},
         {"a line at the bottom limit starts a new page; its text starts at 100",
          3288,
@@ -106,17 +120,45 @@ TEST(RunningText, WrapsAtTheRightLimitAndBreaksPagesAtTheBottom) {
     for (const Script& script : scripts) {
         SCOPED_TRACE(script.what);
         RecordingCanvas canvas;
-        canvas.setFont({"Courier New", 12, false});
-        RunningText text(canvas, script.base);
-        for (const auto& [piece, measuredAs, step] : script.steps) {
-            if (piece.empty())
-                text.newLine(step);
-            else if (measuredAs.empty())
-                text.write(piece);
-            else
-                text.write(piece, measuredAs);
-        }
+        run(script, canvas);
         EXPECT_EQ(placedTexts(canvas), script.expected);
+    }
+}
+
+TEST(RunningText, BreaksAPieceWiderThanALineAtBlanksOrWhereTheLineIsFull) {
+    const std::string a40(40, 'a'), b40(40, 'b');
+    const std::vector<Script> scripts = {
+        {"at the start of a line it starts there; a line ends at its last blank that fits",
+         500,
+         {{a40 + " " + b40 + " konec", "", 0}},
+         {{a40, 100, 500, 1}, {b40 + " konec", 100, 560, 1}}},
+        {"after other text it starts a line of its own",
+         500,
+         {{"ab; ", "", 0}, {a40 + " " + b40 + " konec", "", 0}},
+         {{"ab; ", 100, 500, 1}, {a40, 100, 560, 1}, {b40 + " konec", 100, 620, 1}}},
+        {"the blanks where a line ends are not drawn, a blank right after a full line included",
+         500,
+         {{letters(76) + "   yy", "", 0}},
+         {{letters(76), 100, 500, 1}, {"yy", 100, 560, 1}}},
+        {"a run without blanks is broken where the line is full; its last line's width is tested after it",
+         500,
+         {{letters(200), "", 0}, {"z", "", 0}},
+         {{letters(76), 100, 500, 1}, {letters(76), 100, 560, 1}, {letters(48), 100, 620, 1}, {"z", 100, 680, 1}}},
+        {"its further lines break pages as new lines do",
+         3348,
+         {{letters(200), "", 0}},
+         {{letters(76), 100, 3348, 1}, {letters(76), 100, 100, 2}, {letters(48), 100, 160, 2}}},
+        {"a tail that is not drawn is measured, never drawn",
+         500,
+         {{letters(75), ", ", 0}},
+         {{letters(75), 100, 500, 1}}},
+    };
+    for (const Script& script : scripts) {
+        SCOPED_TRACE(script.what);
+        RecordingCanvas canvas;
+        run(script, canvas);
+        EXPECT_EQ(placedTexts(canvas), script.expected);
+        for (const auto& op : canvas.operationsOf(Kind::Text)) EXPECT_LE(op.right, 2380) << op.text;
     }
 }
 

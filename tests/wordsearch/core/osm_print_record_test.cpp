@@ -76,10 +76,11 @@ OsmDocument tenByTen() {
 // Seven columns, 44 rows: only the first row and the last column hold
 // letters, three cells of the last row are hidden. The list starts three
 // lines above the bottom limit and runs over two further pages; its words
-// have lengths that leave lines of one to several words. After a word wider
-// than a whole line come a word that fills its line exactly to the right
-// limit (and so goes to the next line) and, after a short word on a fresh
-// line, one a character short of that (it stays on the line).
+// have lengths that leave lines of one to several words. A word wider than a
+// whole line is broken where its line is full; its rest and a short word
+// follow on the next line, then a word that fills that line exactly to the
+// right limit (and so goes to the next line) and, after a short word on a
+// fresh line, one a character short of that (it stays on the line).
 OsmDocument longList() {
     OsmDocument document = OsmDocument::blank(7, 44);
     for (int column = 1; column <= 7; ++column) document.cell(column, 1).text = std::string(1, static_cast<char>('k' + column));
@@ -87,7 +88,7 @@ OsmDocument longList() {
     for (int column = 1; column <= 3; ++column) document.cell(column, 44).text = "@";
     const int lengths[] = {5, 12, 30, 8, 21, 3, 17, 40, 9, 26, 1, 14, 33, 6, 72, 11, 19, 2, 28, 10};
     for (int i = 0; i < 240; ++i) {
-        const std::map<int, int> chosen = {{101, 80}, {102, 10}, {103, 62}, {104, 10}, {105, 61}};
+        const std::map<int, int> chosen = {{101, 80}, {102, 10}, {103, 56}, {104, 10}, {105, 61}};
         const int length = chosen.contains(i) ? chosen.at(i) : lengths[i % 20];
         std::string word;
         for (int k = 0; k < length; ++k) word += static_cast<char>('a' + (i + k) % 26);
