@@ -4,6 +4,7 @@
 #include "frame/core/documents.h"
 #include "platform/core/scaled_canvas.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace crossword {
@@ -55,6 +56,16 @@ void fillBlack(Canvas& canvas, int left, int top, int right, int bottom) {
     canvas.setBrushColor(colors::white);
 }
 
+// Where a row label starts: a label of one character at `rowLabelRight` − f,
+// a longer one (the numbers from 10 on) so that it ends where its last
+// character would end alone; and never so far right that it reaches the
+// frame's left bar.
+int rowLabelLeft(Canvas& canvas, const std::string& text, int f, int t) {
+    const int width = canvas.textWidth(text);
+    const int aligned = rowLabelRight - f + canvas.textWidth(std::string_view(text).substr(text.size() - 1)) - width;
+    return std::min(aligned, gridLeft - t - width);
+}
+
 void drawGrid(Canvas& canvas, const PrintedCrossword& crossword, const PrintOptions& options) {
     const Pitch p{options.sizes.cellSize};
     const int t = options.sizes.separatorHalfWidth;
@@ -62,11 +73,14 @@ void drawGrid(Canvas& canvas, const PrintedCrossword& crossword, const PrintOpti
     const int cols = crossword.columns;
     const int rows = crossword.rows;
 
+    // The column labels end above the frame's top bar.
+    const int columnLabelTop = std::min(columnLabelBottom, gridTop - t) - f;
     for (int n = 1; n <= cols; ++n)
-        canvas.textOut(p.left(n) + p.s / 2 - f / 2, columnLabelBottom - f, label(n, options.columnLabels));
+        canvas.textOut(p.left(n) + p.s / 2 - f / 2, columnLabelTop, label(n, options.columnLabels));
 
     for (int n = 1; n <= rows; ++n) {
-        canvas.textOut(rowLabelRight - f, p.top(n) + p.s / 2 - f / 2, label(n, options.rowLabels));
+        const std::string rowLabel = label(n, options.rowLabels);
+        canvas.textOut(rowLabelLeft(canvas, rowLabel, f, t), p.top(n) + p.s / 2 - f / 2, rowLabel);
         for (int i = 1; i <= cols; ++i) {
             if (crossword.cell(i, n).hidden)
                 fillBlack(canvas, p.left(i), p.top(n), p.right(i), p.bottom(n));

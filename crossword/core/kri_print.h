@@ -53,10 +53,10 @@ struct PrintedCrossword : CellMatrix<PrintedCell> {
 // of the printable area, with S the cell size and T the separator half width:
 // cell (c, r) covers x from 198 + S (c − 1) to 198 + S c and y from
 // 148 − r + S (r − 1) to 148 − r + S r (rows are S − 1 apart, so neighbouring
-// rows share their border line); the column labels stand above the grid,
-// the row labels left of it, the frame and the separators are black bars 2 T
-// thick over the cells' edges, and the clue lists run below the grid from
-// y = S × rows + 249.
+// rows share their border line); the column labels stand above the grid and
+// the row labels left of it, both clear of the frame; the frame and the
+// separators are black bars 2 T thick over the cells' edges, and the clue
+// lists run below the grid from y = S × rows + 249.
 namespace kriprint {
 inline constexpr int gridLeft = 198;
 inline constexpr int gridTop = 148;

@@ -127,6 +127,45 @@ TEST(CrosswordPrint, LabelsAreLettersFromCodeSixtyFiveOrNumbers) {
     EXPECT_EQ(std::get<0>(all[31]), "2");
 }
 
+TEST(CrosswordPrint, EveryLabelStandsClearOfTheFrame) {
+    // 12 × 12 cells of 82 pixels; labels in 12 points (50 pixels high, 30 a
+    // character) or 20 (83 high, 50 a character).
+    struct Case {
+        const char* what;
+        LabelStyle rows;
+        int separatorHalfWidth, labelFontSize;
+        std::vector<Placed> expected;  // some of the labels
+    };
+    const Case cases[] = {
+        {"numbered rows from 10 on end where the single digits end",
+         LabelStyle::numbers, 4, 12,
+         {{"1", 214, 94, 1}, {"1", 143, 163, 1}, {"9", 143, 811, 1}, {"10", 113, 892, 1}, {"12", 113, 1054, 1}}},
+        {"larger labels",
+         LabelStyle::numbers, 4, 20,
+         {{"1", 198, 61, 1}, {"9", 110, 795, 1}, {"10", 60, 876, 1}}},
+        {"a thick frame keeps the labels off it",
+         LabelStyle::letters, 40, 12,
+         {{"1", 214, 58, 1}, {"A", 128, 163, 1}, {"L", 128, 1054, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PrintOptions options;
+        options.rowLabels = c.rows;
+        options.sizes.separatorHalfWidth = c.separatorHalfWidth;
+        options.sizes.labelFontSize = c.labelFontSize;
+        const RecordingCanvas canvas = printed(PrintedCrossword::blank(12, 12), options);
+        const std::vector<Placed> labels = placedTexts(canvas);
+        for (const Placed& label : c.expected)
+            EXPECT_EQ(std::count(labels.begin(), labels.end(), label), 1) << std::get<0>(label);
+        const std::vector<Box> bars = boxesOf(canvas, Kind::Fill);
+        ASSERT_FALSE(bars.empty());
+        for (const auto& text : canvas.operationsOf(Kind::Text))
+            for (const auto& [l, t, r, b] : bars)
+                EXPECT_TRUE(text.right <= l || r <= text.left || text.bottom <= t || b <= text.top)
+                    << text.text << " at " << text.left << ", " << text.top << " meets the bar at " << l << ", " << t;
+    }
+}
+
 TEST(CrosswordPrint, CluesRunBelowTheGridLineByLineWrapAndGoOnToFurtherPages) {
     // 12 points at 300 pixels per inch: 30 pixels a character. The lists
     // start at 82 × 10 + 249 = 1069; the right limit of the page is 2380.
