@@ -46,11 +46,13 @@ std::string withoutMarks(std::string_view word) {
     return kept;
 }
 
-// The split of every line at its bars, with the problems of pieces whose cells are not all filled.
+// The split of every line at its bars, with the problems of its pieces in
+// their order: a word through a hidden cell, a piece with an empty cell.
 CrosswordWordTable split(const Lines& lines, bool across, std::vector<LegendProblem>& problems) {
     CrosswordWordTable table;
     for (int line = 1; line <= lines.count(); ++line) {
-        int ordinal = 0;
+        int ordinal = 0;  // the words holding a letter, as the entries count them
+        int piece = 0;    // the pieces with a cell that is not hidden, as the user counts them off the grid
         int start = 0;
         // A line whose first cell is hidden starts at its first bar.
         if (lines.hidden(line, 1)) {
@@ -74,30 +76,35 @@ CrosswordWordTable split(const Lines& lines, bool across, std::vector<LegendProb
             std::string word;
             bool empty = false;
             bool throughHidden = false;
+            bool shown = false;
             for (int place = start + 1; place <= end; ++place) {
                 const std::string text = lines.text(line, place);
-                if (lines.hidden(line, place)) throughHidden = true;
-                else if (text.empty()) empty = true;
+                if (lines.hidden(line, place)) {
+                    throughHidden = true;
+                } else {
+                    shown = true;
+                    if (text.empty()) empty = true;
+                }
                 word += text;
             }
             const bool letters = holdsLetter(word);
             if (letters) ++ordinal;
+            if (shown) ++piece;
+            // A piece of hidden cells alone makes an entry that the compaction removes.
             if (!word.empty()) table.push_back({word, line, ordinal, {}});
-            // A piece through a hidden cell is reported as unclosed (below), not here.
-            if (empty && !throughHidden)
-                problems.push_back({LegendProblem::Kind::incomplete, across, line, letters ? ordinal : ordinal + 1, {}});
+            if (throughHidden && letters)
+                problems.push_back({LegendProblem::Kind::unclosed, across, line, piece, withoutMarks(word)});
+            else if (empty && !throughHidden)
+                problems.push_back({LegendProblem::Kind::incomplete, across, line, piece, {}});
             start = end;
         }
     }
     return table;
 }
 
-// Pieces of hidden cells alone go; words that run through a hidden cell stay and are reported.
-void compact(CrosswordWordTable& table, bool across, std::vector<LegendProblem>& problems) {
+// Pieces of hidden cells alone go; words that run through a hidden cell stay.
+void compact(CrosswordWordTable& table) {
     std::erase_if(table, [](const WordEntry& entry) { return !holdsLetter(entry.word); });
-    for (const WordEntry& entry : table)
-        if (entry.word.find('@') != std::string::npos)
-            problems.push_back({LegendProblem::Kind::unclosed, across, entry.line, entry.ordinal, withoutMarks(entry.word)});
 }
 
 // A run of secret-phrase cells that is a word of its line gets the clue "tajenka".
@@ -124,17 +131,14 @@ void markSecretPhrase(const Lines& lines, CrosswordWordTable& table) {
 
 Legend buildLegend(const CellGrid& grid, const LetterUseTable& letterUse) {
     Legend legend;
-    std::vector<LegendProblem> acrossProblems, downProblems;
     const Lines rows(grid, letterUse, true);
     const Lines columns(grid, letterUse, false);
-    legend.across = split(rows, true, acrossProblems);
-    legend.down = split(columns, false, downProblems);
-    compact(legend.across, true, acrossProblems);
-    compact(legend.down, false, downProblems);
+    legend.across = split(rows, true, legend.problems);
+    legend.down = split(columns, false, legend.problems);
+    compact(legend.across);
+    compact(legend.down);
     markSecretPhrase(rows, legend.across);
     markSecretPhrase(columns, legend.down);
-    legend.problems = std::move(acrossProblems);
-    legend.problems.insert(legend.problems.end(), downProblems.begin(), downProblems.end());
     return legend;
 }
 

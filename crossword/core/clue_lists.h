@@ -43,7 +43,10 @@ struct LegendProblem {
     Kind kind = Kind::unclosed;
     bool across = true;
     int line = 0;
-    int ordinal = 0;   // the word's number; for a piece without letters, the number the next word gets
+    // The piece's number in its line as the user counts the pieces off the
+    // grid: every piece with a cell that is not hidden counts, one without
+    // letters too (the entries count only words holding a letter).
+    int ordinal = 0;
     std::string word;  // unclosed: the word without its "@"
     friend bool operator==(const LegendProblem&, const LegendProblem&) = default;
 };
@@ -51,7 +54,7 @@ struct LegendProblem {
 struct Legend {
     CrosswordWordTable across;
     CrosswordWordTable down;
-    std::vector<LegendProblem> problems;  // across first, then down
+    std::vector<LegendProblem> problems;  // across, then down, each line by line and piece by piece
 };
 
 // `buildLegend`'s construction from the grid, its bars and its letter uses:

@@ -69,6 +69,14 @@ TEST(Legend, RowsAreCutIntoWordsAtTheirBars) {
         {"an empty cell before a word", {".|kos|"}, {"kos 1.1"}, {{Kind::incomplete, true, 1, 1, ""}}},
         {"an empty piece between words", {"a|..|b|"}, {"a 1.1", "b 1.2"}, {{Kind::incomplete, true, 1, 2, ""}}},
         {"an empty cell and a hidden one: unclosed only", {"a.#b|"}, {"a@b 1.1"}, {{Kind::unclosed, true, 1, 1, "ab"}}},
+        {"every empty piece has its own number",
+         {"..|..|..|"},
+         {},
+         {{Kind::incomplete, true, 1, 1, ""}, {Kind::incomplete, true, 1, 2, ""}, {Kind::incomplete, true, 1, 3, ""}}},
+        {"pieces are counted as they stand, the entries by the words with letters",
+         {"..|a#b|#|c.|"},
+         {"a@b 1.1", "c 1.2"},
+         {{Kind::incomplete, true, 1, 1, ""}, {Kind::unclosed, true, 1, 2, "ab"}, {Kind::incomplete, true, 1, 3, ""}}},
     };
     for (const Case& c : cases) {
         const Legend legend = Drawn(c.grid).legend();
