@@ -5,6 +5,7 @@
 #include "document/core/grid_shape.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
+#include "document/ui/icons.h"
 #include "frame/core/documents.h"
 #include "frame/core/config.h"
 #include "platform/ui/actions.h"
@@ -43,33 +44,36 @@ public:
     }
 };
 
-// A clue grid: two columns of 150 pixels, row 0 holding the headings.
+// A clue grid: two columns of 150 pixels. Row k shows word k; row 0 is the
+// heading row, whose texts stand in the grid's header, so that they stay in
+// place while the rows below scroll (the row itself is not shown).
 QTableWidget* makeClueGrid(QWidget* parent, const char* name, const QString& heading) {
     auto* grid = new QTableWidget(1, 2, parent);
     grid->setItemDelegate(new ClueDelegate(grid));
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     grid->setObjectName(QLatin1String(name));
-    grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setColumnWidth(0, 150);
     grid->setColumnWidth(1, 150);
-    for (int col = 0; col < 2; ++col) {
-        auto* item = new QTableWidgetItem(col == 0 ? heading : QStringLiteral("Legenda"));
-        item->setFlags(Qt::ItemIsEnabled);
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        grid->setItem(0, col, item);
-    }
+    grid->setHorizontalHeaderLabels({heading, QStringLiteral("Legenda")});
+    QHeaderView* headings = grid->horizontalHeader();
+    headings->setSectionsClickable(false);
+    headings->setHighlightSections(false);
+    headings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont bold = headings->font();
+    bold.setBold(true);
+    headings->setFont(bold);
+    grid->setRowHidden(0, true);
     return grid;
 }
 
-QToolButton* makeButton(QWidget* parent, QAction* action, const QString& text = {}) {
+// A button that follows its action, showing the action's image when it has
+// one and its caption otherwise.
+QToolButton* makeButton(QWidget* parent, QAction* action) {
     auto* button = new QToolButton(parent);
     button->setDefaultAction(action);
-    if (!text.isEmpty()) button->setText(text);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
     return button;
 }
 
@@ -94,9 +98,12 @@ TMDIChildKriz::TMDIChildKriz()
     opravitkrizovku = addDocumentAction("opravitkrizovku", QStringLiteral("&Opravit křížovku"), nullptr, false);
     IsTajenka = addDocumentAction("IsTajenka", QStringLiteral("Tajenka"), nullptr, false);
     addDeleteWordAction(QStringLiteral("Smazat"), nullptr);
+    // Buttons with an image and no caption.
     btnvodorovne = addDocumentAction("btnvodorovne", QString(), nullptr, false);
+    btnvodorovne->setIcon(wordEndsImage(Qt::Horizontal));
     setHint(btnvodorovne, QStringLiteral("Označí okraje slova vodorovně"));
     btnsvisle = addDocumentAction("btnsvisle", QString(), nullptr, false);
+    btnsvisle->setIcon(wordEndsImage(Qt::Vertical));
     setHint(btnsvisle, QStringLiteral("Označí okraje slova svisle"));
 
     const FileActions file = addFileActions();
@@ -129,8 +136,8 @@ TMDIChildKriz::TMDIChildKriz()
     Panel5->setObjectName(QStringLiteral("Panel5"));
     auto* buttons = new QHBoxLayout(Panel5);
     buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(makeButton(Panel5, btnvodorovne, QStringLiteral("↔")));
-    buttons->addWidget(makeButton(Panel5, btnsvisle, QStringLiteral("↕")));
+    buttons->addWidget(makeButton(Panel5, btnvodorovne));
+    buttons->addWidget(makeButton(Panel5, btnsvisle));
     buttons->addWidget(makeButton(Panel5, IsTajenka));
     buttons->addWidget(makeButton(Panel5, smazatslovo));
     buttons->addWidget(makeButton(Panel5, opravitkrizovku));
@@ -156,6 +163,9 @@ TMDIChildKriz::TMDIChildKriz()
 
     showClueRows(true, {});
     showClueRows(false, {});
+    for (QTableWidget* clues : {StringGrid2, StringGrid1})
+        connect(clues, &QTableWidget::itemChanged, this,
+                [this, clues](QTableWidgetItem* item) { clueEdited(clues == StringGrid2, item); });
     setDocumentFile<crossword::KriDocument>(
         crossword::kriCodec, [this] { return toDocument(); },
         [this](const crossword::KriDocument& document) { return showDocument(document); });
@@ -178,6 +188,9 @@ void TMDIChildKriz::applyPhase() {
     Panel4->setVisible(!building);
     for (QAction* action : {vytvoritlegendu, acVelikost, acSmazatpismena, acNavrhar, aczvolsablonu})
         action->setEnabled(building);
+    // Saving a template stays as it was in the other phases (a file opened
+    // in them turns it off, building turns it on).
+    if (building) aculozsablonu->setEnabled(true);
     dokoncitkrizovku->setEnabled(now == Phase::legend);
     opravitkrizovku->setEnabled(now == Phase::legend);
     if (now == Phase::finished)
@@ -345,16 +358,35 @@ std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(bool across) const {
     return rows;
 }
 
-QString TMDIChildKriz::problemText(const crossword::LegendProblem& problem) {
+namespace {
+
+// One line of the box after a legend was built: where the piece stands and what is wrong with it.
+QString problemLine(const crossword::LegendProblem& problem) {
     const QString where = problem.across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
-    const QString mend = QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
     if (problem.kind == crossword::LegendProblem::Kind::unclosed)
-        return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3). ")
+        return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3).")
                            .arg(problem.line)
                            .arg(problem.ordinal)
-                           .arg(toQString(problem.word)) +
-               mend;
-    return where + QStringLiteral(" %1. slovo č. %2 není celé vyplněno. ").arg(problem.line).arg(problem.ordinal) + mend;
+                           .arg(toQString(problem.word));
+    return where + QStringLiteral(" %1. slovo č. %2 není celé vyplněno.").arg(problem.line).arg(problem.ordinal);
+}
+
+// The line that counts the problems not listed.
+QString moreProblems(std::size_t count) {
+    if (count == 1) return QStringLiteral("A ještě 1 další chyba.");
+    if (count <= 4) return QStringLiteral("A ještě %1 další chyby.").arg(count);
+    return QStringLiteral("A ještě %1 dalších chyb.").arg(count);
+}
+
+}  // namespace
+
+QString TMDIChildKriz::problemsText(const std::vector<crossword::LegendProblem>& problems) {
+    QStringList lines;
+    const std::size_t listed = std::min(problems.size(), listedProblems);
+    for (std::size_t i = 0; i < listed; ++i) lines << problemLine(problems[i]);
+    if (problems.size() > listed) lines << moreProblems(problems.size() - listed);
+    lines << QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
+    return lines.join(QLatin1Char('\n'));
 }
 
 void TMDIChildKriz::vytvoritlegenduExecute() {
@@ -362,7 +394,7 @@ void TMDIChildKriz::vytvoritlegenduExecute() {
     legendMode = true;
     applyPhase();
     const crossword::Legend legend = crossword::buildLegend(grid(), letterUse);
-    for (const crossword::LegendProblem& problem : legend.problems) desktop::message(this, problemText(problem));
+    if (!legend.problems.empty()) desktop::message(this, problemsText(legend.problems));
     // A clue typed before stays with its word.
     const std::vector<crossword::ClueRow> acrossBefore = clueRows(true);
     const std::vector<crossword::ClueRow> downBefore = clueRows(false);
@@ -372,6 +404,15 @@ void TMDIChildKriz::vytvoritlegenduExecute() {
     ClueIndex& user = clueIndex(userLegends);
     showClueRows(true, crossword::legendRows(horizontalWords, acrossBefore, builtin, user));
     showClueRows(false, crossword::legendRows(verticalWords, downBefore, builtin, user));
+}
+
+void TMDIChildKriz::clueEdited(bool across, const QTableWidgetItem* item) {
+    // Once finished, the words' clues are those of the grids, so a clue
+    // edited after "Dokončit" is printed as it is saved and exported.
+    if (!finished || item->column() != 1) return;
+    crossword::CrosswordWordTable& table = across ? horizontalWords : verticalWords;
+    const std::size_t k = static_cast<std::size_t>(item->row()) - 1;
+    if (item->row() >= 1 && k < table.size()) table[k].clue = itemText(item->tableWidget(), item->row(), 1);
 }
 
 void TMDIChildKriz::dokoncitkrizovkuExecute() {
@@ -449,5 +490,6 @@ bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
     }
     gridChanged();
     applyPhase();
+    if (legendMode) aculozsablonu->setEnabled(false);
     return true;
 }

@@ -19,6 +19,7 @@
 
 class QAction;
 class QTableWidget;
+class QTableWidgetItem;
 class QWidget;
 
 class TMDIChildKriz : public SlotWindow {
@@ -64,8 +65,12 @@ public:
     crossword::CrosswordWordTable verticalWords;
     // The rows the clue grids show, with the clues typed so far.
     std::vector<crossword::ClueRow> clueRows(bool across) const;
-    // The text of a box that reports a piece of the grid that is no proper word.
-    static QString problemText(const crossword::LegendProblem& problem);
+    // The text of the one box that reports, after a legend was built, the
+    // pieces of the grid that are no proper words: the first of them, each
+    // on a line with its row or column and its number there, then how many
+    // more there are, then what to do.
+    static QString problemsText(const std::vector<crossword::LegendProblem>& problems);
+    static constexpr std::size_t listedProblems = 10;
 
     bool legendMode = false;  // the clue lists are shown and the grid is frozen
     bool finished = false;    // the clues were taken over; never cleared
@@ -105,4 +110,5 @@ protected:
 
 private:
     void showClueRows(bool across, const std::vector<crossword::ClueRow>& rows);
+    void clueEdited(bool across, const QTableWidgetItem* item);
 };

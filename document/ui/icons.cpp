@@ -207,3 +207,24 @@ QIcon programIcon() {
         },
         32);
 }
+
+QIcon wordEndsImage(Qt::Orientation orientation) {
+    return drawn([orientation](QPainter& p) {
+        if (orientation == Qt::Vertical) {
+            p.translate(8, 8);
+            p.rotate(90);
+            p.translate(-8, -8);
+        }
+        // The two bars that end a word, and a double arrow between them.
+        p.setPen(QPen(QColor(30, 30, 30), 2));
+        p.drawLine(QPointF(1.5, 2), QPointF(1.5, 14));
+        p.drawLine(QPointF(14.5, 2), QPointF(14.5, 14));
+        p.setPen(QPen(QColor(30, 30, 30), 1.5));
+        p.drawLine(QPointF(4, 8), QPointF(12, 8));
+        for (const double tip : {4.0, 12.0}) {
+            const double back = tip < 8 ? tip + 3 : tip - 3;
+            p.drawLine(QPointF(tip, 8), QPointF(back, 5));
+            p.drawLine(QPointF(tip, 8), QPointF(back, 11));
+        }
+    });
+}

@@ -1,5 +1,6 @@
 #pragma once
-// The pictures of the frame's tool bars, drawn by the program itself.
+// The pictures of the frame's tool bars and of the windows' own buttons,
+// drawn by the program itself.
 
 #include <QIcon>
 
@@ -11,3 +12,7 @@ QIcon toolImage(int index);
 
 // The program's own icon: a small puzzle grid.
 QIcon programIcon();
+
+// The picture of a button that marks where a word ends across
+// (Qt::Horizontal) or down: a double arrow between two bars.
+QIcon wordEndsImage(Qt::Orientation orientation);

@@ -11,7 +11,9 @@
 #include "platform/ui/file_messages.h"
 #include "support/core/cp1250_text.h"
 #include "support/ui/modal.h"
+#include "support/core/temp_folder.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -234,6 +236,43 @@ TEST_F(CrosswordFillTest, ATypedWordWithALetterTheCodePageLacksOrNoLetterAtAllIs
     EXPECT_EQ(walkKeys(window->documentUserWords), std::vector<std::string>{cp("kůň")});
 }
 
+TEST_F(CrosswordFillTest, TheEndMarkButtonsKeepTheirPicturesThroughEverySelection) {
+    TMDIChildKriz* window = startCrossword({});
+    const auto button = [window](QAction* action) -> QToolButton* {
+        for (QToolButton* b : window->Panel5->findChildren<QToolButton*>())
+            if (b->defaultAction() == action) return b;
+        return nullptr;
+    };
+    struct Step {
+        const char* what;
+        int c1, r1, c2, r2;
+        bool enabled;
+    };
+    const Step steps[] = {
+        {"before any selection", 0, 0, 0, 0, false},
+        {"one cell", 4, 4, 4, 4, true},
+        {"a run", 1, 1, 3, 1, false},
+        {"one cell again", 2, 5, 2, 5, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.c1) {
+            select(window, step.c1, step.r1, step.c2, step.r2);
+            ASSERT_TRUE(searched(window));
+        }
+        for (QAction* action : {window->btnvodorovne, window->btnsvisle}) {
+            QToolButton* shown = button(action);
+            ASSERT_NE(shown, nullptr);
+            EXPECT_EQ(shown->isEnabled(), step.enabled);
+            EXPECT_EQ(shown->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            EXPECT_FALSE(shown->icon().isNull()) << "the picture stays";
+            EXPECT_EQ(shown->icon().cacheKey(), action->icon().cacheKey());
+            EXPECT_EQ(shown->toolTip(), action->toolTip());
+        }
+    }
+    EXPECT_NE(window->btnvodorovne->icon().cacheKey(), window->btnsvisle->icon().cacheKey());
+}
+
 TEST_F(CrosswordFillTest, ClosingTheDirectionQuestionDropsTheInsertionAndTheDeletion) {
     TMDIChildKriz* window = startCrossword({});
     select(window, 4, 4, 4, 4);
@@ -362,15 +401,138 @@ protected:
     }
 };
 
-TEST_F(CrosswordLegendTest, TheBoxesNameTheLineTheWordAndWhatIsWrong) {
-    const crossword::LegendProblem unclosed{crossword::LegendProblem::Kind::unclosed, true, 1, 1, "abcd"};
-    EXPECT_EQ(TMDIChildKriz::problemText(unclosed),
-              QStringLiteral("Chyba v řádku 1. pravděpodobně není ukončeno slovo č. 1. (Zjištěné slovo:  abcd). "
-                             "Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku."));
-    const crossword::LegendProblem incomplete{crossword::LegendProblem::Kind::incomplete, false, 7, 2, ""};
-    EXPECT_EQ(TMDIChildKriz::problemText(incomplete),
-              QStringLiteral("Chyba ve sloupci 7. slovo č. 2 není celé vyplněno. "
-                             "Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku."));
+TEST_F(CrosswordLegendTest, TheBoxListsTheFirstProblemsWithTheirLineAndWordThenHowManyMore) {
+    using Kind = crossword::LegendProblem::Kind;
+    const QString mend = QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
+    EXPECT_EQ(TMDIChildKriz::problemsText({{Kind::unclosed, true, 1, 1, "abcd"}}),
+              QStringLiteral("Chyba v řádku 1. pravděpodobně není ukončeno slovo č. 1. (Zjištěné slovo:  abcd).\n") + mend);
+    EXPECT_EQ(TMDIChildKriz::problemsText({{Kind::incomplete, false, 7, 2, ""}}),
+              QStringLiteral("Chyba ve sloupci 7. slovo č. 2 není celé vyplněno.\n") + mend);
+
+    // Ten are listed; the rest are counted.
+    struct Case {
+        int problems;
+        QString more;  // empty: no line counts more
+    };
+    const Case cases[] = {
+        {10, {}},
+        {11, QStringLiteral("A ještě 1 další chyba.")},
+        {14, QStringLiteral("A ještě 4 další chyby.")},
+        {15, QStringLiteral("A ještě 5 dalších chyb.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.problems);
+        std::vector<crossword::LegendProblem> problems;
+        for (int line = 1; line <= c.problems; ++line) problems.push_back({Kind::incomplete, true, line, 1, ""});
+        QStringList expected;
+        for (int line = 1; line <= 10; ++line)
+            expected << QStringLiteral("Chyba v řádku %1. slovo č. 1 není celé vyplněno.").arg(line);
+        if (!c.more.isEmpty()) expected << c.more;
+        expected << mend;
+        EXPECT_EQ(TMDIChildKriz::problemsText(problems), expected.join(QLatin1Char('\n')));
+    }
+}
+
+TEST_F(CrosswordLegendTest, OneBuildOnAFaultyGridShowsOneBoxAndKeepsTheEntries) {
+    // 40 × 40, no letters but a word through a hidden cell at the start of
+    // row 1, and a bar right of every other cell: 1,596 faulty pieces across.
+    TMDIChildKriz* window = startCrossword({});
+    window->resizeGrid(40, 40);
+    CellGrid& grid = window->grid();
+    const char* start[] = {"a", "b", "@", "c", "d"};
+    for (int col = 1; col <= 5; ++col) grid.setCellText(col, 1, start[col - 1]);
+    for (int row = 1; row <= 40; ++row)
+        for (int col = row == 1 ? 5 : 1; col <= 40; ++col) grid.setRightBarVisible(col, row, true);
+    legendsLoaded = true;  // no clue stores: no box about them
+
+    window->vytvoritlegenduExecute();
+    QStringList expected = {QStringLiteral("Chyba v řádku 1. pravděpodobně není ukončeno slovo č. 1. (Zjištěné slovo:  abcd).")};
+    for (int piece = 2; piece <= 10; ++piece)
+        expected << QStringLiteral("Chyba v řádku 1. slovo č. %1 není celé vyplněno.").arg(piece);
+    expected << QStringLiteral("A ještě 1586 dalších chyb.")
+             << QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes[0].kind, desktop::DesktopHooks::Box::Message);
+    EXPECT_EQ(desktop.boxes[0].text, expected.join(QLatin1Char('\n')));
+
+    // The word through the hidden cell stays in the list with its mark.
+    ASSERT_EQ(window->horizontalWords.size(), 1u);
+    EXPECT_EQ(window->horizontalWords[0], (crossword::WordEntry{"ab@cd", 1, 1, ""}));
+    EXPECT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("ab@cd"));
+    EXPECT_TRUE(window->verticalWords.empty());
+}
+
+TEST_F(CrosswordLegendTest, TheHeadingsStayInPlaceWhileTheRowsScroll) {
+    // 10 × 10 one-letter words: a hundred rows each way.
+    TMDIChildKriz* window = startCrossword({});
+    CellGrid& grid = window->grid();
+    for (int row = 1; row <= 10; ++row)
+        for (int col = 1; col <= 10; ++col) {
+            grid.setCellText(col, row, "a");
+            grid.setRightBarVisible(col, row, true);
+            grid.setBottomBarVisible(col, row, true);
+        }
+    window->vytvoritlegenduExecute();
+    struct Case {
+        QTableWidget* clues;
+        QString heading;
+    };
+    for (const Case& c : {Case{window->StringGrid2, QStringLiteral("Slova vodorovně")},
+                          Case{window->StringGrid1, QStringLiteral("Slova svisle")}}) {
+        SCOPED_TRACE(c.heading.toStdString());
+        ASSERT_EQ(c.clues->rowCount(), 101);
+        ASSERT_TRUE(c.clues->isVisible());
+        c.clues->scrollToBottom();
+        EXPECT_GT(c.clues->rowAt(0), 50) << "the rows have scrolled";
+        const QHeaderView* headings = c.clues->horizontalHeader();
+        EXPECT_TRUE(headings->isVisible());
+        EXPECT_EQ(c.clues->horizontalHeaderItem(0)->text(), c.heading);
+        EXPECT_EQ(c.clues->horizontalHeaderItem(1)->text(), QStringLiteral("Legenda"));
+        EXPECT_LE(headings->geometry().bottom(), c.clues->viewport()->geometry().top()) << "above the rows";
+        EXPECT_TRUE(c.clues->isRowHidden(0));
+        EXPECT_EQ(wordCell(c.clues, 100), QStringLiteral("a"));
+    }
+}
+
+TEST_F(CrosswordLegendTest, AFileOpenedInLegendModeOrFinishedOffersNoTemplateToSave) {
+    startCrossword({});
+    struct Case {
+        const char* file;
+        bool templates;
+    };
+    for (const Case& c : {Case{"building.kri", true}, Case{"legend.kri", false}, Case{"finished.kri", false}}) {
+        SCOPED_TRACE(c.file);
+        MindgridMainForm->openFileByExtension(displayPath(testDataFolder() / "crossword" / "fixtures" / c.file));
+        auto* opened = qobject_cast<TMDIChildKriz*>(windows().last());
+        ASSERT_NE(opened, nullptr);
+        ASSERT_TRUE(opened->windowTitle().contains(QLatin1String(c.file)));
+        EXPECT_EQ(opened->aculozsablonu->isEnabled(), c.templates);
+        EXPECT_EQ(opened->aczvolsablonu->isEnabled(), c.templates);
+        if (opened->legendMode && !opened->finished) {
+            // Back to building, both are on again.
+            opened->opravitkrizovku->trigger();
+            EXPECT_TRUE(opened->aculozsablonu->isEnabled());
+            EXPECT_TRUE(opened->aczvolsablonu->isEnabled());
+        }
+    }
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(CrosswordLegendTest, AClueEditedAfterFinishingIsPrintedAsItIsSavedAndExported) {
+    TMDIChildKriz* window = startCrossword({});
+    putAcross(window, 1, 1, "pes");
+    window->vytvoritlegenduExecute();
+    typeClue(window->StringGrid2, 1, QStringLiteral("zvíře"));
+    window->dokoncitkrizovku->trigger();
+    ASSERT_EQ(window->printedCrossword().across.at(0).clue, cp("zvíře"));
+
+    typeClue(window->StringGrid2, 1, QStringLiteral("domácí zvíře"));
+    EXPECT_EQ(window->printedCrossword().across.at(0).clue, cp("domácí zvíře"));
+    EXPECT_EQ(window->toDocument().across.at(0).clue, cp("domácí zvíře")) << "what the export writes";
+    const QString path = displayPath(folder / "hotova");
+    ASSERT_TRUE(window->saveToFile(path));
+    const auto saved = std::get<crossword::KriDocument>(crossword::readKriFile(folder / "hotova.kri"));
+    EXPECT_EQ(saved.across.at(0).clue, cp("domácí zvíře"));
 }
 
 TEST_F(CrosswordLegendTest, ATypedClueStaysWithItsWordThroughOpravit) {
