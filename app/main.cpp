@@ -5,6 +5,7 @@
 #include "document/ui/document_window.h"
 #include "frame/core/documents.h"
 #include "frame/ui/application.h"
+#include "platform/core/textfile.h"
 #include "swedish/ui/child_svekriz.h"
 #include "swedish/ui/legend_form.h"
 #include "swedish/ui/print_form.h"
@@ -13,6 +14,8 @@
 #include "wordsearch/ui/child_osm.h"
 
 int main(int argc, char** argv) {
+    // A save over the file-size limit fails with its message; nothing open is lost.
+    ignoreFileSizeSignal();
     // Copies handed to analyzers of earlier runs that have all ended.
     removeUnusedAnalyzerCopyFolders();
     // The frame makes the document windows of the four kinds of puzzle.

@@ -8,6 +8,10 @@
 // from its creation until after the rename, so the next save of the same target
 // can tell the leftovers of killed saves (nobody holds their lock) from the
 // temporary of a save that is still running, and removes only the former.
+//
+// An existing file is replaced only when this process may write it itself: the
+// rename would otherwise sidestep the file's own permissions. Where the folder
+// takes no temporary but the file may be written, the file is written in place.
 
 #include "platform/core/textfile.h"
 
@@ -20,7 +24,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -185,13 +191,16 @@ struct Temporary {
 
 // A new temporary file in `folder`, locked by this save. `mode` is passed to
 // the creation, so the umask (and a default ACL of the folder) apply as to any new file.
-std::optional<Temporary> createTemporary(int folder, const std::string& prefix, mode_t mode) {
+// When none can be made, `failure` tells why (an errno value).
+std::optional<Temporary> createTemporary(int folder, const std::string& prefix, mode_t mode, int& failure) {
+    failure = EEXIST;
     for (int attempt = 0; attempt < 100; ++attempt) {
         Temporary temporary{Descriptor(), prefix + randomSuffix()};
         const int flags = O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC;
         temporary.fd = Descriptor(::openat(folder, temporary.name.c_str(), flags, mode));
         if (!temporary.fd) {
-            if (errno == EEXIST) continue;
+            failure = errno;
+            if (failure == EEXIST) continue;
             return std::nullopt;
         }
         int locked;
@@ -232,7 +241,42 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Whether this process may write the existing file `name` itself, as opening
+// it for writing would decide (its owner, group and other bits, an ACL, a
+// read-only mount, an immutable file). A file without any write bit is
+// read-only for everyone, root too, whom the permissions alone would let through.
+bool mayWriteExisting(int folder, const std::string& name, const struct stat& old) {
+    if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return ::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// Writes `bytes` over the content of the existing regular file `name`, for a
+// folder that takes no temporary. The room for a longer content is taken
+// before the first byte changes, so that a full disk or a file-size limit
+// stops the save with the old content whole; only a failing device can leave
+// the file torn.
+bool writeInPlace(int folder, const std::string& name, const struct stat& old, std::string_view bytes) {
+    const Descriptor fd(::openat(folder, name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd || ::fstat(fd.get(), &opened) != 0 || !sameFile(opened, old) || !S_ISREG(opened.st_mode)) return false;
+    const off_t oldSize = opened.st_size;
+    const off_t newSize = static_cast<off_t>(bytes.size());
+    if (newSize > oldSize) {
+        int reserved;
+        while ((reserved = ::fallocate(fd.get(), 0, oldSize, newSize - oldSize)) != 0 && errno == EINTR) {
+        }
+        // A file system that cannot reserve room is written without.
+        if (reserved != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
+            static_cast<void>(::ftruncate(fd.get(), oldSize));
+            return false;
+        }
+    }
+    return writeAll(fd.get(), bytes) && ::ftruncate(fd.get(), newSize) == 0 && ::fsync(fd.get()) == 0;
+}
+
 }  // namespace
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
     const std::optional<fs::path> target = finalTarget(path);
@@ -247,12 +291,17 @@ bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     // Not knowing what stands there (nor its mode) is no ground to replace it.
     if (!exists && errno != ENOENT) return false;
     if (exists && S_ISDIR(old.st_mode)) return false;
+    if (exists && !mayWriteExisting(folder.fd.get(), name, old)) return false;
 
     const std::string prefix = temporaryPrefix(name);
     if (folder.readable) removeLeftovers(folder.fd.get(), prefix);
 
-    std::optional<Temporary> temporary = createTemporary(folder.fd.get(), prefix, exists ? 0600 : 0666);
-    if (!temporary) return false;
+    int failure = 0;
+    std::optional<Temporary> temporary = createTemporary(folder.fd.get(), prefix, exists ? 0600 : 0666, failure);
+    if (!temporary) {
+        const bool folderRefuses = failure == EACCES || failure == EPERM;
+        return exists && S_ISREG(old.st_mode) && folderRefuses && writeInPlace(folder.fd.get(), name, old, bytes);
+    }
     if (exists) keepOwnerAndMode(temporary->fd.get(), old);
     // The lock is held until the descriptor closes, after the rename.
     const bool saved = writeAll(temporary->fd.get(), bytes) && ::fsync(temporary->fd.get()) == 0 &&
@@ -266,6 +315,62 @@ bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     // would show the old file or the new one, each whole.
     if (folder.readable) static_cast<void>(::fsync(folder.fd.get()));
     return true;
+}
+
+namespace {
+
+// An exclusive lock on the file a path names, and whether taking it made the file.
+struct LockedFile {
+    Descriptor fd;
+    bool made = false;
+};
+
+// Locks the file `path` names, making an empty one when there is none. A save
+// replaces the file by another, so a lock taken on the file that was replaced
+// while this process waited for it locks nothing any longer: then the file the
+// name holds now is locked instead.
+std::optional<LockedFile> lockFileOf(const fs::path& path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        LockedFile file{Descriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)), false};
+        if (!file.fd && errno == ENOENT) {
+            file = {Descriptor(::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666)), true};
+            if (!file.fd && errno == EEXIST) continue;
+        }
+        if (!file.fd) return std::nullopt;
+        int locked;
+        while ((locked = ::flock(file.fd.get(), LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        // A file system without flock: updated without the lock.
+        if (locked != 0) return file;
+        struct stat opened {}, named {};
+        if (::fstat(file.fd.get(), &opened) == 0 && ::stat(path.c_str(), &named) == 0 && sameFile(opened, named))
+            return file;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool updateFileAtomic(const std::filesystem::path& path, std::uint64_t limit,
+                      const std::function<std::optional<std::string>(const std::string* current)>& update) {
+    const std::optional<fs::path> target = finalTarget(path);
+    if (!target) return false;
+    const std::optional<LockedFile> locked = lockFileOf(*target);
+    if (!locked) return false;
+    std::optional<std::string> bytes;
+    if (locked->made) {
+        bytes = update(nullptr);
+    } else {
+        ReadResult<std::string> current = readFileBytes(*target, limit);
+        if (const auto* read = std::get_if<std::string>(&current)) bytes = update(read);
+    }
+    if (bytes && writeFileAtomic(*target, *bytes)) return true;
+    // The empty file made for the lock goes again, unless it has been used since.
+    struct stat opened {}, named {};
+    if (locked->made && ::fstat(locked->fd.get(), &opened) == 0 && ::stat(target->c_str(), &named) == 0 &&
+        sameFile(opened, named) && named.st_size == 0)
+        ::unlink(target->c_str());
+    return false;
 }
 
 bool writeLinesAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines) {

@@ -7,10 +7,12 @@
 // up to the limit of its kind, and lines are walked one at a time, never held in
 // a table of their own. Writing: whole files only, CR LF after every line,
 // through a temporary file in the target folder that is renamed over the target,
-// so a failed write leaves the previous file whole.
+// so a failed write leaves the previous file whole. A file this process may not
+// write is never replaced.
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -161,7 +163,29 @@ ReadResult<Model> readWholeFile(const std::filesystem::path& path, std::uint64_t
 // and mode as far as the process may set them; a new file gets 0666 less the
 // umask. Leftovers of earlier saves of the same file that were killed midway are
 // removed. (In atomic_writer.cpp.)
+//
+// An existing file is written only when this process could open it for writing,
+// and never when it has no write bit at all (for root neither); otherwise false
+// and the file is untouched. When the folder takes no temporary file but the
+// file may be written, it is written in place: the room for the new content is
+// taken first, so a full disk or a file-size limit still leaves the old content
+// whole.
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// Replaces the content of `path` by what `update` makes of the content it holds
+// now, under an exclusive lock on the file that every update of it takes: the
+// updates of one file from several processes follow one another, and each sees
+// what the one before it wrote. `update` gets the bytes the file holds (at most
+// `limit`), or nullptr when there was no file, and answers the new bytes, or
+// nothing to leave the file as it is. False when the file is there but cannot be
+// read (then `update` is not called), when `update` answered nothing or when the
+// write failed; a file made only to be locked is removed again then.
+bool updateFileAtomic(const std::filesystem::path& path, std::uint64_t limit,
+                      const std::function<std::optional<std::string>(const std::string* current)>& update);
+
+// A write over the process's file-size limit then fails like one on a full disk,
+// instead of ending the process. Each program calls it once at start.
+void ignoreFileSizeSignal();
 
 // Writes every line followed by CR LF, atomically.
 bool writeLinesAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines);

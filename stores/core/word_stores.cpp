@@ -15,6 +15,7 @@
 #include <string_view>
 #include <system_error>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 
@@ -32,10 +33,10 @@ bool legendsLoaded = false;
 
 namespace {
 
-// Set when a user file existed but could not be read: writing the stores back
-// would then replace the user's words or clues by those of this run alone.
-bool userWordsUnreadable = false;
-bool userLegendsUnreadable = false;
+// The user stores as they were read from their files: what this run changed
+// in them is what it writes back into the files at exit.
+StringPairList loadedUserWords;
+StringPairList loadedUserLegends;
 
 // The substitution of the built-in files: each pair is (stored character, plain
 // character). Both columns hold the same 30 characters, so the substitution is a
@@ -239,8 +240,8 @@ void resetWordStores() {
     wordSearchDictionaryNames.clear();
     crosswordDictionaryNames.clear();
     legendsLoaded = false;
-    userWordsUnreadable = false;
-    userLegendsUnreadable = false;
+    loadedUserWords.init();
+    loadedUserLegends.init();
 }
 
 void decodeLine(std::string& line) { translate(line, substitution().decode); }
@@ -263,8 +264,7 @@ bool saveDictionaryList(const fs::path& folder) {
 void loadCrosswordWords(const fs::path& folder) {
     const auto plainWords = [](std::string_view bytes) { return parseWordList(bytes, false); };
 
-    ClueFile userState = ClueFile::Read;
-    auto user = loadStoreFile(folder / "slovausr.slv", fileLimit::wordStore, plainWords, &userState);
+    auto user = loadStoreFile(folder / "slovausr.slv", fileLimit::wordStore, plainWords);
     auto builtin = loadStoreFile(folder / "kriz.dat", fileLimit::wordStore,
                                  [](std::string_view bytes) { return parseWordList(bytes, true); });
 
@@ -283,9 +283,9 @@ void loadCrosswordWords(const fs::path& folder) {
     }
 
     userWords = user ? std::move(*user) : StringPairList{};
+    loadedUserWords = userWords;
     builtinWords = builtin ? std::move(*builtin) : StringPairList{};
     dictionaryWords = std::move(dictionaries);
-    userWordsUnreadable = userState == ClueFile::Unreadable;
 }
 
 void loadSlvDictionary(const fs::path& folder) {
@@ -324,7 +324,7 @@ LegendLoadResult loadLegends(const fs::path& folder) {
     auto user = loadStoreFile(folder / "legendy.sav", fileLimit::wordStore,
                               [](std::string_view bytes) { return parseClueList(bytes, false); }, &result.user);
     userLegends = user ? std::move(*user) : StringPairList{};
-    userLegendsUnreadable = result.user == ClueFile::Unreadable;
+    loadedUserLegends = userLegends;
 
     auto builtin = loadStoreFile(folder / "krizleg.dat", fileLimit::wordStore,
                                  [](std::string_view bytes) { return parseClueList(bytes, true); }, &result.builtin);
@@ -333,13 +333,64 @@ LegendLoadResult loadLegends(const fs::path& folder) {
     return result;
 }
 
+namespace {
+
+// A user store as this run leaves it, laid over its file as another instance
+// may have left it meanwhile: the pairs of the file in order, then each pair
+// this run changed or added since `loaded` was read: a word the file holds
+// takes this run's clue at its first pair, any other word is appended. When
+// the file still holds what was loaded, that is the store of this run itself.
+StringPairList mergeUserStore(const StringPairList& file, const StringPairList& loaded, const StringPairList& run) {
+    StringPairList merged;
+    std::unordered_map<std::string, std::size_t> firstPlace;
+    file.forEachPair([&](const StringPairList::Node& pair) {
+        firstPlace.try_emplace(pair.key, merged.size());
+        merged.addPair(pair.key, pair.value);
+    });
+    std::size_t index = 0;
+    run.forEachPair([&](const StringPairList::Node& pair) {
+        const bool unchanged =
+            index < loaded.size() && loaded.keyAt(index) == pair.key && loaded.valueAt(index) == pair.value;
+        ++index;
+        if (unchanged) return;
+        const auto [found, added] = firstPlace.try_emplace(pair.key, merged.size());
+        if (added) merged.addPair(pair.key, pair.value);
+        else merged.setValueAt(found->second, pair.value);
+    });
+    return merged;
+}
+
+// Writes a user store back into its file at exit, merged with what the file
+// holds then (see mergeUserStore). A file that is gone gets the store of this
+// run whole, as it got it when it was first made.
+template <class Parse, class Lines>
+bool saveUserStore(const fs::path& path, const StringPairList& loaded, const StringPairList& run, Parse&& parse,
+                   Lines&& lines) {
+    return updateFileAtomic(path, fileLimit::wordStore, [&](const std::string* now) -> std::optional<std::string> {
+        try {
+            LineWriter bytes;
+            for (const std::string& line : lines(mergeUserStore(now ? parse(*now) : loaded, loaded, run)))
+                bytes.line(line);
+            return bytes.bytes();
+        } catch (const std::bad_alloc&) {
+            return std::nullopt;
+        }
+    });
+}
+
+}  // namespace
+
 bool saveUserDictionary(const fs::path& folder) {
-    if (userWordsUnreadable) return false;
-    return writeLinesAtomic(folder / "slovausr.slv", wordListLines(userWords, false));
+    return saveUserStore(
+        folder / "slovausr.slv", loadedUserWords, userWords,
+        [](std::string_view bytes) { return parseWordList(bytes, false); },
+        [](const StringPairList& words) { return wordListLines(words, false); });
 }
 
 bool saveLegends(const fs::path& folder) {
     if (!legendsLoaded) return true;
-    if (userLegendsUnreadable) return false;
-    return writeLinesAtomic(folder / "legendy.sav", clueListLines(userLegends, false));
+    return saveUserStore(
+        folder / "legendy.sav", loadedUserLegends, userLegends,
+        [](std::string_view bytes) { return parseClueList(bytes, false); },
+        [](const StringPairList& clues) { return clueListLines(clues, false); });
 }

@@ -17,7 +17,9 @@
 // larger file, or one that memory runs out on, counts as unreadable.
 //
 // The stores are used from the GUI thread, or from one worker while the GUI
-// thread waits for it; nothing here locks.
+// thread waits for it; nothing here locks them. The user's files are shared by
+// every running instance: each writes back what its run changed, merged with
+// what the file holds at that moment, under a lock on the file.
 
 #include "platform/core/folders.h"
 #include "stores/core/string_pair_list.h"
@@ -112,12 +114,16 @@ struct LegendLoadResult {
 // the other. Does not touch legendsLoaded.
 LegendLoadResult loadLegends(const std::filesystem::path& folder = programFolder());
 
-// Writes userWords to "slovausr.slv". False when it could not be written, or when
-// the file was there at start-up but could not be read (it is then left alone
-// rather than replaced by the words of this run alone).
+// Writes the words this run added to userWords into "slovausr.slv": the file
+// keeps the words it holds now (another instance may have added some since it
+// was read), and this run's new words it lacks follow in walk order. Alone, a
+// run writes its whole store in walk order, as does a run that finds the file
+// gone. False when the file could not be written, or when it is there but
+// cannot be read (it is then left alone rather than replaced by this run's words).
 bool saveUserDictionary(const std::filesystem::path& folder = programFolder());
 
-// Writes userLegends to "legendy.sav" when the clues were loaded in this run (true
-// without writing otherwise). False when it could not be written, or when the file
-// exists but could not be read when the clues were loaded (it is left alone).
+// Writes userLegends into "legendy.sav" in the same way when the clues were
+// loaded in this run (true without writing otherwise): each clue this run
+// remembered goes to the first pair of its word in the file, or to a new line
+// at the end. False as above.
 bool saveLegends(const std::filesystem::path& folder = programFolder());

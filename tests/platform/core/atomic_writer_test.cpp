@@ -1,8 +1,11 @@
 // The one writer under what happens to real saves: killed midway, through
-// symbolic links, with the longest names, on a full disk, over other users'
-// files, and side by side with other saves of the same file.
+// symbolic links, with the longest names, on a full disk, under a file-size
+// limit, over files the process may not write, in folders that take no
+// temporary, over other users' files, and side by side with other saves and
+// updates of the same file.
 
 #include "platform/core/textfile.h"
+#include "support/core/child_process.h"
 #include "support/core/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +24,8 @@
 #include <atomic>
 #include <csignal>
 #include <functional>
+#include <iostream>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -156,6 +161,20 @@ fs::path leftoverOfKilledSave(const fs::path& target) {
     throw std::runtime_error("no save was caught midway");
 }
 
+// Lowers the file-size limit of this process (a child's) to `bytes`.
+bool limitFileSize(rlim_t bytes) {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+    limit.rlim_cur = bytes;
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+struct stat statusOf(const fs::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) st.st_ino = 0;
+    return st;
+}
+
 // Sets the umask for one scope.
 class Umask {
 public:
@@ -167,45 +186,6 @@ public:
 private:
     mode_t old_;
 };
-
-// Runs `body` in a forked child and gives back what it returned (empty when all
-// went well), or why the child did not end normally.
-std::string inChild(const std::function<std::string()>& body) {
-    int ends[2];
-    if (::pipe(ends) != 0) return "no pipe";
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        ::close(ends[0]);
-        ::close(ends[1]);
-        return "no child process";
-    }
-    if (pid == 0) {
-        ::close(ends[0]);
-        const std::string report = body();
-        std::size_t sent = 0;
-        while (sent < report.size()) {
-            const ssize_t n = ::write(ends[1], report.data() + sent, report.size() - sent);
-            if (n <= 0) ::_exit(1);
-            sent += static_cast<std::size_t>(n);
-        }
-        ::_exit(0);
-    }
-    ::close(ends[1]);
-    std::string report;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(ends[0], buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        report.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(ends[0]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        report += "the child ended abnormally (" + std::to_string(status) + ")";
-    return report;
-}
 
 }  // namespace
 
@@ -422,4 +402,195 @@ TEST(AtomicWriter, RootKeepsTheOwnerOfAnotherUsersFile) {
     EXPECT_EQ(st.st_gid, 12346u);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(folder.read("theirs.txt"), "new");
+}
+
+TEST(AtomicWriter, ASaveOverTheFileSizeLimitFailsAndTheProgramGoesOn) {
+    TempFolder folder;
+    const fs::path file = folder / "big.txt";
+    const std::string oldContent = content('o', 4096);
+    const std::string report = inChild([&]() -> std::string {
+        // As the programs do at start; without it the limit ends the process.
+        ignoreFileSizeSignal();
+        if (!writeFileAtomic(file, oldContent) || !limitFileSize(64 << 10)) return "no start";
+        std::string problems;
+        if (writeFileAtomic(file, content('n', 256 << 10))) problems += "a save over the limit succeeded\n";
+        if (readAll(file) != oldContent) problems += "the old file changed\n";
+        for (const std::string& name : namesIn(folder.path()))
+            if (name != "big.txt") problems += "left behind: " + name + "\n";
+        if (!writeFileAtomic(file, content('s', 8192)) || readAll(file) != content('s', 8192))
+            problems += "a save under the limit failed afterwards\n";
+        return problems;
+    });
+    EXPECT_EQ(report, "");
+}
+
+TEST(AtomicWriter, AFileThisProcessMayNotWriteIsNeverReplaced) {
+    struct Case {
+        const char* name;
+        mode_t mode;
+        bool othersFile;  // the file belongs to another user, in a folder everyone may write to
+        bool written;
+    };
+    const Case cases[] = {
+        {"read-only", 0444, false, false},
+        {"no permissions at all", 0000, false, false},
+        {"write-only", 0200, false, true},
+        {"another user's file", 0644, true, false},
+        {"another user's file everyone may write", 0666, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.othersFile && ::geteuid() != 0) {
+            std::cout << "[  SKIPPED ] " << c.name << ": only root may make a file of another user\n";
+            continue;
+        }
+        TempFolder folder;
+        const fs::path file = folder.write("puzzle.kri", "old\r\n");
+        ASSERT_EQ(::chmod(file.c_str(), c.mode), 0);
+        const struct stat before = statusOf(file);
+        // Another user's file is written by a process of the user otherUserId.
+        bool saved = false;
+        if (c.othersFile) {
+            ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+            const std::string report = inUnprivilegedChild(
+                [&]() -> std::string { return writeFileAtomic(file, "new\r\n") ? "saved" : ""; });
+            saved = report == "saved";
+            if (!saved) {
+                EXPECT_EQ(report, "");
+            }
+        } else {
+            saved = writeFileAtomic(file, "new\r\n");
+        }
+        EXPECT_EQ(saved, c.written);
+        const struct stat after = statusOf(file);
+        if (!c.written) {
+            EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a copy";
+            EXPECT_EQ(after.st_uid, before.st_uid);
+            EXPECT_EQ(after.st_mode & 07777, c.mode);
+        }
+        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);  // so the test may read it
+        EXPECT_EQ(folder.read("puzzle.kri"), c.written ? "new\r\n" : "old\r\n");
+        EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"puzzle.kri"});
+    }
+}
+
+TEST(AtomicWriter, AWritableFileInAFolderThatTakesNoTemporaryIsWrittenInPlace) {
+    struct Case {
+        const char* name;
+        bool exists;
+        std::size_t newSize;
+        rlim_t sizeLimit;  // 0: none
+        bool written;
+    };
+    const std::size_t oldSize = 16 << 10;
+    const Case cases[] = {
+        {"longer", true, 64 << 10, 0, true},
+        {"shorter", true, 100, 0, true},
+        {"empty", true, 0, 0, true},
+        {"longer than the file-size limit", true, 64 << 10, 32 << 10, false},
+        {"a new file", false, 100, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const fs::path file = folder / "puzzle.kri";
+        const std::string oldContent = content('o', oldSize);
+        const std::string newContent = content('n', c.newSize);
+        if (c.exists) {
+            folder.write("puzzle.kri", oldContent);
+            ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
+        }
+        const struct stat before = statusOf(file);
+        // The folder takes no new file from the child (of the user otherUserId
+        // when the tests run as root); the file itself may be written.
+        ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+        const std::string report = inUnprivilegedChild([&]() -> std::string {
+            ignoreFileSizeSignal();
+            if (c.sizeLimit && !limitFileSize(c.sizeLimit)) return "no file-size limit";
+            return writeFileAtomic(file, newContent) ? "saved" : "failed";
+        });
+        EXPECT_EQ(report, c.written ? "saved" : "failed");
+        EXPECT_EQ(namesIn(folder.path()), c.exists ? std::set<std::string>{"puzzle.kri"} : std::set<std::string>{});
+        if (!c.exists) continue;
+        EXPECT_EQ(readAll(file), c.written ? newContent : oldContent);
+        const struct stat after = statusOf(file);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode & 07777, 0666u);
+    }
+}
+
+TEST(AtomicWriter, UpdatesOfOneFileFromSeveralProcessesFollowOneAnother) {
+    TempFolder folder;
+    const fs::path file = folder / "shared.txt";
+    constexpr int processCount = 4;
+    constexpr int updates = 25;
+    // Each process adds its lines to what the file holds; the first one finds no file.
+    std::vector<pid_t> children;
+    for (int p = 0; p < processCount; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int i = 0; i < updates; ++i) {
+                const std::string line = std::to_string(p) + "-" + std::to_string(i) + "\r\n";
+                const bool updated = updateFileAtomic(file, fileLimit::wordStore, [&](const std::string* now) {
+                    return std::optional<std::string>((now ? *now : "") + line);
+                });
+                if (!updated) ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    // Every line of every process, each process's in its own order.
+    std::vector<int> next(processCount, 0);
+    int lines = 0;
+    forEachLine(readAll(file), [&](std::string_view line) {
+        const std::size_t dash = line.find('-');
+        const int p = std::stoi(std::string(line.substr(0, dash)));
+        EXPECT_EQ(std::stoi(std::string(line.substr(dash + 1))), next[static_cast<std::size_t>(p)]++) << line;
+        ++lines;
+    });
+    EXPECT_EQ(lines, processCount * updates);
+    EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"shared.txt"});
+}
+
+TEST(AtomicWriter, AnUpdateSeesTheFileAsItIsOrLeavesItAlone) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;     // nothing: no file
+        std::optional<std::string> answer;   // what the update makes of it
+        bool updated;
+        const char* seen;                    // what the update was given ("-": not called, "none": nullptr)
+        std::optional<std::string> after;    // nothing: no file
+    };
+    const Case cases[] = {
+        {"no file yet", std::nullopt, "new", true, "none", "new"},
+        {"an existing file", "old", "old new", true, "old", "old new"},
+        {"the update keeps the file", "old", std::nullopt, false, "old", "old"},
+        {"the update makes no file", std::nullopt, std::nullopt, false, "none", std::nullopt},
+        {"a file over the limit", "0123456789", "new", false, "-", "0123456789"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const fs::path file = folder / "list.txt";
+        if (c.file) folder.write("list.txt", *c.file);
+        std::string seen = "-";
+        const bool updated = updateFileAtomic(file, 8, [&](const std::string* now) {
+            seen = now ? *now : "none";
+            return c.answer;
+        });
+        EXPECT_EQ(updated, c.updated);
+        EXPECT_EQ(seen, c.seen);
+        if (c.after) {
+            EXPECT_EQ(readAll(file), *c.after);
+        }
+        EXPECT_EQ(namesIn(folder.path()), c.after ? std::set<std::string>{"list.txt"} : std::set<std::string>{});
+    }
 }

@@ -1,10 +1,13 @@
 #include "platform/core/random.h"
 #include "platform/core/textfile.h"
+#include "support/core/child_process.h"
 #include "support/core/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <thread>
 
@@ -118,6 +121,35 @@ TEST(AtomicWriter, FailedRenameLeavesNoTemporary) {
     EXPECT_FALSE(writeFileAtomic(folder / "taken", "x"));
     EXPECT_EQ(folder.read("taken/inner.txt"), "keep");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+
+    // A file everyone may write, of another user, in a shared folder with the
+    // sticky bit: the temporary is made and written, and only the rename is
+    // refused, since only the file's owner may replace it there.
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may make a file of another user";
+    TempFolder shared;
+    const auto file = shared.write("theirs.txt", "old");
+    ASSERT_EQ(::chown(file.c_str(), 12345, 12345), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(shared.path().c_str(), 01777), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, shared.path().c_str(), IN_CREATE | IN_DELETE), 0);
+    EXPECT_EQ(inUnprivilegedChild([&]() -> std::string { return writeFileAtomic(file, "new") ? "saved" : ""; }), "");
+
+    // What happened in the folder meanwhile: the temporary came and went again.
+    std::vector<std::string> events;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+        for (char* at = buffer; at < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            const std::string name = event->len ? event->name : "";
+            events.push_back(((event->mask & IN_CREATE) ? "made " : "removed ") + name.substr(0, 9));
+            at += sizeof(inotify_event) + event->len;
+        }
+    ::close(watch);
+    EXPECT_EQ(events, (std::vector<std::string>{"made .grilpad-", "removed .grilpad-"}));
+    EXPECT_EQ(shared.read("theirs.txt"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shared.path()), {}), 1) << "no temporary left";
 }
 
 TEST(LinearRandom, FollowsItsRecurrenceFromAFreshState) {

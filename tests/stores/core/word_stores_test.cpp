@@ -1,7 +1,9 @@
 #include "stores/core/word_stores.h"
 
 #include "platform/core/textfile.h"
+#include "stores/core/clue_index.h"
 #include "support/core/big_files.h"
+#include "support/core/child_process.h"
 #include "support/core/cp1250_text.h"
 #include "support/core/program_folder.h"
 #include "tests/frame/core/frame_state.h"
@@ -296,6 +298,75 @@ TEST_F(WordStores, AnUnreadableUserWordFileIsNotReplaced) {
     userWords.addKey("nove");
     EXPECT_TRUE(saveUserDictionary());
     EXPECT_EQ(folder.read("slovausr.slv"), "nove\r\n");
+}
+
+// What one run of the program does to the user stores before it exits.
+struct UserRun {
+    Words words;                                         // added to the user's words
+    std::vector<std::pair<std::string, std::string>> clues;  // remembered (word, clue)
+};
+
+// A run of the program on the folder: reads the user stores, does what `run`
+// says as the windows do, and does not exit yet.
+void startRun(const fs::path& folder, const UserRun& run) {
+    resetWordStores();
+    loadCrosswordWords(folder);
+    loadLegends(folder);
+    legendsLoaded = true;
+    for (const std::string& word : run.words) userWords.addKey(cp(word));
+    for (const auto& [word, clue] : run.clues) clueIndex(userLegends).remember(cp(word), cp(clue));
+}
+
+bool exitRun(const fs::path& folder) { return saveUserDictionary(folder) && saveLegends(folder); }
+
+TEST_F(WordStores, InstancesThatRunTogetherKeepEachOthersWordsAndClues) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> words, clues;  // the files at the start (nothing: none)
+        std::optional<UserRun> other;             // another instance that starts after this one and exits first
+        UserRun mine;
+        std::string wordsAfter, cluesAfter;
+    };
+    const Case cases[] = {
+        {"alone", "mrak\n\ndéšť", "pes;zvíře\nkos;pták\n", std::nullopt,
+         {{"žirafa"}, {{"pes", "přítel člověka"}, {"vlk", "šelma"}}},
+         "mrak\r\ndéšť\r\nžirafa\r\n", "pes;přítel člověka\r\nkos;pták\r\nvlk;šelma\r\n"},
+        {"both add words", "mrak\r\n", std::nullopt, UserRun{{"kos"}, {}}, {{"žirafa"}, {}},
+         "mrak\r\nkos\r\nžirafa\r\n", ""},
+        {"both add the same word", "mrak\r\n", std::nullopt, UserRun{{"kos", "lev"}, {}}, {{"kos"}, {}},
+         "mrak\r\nkos\r\nlev\r\n", ""},
+        {"neither had a file", std::nullopt, std::nullopt, UserRun{{"kos"}, {{"kos", "pták"}}},
+         {{"žirafa"}, {{"vlk", "šelma"}}}, "kos\r\nžirafa\r\n", "kos;pták\r\nvlk;šelma\r\n"},
+        {"each changes other clues", "", "pes;zvíře\r\nkos;pták\r\n",
+         UserRun{{}, {{"kos", "černý pták"}, {"lev", "král zvířat"}, {"vlk", "les"}}},
+         {{}, {{"pes", "přítel člověka"}, {"vlk", "šelma"}}}, "",
+         "pes;přítel člověka\r\nkos;černý pták\r\nlev;král zvířat\r\nvlk;šelma\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder run;
+        if (c.words) run.write("slovausr.slv", cp(*c.words));
+        if (c.clues) run.write("legendy.sav", cp(*c.clues));
+        startRun(run.path(), c.mine);
+        // The lines of this run's own stores, as a run alone has always written them.
+        LineWriter aloneWords, aloneClues;
+        for (const std::string& line : wordListLines(userWords, false)) aloneWords.line(line);
+        for (const std::string& line : clueListLines(userLegends, false)) aloneClues.line(line);
+        if (c.other) {
+            EXPECT_EQ(inChild([&]() -> std::string {
+                          startRun(run.path(), *c.other);
+                          return exitRun(run.path()) ? "" : "the other instance could not write its stores";
+                      }),
+                      "");
+        }
+        ASSERT_TRUE(exitRun(run.path()));
+        EXPECT_EQ(run.read("slovausr.slv"), cp(c.wordsAfter));
+        EXPECT_EQ(run.read("legendy.sav"), cp(c.cluesAfter));
+        if (!c.other) {
+            EXPECT_EQ(run.read("slovausr.slv"), aloneWords.bytes());
+            EXPECT_EQ(run.read("legendy.sav"), aloneClues.bytes());
+        }
+    }
 }
 
 TEST_F(WordStores, DictionariesOverTheLimitAreSkippedWithoutTakingTheirSize) {
