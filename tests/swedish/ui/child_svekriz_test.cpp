@@ -306,10 +306,13 @@ TEST_F(SwedishFillTest, SmazatPismenaEmptiesEveryTextAndKeepsShapesUsesAndClues)
     EXPECT_EQ(window->legendCell[4][1], clues);
 }
 
-TEST_F(SwedishFillTest, TheDesignerKeepsEveryClueRecordAndDropsTheSelection) {
+TEST_F(SwedishFillTest, TheDesignerKeepsLettersUsesAndClueRecordsAndDropsTheSelection) {
     TMDIChildSveKriz* window = startSwedish();
     ASSERT_NE(window, nullptr);
     TMindgridMainForm* frame = MindgridMainForm;
+    select(window, 1, 2, 3, 2);
+    type(window, "pes");
+    ASSERT_EQ(row(window, 2), "pes.......");
     window->grid().setBrush(3, 3, colors::black);
     window->grid().setHidden(6, 6, true);
     window->legendCell[3][3].appendText(9);
@@ -317,7 +320,7 @@ TEST_F(SwedishFillTest, TheDesignerKeepsEveryClueRecordAndDropsTheSelection) {
     select(window, 7, 8, 9, 8);
     ASSERT_EQ(brush(window, 8, 8), colors::silver);
 
-    // Clue cell → letter cell, (6, 6) shown again, (2, 2) hidden.
+    // Clue cell → letter cell, (6, 6) shown again, the e of (2, 2) hidden.
     whenDialog<Tnavrharform>([&](Tnavrharform* form) {
         EXPECT_EQ(form->designer().tag, swedishDocument);
         EXPECT_EQ(form->designer().cellColor(8, 8), colors::red) << "silver goes as red";
@@ -331,16 +334,23 @@ TEST_F(SwedishFillTest, TheDesignerKeepsEveryClueRecordAndDropsTheSelection) {
     EXPECT_EQ(brush(window, 3, 3), colors::white);
     EXPECT_FALSE(window->grid().isHidden(6, 6));
     EXPECT_EQ(window->grid().cellLabels()[6][6]->text, "") << "a cell shown again loses its @";
-    EXPECT_EQ(window->grid().cellText(2, 2), "@");
+    EXPECT_TRUE(window->grid().isHidden(2, 2));
+    EXPECT_EQ(row(window, 2), "pes.......") << "a hidden cell keeps its letter";
+    EXPECT_EQ(window->letterUse[2][2], (LetterUse{letteruse::placed, letteruse::unused}));
     EXPECT_EQ(window->engine().selection().firstCell.col, 0);
     EXPECT_FALSE(window->smazatslovo->isEnabled());
 
-    // Letter cell → clue cell: the old lines are there.
+    // Letter cell → clue cell: the old lines are there; (2, 2) is shown
+    // again with the letter its use byte speaks of.
     whenDialog<Tnavrharform>([](Tnavrharform* form) {
         form->designer().setCellColor(3, 3, colors::black);
+        form->designer().setCellShown(2, 2, true);
         form->BitBtn1->click();
     });
     frame->ToolButton7->click();
+    EXPECT_FALSE(window->grid().isHidden(2, 2));
+    EXPECT_EQ(row(window, 2), "pes.......");
+    EXPECT_EQ(window->letterUse[2][2], (LetterUse{letteruse::placed, letteruse::unused}));
     QStringList lines;
     whenDialog<Tsvelegform>([&lines](Tsvelegform* form) {
         for (int i = 0; i < form->ComboBox1->count(); ++i) lines << form->ComboBox1->itemText(i);
