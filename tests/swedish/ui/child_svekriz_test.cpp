@@ -13,11 +13,14 @@
 #include "swedish/ui/child_svekriz.h"
 #include "swedish/ui/legend_form.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -390,6 +393,47 @@ TEST_F(SwedishFillTest, OnlyAGoodTemplateChangesTheGridAndClueRecordsStay) {
     EXPECT_EQ(window->letterUse[1][1], LetterUse{});
     EXPECT_EQ(window->legendCell[2][2].count(), 1) << "its record stays";
     EXPECT_EQ(window->engine().selection().firstCell.col, 0);
+}
+
+TEST_F(SwedishFillTest, TheHoverFrameFollowsThePointerAndIsPlainOverTheEmptyPane) {
+    TMDIChildSveKriz* window = startSwedish();
+    ASSERT_NE(window, nullptr);
+    const auto moveTo = [](QWidget* widget, QPoint pos) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    const auto frame = [&](int col, int row) {
+        const CellShape& shape = *window->grid().cellShapes()[col][row];
+        return std::pair{shape.pen, shape.penWidth};
+    };
+    const std::pair blue{colors::blue, 2};
+    const std::pair plain{colors::black, 1};
+    window->resizeGrid(5, 5);
+    QWidget* pane = window->ScrollBox1->viewport();
+    ASSERT_LT(window->cellGrid->width() + 20, pane->width()) << "the pane has room beside the grid";
+
+    struct Step {
+        const char* where;
+        QWidget* widget;
+        QPoint pos;
+        std::pair<Color, int> frame33, frame43;
+    };
+    const Step steps[] = {
+        {"onto (3, 3)", window->cellGrid, centre(3, 3), blue, plain},
+        {"beside the grid", pane, QPoint(window->cellGrid->width() + 20, 10), plain, plain},
+        {"back onto (3, 3)", window->cellGrid, centre(3, 3), blue, plain},
+        {"into the gap between (3, 3) and (4, 3)", window->cellGrid, QPoint(cellgeometry::shape(4, 3, 20).left - 1,
+                                                                         centre(3, 3).y()), plain, plain},
+        {"onto (4, 3)", window->cellGrid, centre(4, 3), plain, blue},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.where);
+        moveTo(step.widget, step.pos);
+        EXPECT_EQ(frame(3, 3), step.frame33);
+        EXPECT_EQ(frame(4, 3), step.frame43);
+    }
+    EXPECT_EQ(window->hoverCell(), (CellPos{4, 3}));
 }
 
 TEST_F(SwedishFillTest, ShrinkingUnderASelectionLeavesNothingToTouchTheFreedCells) {
