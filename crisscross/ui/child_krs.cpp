@@ -26,7 +26,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,6 +37,14 @@ bool secretPhraseCell(const LetterUse& use) {
 }
 
 QString lineBreakInTable() { return QStringLiteral("Písmena v tabulce nesmí obsahovat konec řádku."); }
+
+// Every cell's text as the numbers read it, rows outer.
+std::vector<std::string> cellTexts(const CellGrid& cells) {
+    std::vector<std::string> texts;
+    for (int row = 1; row <= cells.currentRows(); ++row)
+        for (int col = 1; col <= cells.currentCols(); ++col) texts.push_back(cells.cellText(col, row));
+    return texts;
+}
 
 }  // namespace
 
@@ -195,14 +205,29 @@ void TMDIChildKrs::showNumbers() {
     ListBox1->addItems(items);
 }
 
+void TMDIChildKrs::dropNumbers() {
+    numberList.clear();
+    ListBox1->clear();
+    lastLegendLine = -1;
+}
+
+void TMDIChildKrs::buildKey() {
+    lastLegendLine = numberList.empty() ? -1 : buildKeyLines(secretPhrase, digitTable, legendLines);
+}
+
+CellGrid::ResizeResult TMDIChildKrs::resizeGrid(int cols, int rows) {
+    const CellGrid::ResizeResult result = DocumentWindow::resizeGrid(cols, rows);
+    if (result == CellGrid::ResizeResult::resized) dropNumbers();
+    return result;
+}
+
 void TMDIChildKrs::enableAfterClearing() {
     enableActions({acVelikost, zadattajenku}, true);
     if (!secretPhrase.empty()) prirazenicisel->setEnabled(true);
 }
 
 void TMDIChildKrs::smazatpismenaExecute() {
-    numberList.clear();
-    ListBox1->clear();
+    dropNumbers();
     CellGrid& cells = grid();
     {
         GridCells::Batch batch(cells);
@@ -214,8 +239,7 @@ void TMDIChildKrs::smazatpismenaExecute() {
 }
 
 void TMDIChildKrs::clearGrid() {
-    numberList.clear();
-    ListBox1->clear();
+    dropNumbers();
     grid().clearCells();
     letterUse = {};
     enableAfterClearing();
@@ -256,16 +280,22 @@ void TMDIChildKrs::acNavrharExecute() {
     const std::optional<GridShape> designed = design(shape, digits);
     if (!designed) return;
 
+    const std::vector<std::string> textsBefore = cellTexts(cells);
     applyShape(cells, *designed);
-    GridCells::Batch batch(cells);
-    for (int row = 1; row <= designed->rows; ++row)
-        for (int col = 1; col <= designed->columns; ++col) {
-            const GridShape::Cell& cell = designed->cell(col, row);
-            const bool red = cell.colour == colors::red;
-            letterUse[col][row] = red ? LetterUse{letteruse::secretPhrase, letteruse::secretPhrase} : LetterUse{};
-            // A red cell holds the digit placed in it, or nothing.
-            if (red && cell.shown) cells.setText(col, row, cell.text);
-        }
+    {
+        GridCells::Batch batch(cells);
+        for (int row = 1; row <= designed->rows; ++row)
+            for (int col = 1; col <= designed->columns; ++col) {
+                const GridShape::Cell& cell = designed->cell(col, row);
+                const bool red = cell.colour == colors::red;
+                letterUse[col][row] = red ? LetterUse{letteruse::secretPhrase, letteruse::secretPhrase} : LetterUse{};
+                // A red cell holds the digit placed in it, or nothing.
+                if (red && cell.shown) cells.setText(col, row, cell.text);
+            }
+    }
+    // A cell blocked, opened or given another digit: the numbers were made
+    // of other cells.
+    if (cellTexts(cells) != textsBefore) dropNumbers();
 }
 
 // ---- the secret phrase ----------------------------------------------------
@@ -291,6 +321,7 @@ void TMDIChildKrs::zadattajenkuExecute() {
         codedSecretPhrase.clear();
         hasSecretPhrase = false;
         prirazenicisel->setEnabled(false);
+        buildKey();
         return;
     }
     const std::optional<DigitTable> table = assignDigitsToLetters(phrase, chAsOne);
@@ -306,7 +337,10 @@ void TMDIChildKrs::zadattajenkuExecute() {
     prirazenicisel->setEnabled(true);
     // The coded phrase is always digits: a table the user did not confirm
     // codes it as assigned.
-    if (!prirazeniciselExecute()) codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, chAsOne);
+    if (!prirazeniciselExecute()) {
+        codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, chAsOne);
+        buildKey();
+    }
 }
 
 bool TMDIChildKrs::prirazeniciselExecute() {
@@ -333,6 +367,7 @@ bool TMDIChildKrs::prirazeniciselExecute() {
     }
     digitTable = table;
     codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());
+    buildKey();
     return true;
 }
 
@@ -401,7 +436,7 @@ void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
         }
         numberList = std::move(result.numbers);
         showNumbers();
-        lastLegendLine = buildKeyLines(secretPhrase, digitTable, legendLines);
+        buildKey();
         enableActions({acVelikost, zadattajenku, prirazenicisel}, false);
         if (result.repeatsAllowedAfterAll) desktop::message(this, repeatsAllowedText());
         break;

@@ -13,6 +13,11 @@
 //
 // `ListBox1` shows `numberList` and nothing else: what empties one empties
 // both, and the file, the print and the export take the same list.
+//
+// The numbers and the key lines belong to the grid and the phrase they were
+// made for. Whatever changes the cells under them (clearing the digits, a
+// resize, a template, a designer use that changes a cell's text) drops both;
+// a new phrase or digit table builds the key of the numbers listed again.
 
 #include "crisscross/core/krs_document.h"
 #include "crisscross/core/krs_file.h"
@@ -62,6 +67,9 @@ public:
     void vytvoritkrsopakovatExecute();
     void aczvolsablonuExecute();
     void aculozsablonuExecute();
+
+    // A new size drops the numbers and the key (the same size changes nothing).
+    CellGrid::ResizeResult resizeGrid(int cols, int rows) override;
 
     // Before a template is read: no numbers, every cell inside the size empty,
     // white and no secret-phrase cell (visibility stays); the size and phrase
@@ -132,6 +140,11 @@ private:
     // and the actions are as before the run.
     void endRun();
     void showNumbers();
+    // No numbers and no key: the cells they were made of are gone.
+    void dropNumbers();
+    // The key of the numbers listed, for the phrase and table now; none
+    // without numbers.
+    void buildKey();
     void enableAfterClearing();
 
     std::unique_ptr<CrissCrossWorker> worker_;

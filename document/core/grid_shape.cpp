@@ -32,13 +32,14 @@ GridShape designerShape(const ShapeDesigner& designer) {
     return shape;
 }
 
-void applyShape(CellGrid& grid, const GridShape& shape) {
+void applyShape(CellGrid& grid, const GridShape& shape, HiddenCellText hidden) {
     if (shape.columns != grid.currentCols() || shape.rows != grid.currentRows()) return;
     CellGrid::Batch batch(grid);
     for (int row = 1; row <= shape.rows; ++row)
         for (int column = 1; column <= shape.columns; ++column) {
             const GridShape::Cell& given = shape.cell(column, row);
-            grid.setHidden(column, row, !given.shown);
+            if (given.shown || hidden == HiddenCellText::mark) grid.setHidden(column, row, !given.shown);
+            else grid.setCellVisible(column, row, false);
             grid.setBrush(column, row, given.colour);
         }
 }

@@ -40,8 +40,15 @@ void loadDesigner(ShapeDesigner& designer, const GridShape& shape);
 // The shape the designer holds, with the texts of its cells.
 GridShape designerShape(const ShapeDesigner& designer);
 
+// What a cell the designer hides does with its text.
+enum class HiddenCellText {
+    mark,  // it holds "@": its letter or digit is gone
+    keep,  // it keeps its text, which shows again with the cell (the Swedish crossword)
+};
+
 // Gives a document's grid the shape's visibility and colours: a cell hidden
-// now holds "@", a cell shown again loses the "@" and keeps any other text.
+// now holds "@" or keeps its text, as `hidden` says; a cell shown again
+// loses an "@" (a blocked cell's mark is no letter) and keeps any other text.
 // Texts of the shape are not applied (the kinds that use them take them
 // themselves). A shape of another size than the grid changes nothing.
-void applyShape(CellGrid& grid, const GridShape& shape);
+void applyShape(CellGrid& grid, const GridShape& shape, HiddenCellText hidden = HiddenCellText::mark);

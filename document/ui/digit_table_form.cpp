@@ -5,6 +5,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 Tkrspiscisform* krspiscisform = nullptr;
 
 namespace {
@@ -17,6 +19,17 @@ public:
     using QTableWidget::QTableWidget;
     void commitEditing() {
         if (QWidget* editor = indexWidget(currentIndex())) commitData(editor);
+    }
+    // Every column as wide as its entry needs, and never narrower than a
+    // digit's cell: a "ch" cut to nothing would look like a free digit.
+    void fitColumns() {
+        int width = 0;
+        for (int column = 0; column < columnCount(); ++column) {
+            setColumnWidth(column, std::max(cellSide, sizeHintForColumn(column)));
+            width += columnWidth(column);
+        }
+        const int frame = 2 * frameWidth();
+        setFixedSize(width + frame, 2 * cellSide + frame);
     }
 };
 
@@ -49,9 +62,11 @@ Tkrspiscisform::Tkrspiscisform(QWidget* parent) : QDialog(parent) {
         letter->setTextAlignment(Qt::AlignCenter);
         StringGrid1->setItem(1, digit, letter);
     }
-    const int frame = 2 * StringGrid1->frameWidth();
-    StringGrid1->setFixedSize(digitCount * cellSide + frame, 2 * cellSide + frame);
+    auto* grid = static_cast<DigitGrid*>(StringGrid1);
+    grid->fitColumns();
     StringGrid1->setCurrentCell(1, 0);
+    // An entry given or typed widens its column as far as it needs.
+    connect(StringGrid1, &QTableWidget::itemChanged, this, [grid] { grid->fitColumns(); });
 
     btnok = new QPushButton(QStringLiteral("OK"), this);
     btnok->setObjectName(QStringLiteral("btnok"));

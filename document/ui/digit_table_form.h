@@ -1,8 +1,10 @@
 #pragma once
 // The digit table of a criss-cross secret phrase ("Kris-kros"): one column
 // per digit 0 to 9, the digits in the fixed top row and, below each, the
-// letter it stands for, which the user may change. The caller fills the
-// letters (setLetters), shows the dialog and reads them back on OK.
+// letter it stands for, which the user may change. A column is 18 pixels
+// wide, or as wide as its entry needs to be read whole ("ch", say). The
+// caller fills the letters (setLetters), shows the dialog and reads them
+// back on OK.
 
 #include <QDialog>
 #include <QStringList>

@@ -57,6 +57,8 @@ bool loadGridTemplate(DocumentWindow* window, const std::function<void()>& clear
     FileChooser* chooser = documentHost() ? documentHost()->templateOpenChooser() : nullptr;
     if (!chooser) return false;
     chooser->initialFolder = displayPath(gridTemplateFolder());
+    // A name typed without ".sbl" is found by the extension rule below.
+    chooser->mustExist = false;
     if (!chooser->execute(window)) return false;
     const QString path = withExtension(chooser->fileName(), kGridTemplateExtension);
     const GridTemplateReadResult read = readGridTemplate(localPath(path));

@@ -37,9 +37,11 @@ bool mayWriteExtended(QWidget* parent, const QString& chosen, std::string_view e
 // when the file could not be written (after a message).
 bool saveGridTemplate(DocumentWindow* window);
 
-// "Zvol šablonu": the host's OpenSabDialog opens in "Sablony"; the template is
-// read and checked whole. Only a good one changes the window: `clear` runs
-// (what the kind empties first), the grid takes the template's size, and each
-// cell is shown with an empty text or hidden with "@". A missing or bad
-// template is reported and the window stays as it was.
+// "Zvol šablonu": the host's OpenSabDialog opens in "Sablony" and takes a
+// name typed without its extension; the extension rule completes the name
+// before the file is looked for. The template is read and checked whole.
+// Only a good one changes the window: `clear` runs (what the kind empties
+// first), the grid takes the template's size, and each cell is shown with
+// an empty text or hidden with "@". A missing or bad template is reported
+// and the window stays as it was.
 bool loadGridTemplate(DocumentWindow* window, const std::function<void()>& clear);

@@ -76,6 +76,10 @@ SlotWindow::SlotWindow(int kind, Behaviour behaviour)
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &SlotWindow::ListBox1DblClick);
     connect(timerzobrazenislov, &QTimer::timeout, this, &SlotWindow::timerzobrazenislovTimer);
     connect(cellGrid, &CellGridWidget::cellMouseMove, this, &SlotWindow::cellMouseMove);
+    // The empty part of the pane: between the cells, and beside the grid.
+    connect(cellGrid, &CellGridWidget::backgroundMouseMove, this, &SlotWindow::ScrollBox1MouseMove);
+    ScrollBox1->viewport()->setMouseTracking(true);
+    ScrollBox1->viewport()->installEventFilter(this);
     if (behaviour.selectOnPress)
         connect(cellGrid, &CellGridWidget::cellPressed, this, [this](int col, int row) { cellClick(col, row); });
     else
@@ -144,11 +148,13 @@ void SlotWindow::setCellCursor(int cursor) {
 }
 
 void SlotWindow::cellMouseMove(int col, int row) {
-    if (CellPos{col, row} == hoverCell_) return;
-    grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1);
+    if (CellPos{col, row} != hoverCell_) grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1);
+    // Also the hover cell itself, when the pointer comes back to it from the pane.
     grid().setPen(col, row, colors::blue, 2);
     hoverCell_ = {col, row};
 }
+
+void SlotWindow::ScrollBox1MouseMove() { grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1); }
 
 void SlotWindow::cellClick(int col, int row) {
     if (cellTaken(col, row)) return;
@@ -201,6 +207,7 @@ void SlotWindow::timerzobrazenislovTimer() {
 }
 
 bool SlotWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::MouseMove) ScrollBox1MouseMove();
     if (watched == ListBox1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -9,8 +9,10 @@
 //   ("&Vložit"), the status panel `infopanel` and the candidate list
 //   `ListBox1` (sorted, a word found in two stores listed twice);
 // - `timerzobrazenislov`, which runs the search 100 ms after a good selection;
-// - the hover frame of the cell under the pointer and the cells' cursors (the
-//   start cursor while no second click is awaited, the end cursor while one is).
+// - the hover frame of the cell under the pointer (blue, two pixels wide; the
+//   plain frame again once the pointer is on the empty part of the grid pane)
+//   and the cells' cursors (the start cursor while no second click is
+//   awaited, the end cursor while one is).
 //
 // The kinds differ by a rule set (SlotRules), whether a one-cell slot asks
 // for its direction before a word goes in (without the question it takes the
@@ -65,6 +67,9 @@ public:
     // Handlers.
     void cellClick(int col, int row);
     void cellMouseMove(int col, int row);
+    // The pointer is on the grid pane outside the cells: the hover cell's
+    // frame is plain again (the cell stays the hover cell).
+    void ScrollBox1MouseMove();
     void timerzobrazenislovTimer();
     void ListBox1KeyPress(int key);
     void ListBox1DblClick();

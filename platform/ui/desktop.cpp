@@ -80,9 +80,15 @@ QString qtFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) {
+QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder,
+                       bool mustExist) {
     if (hooks().fileName) return hooks().fileName(caption, filter, false);
-    return QFileDialog::getOpenFileName(parent, caption, folder, qtFilter(filter));
+    if (mustExist) return QFileDialog::getOpenFileName(parent, caption, folder, qtFilter(filter));
+    QFileDialog chooser(parent, caption, folder, qtFilter(filter));
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    if (chooser.exec() != QDialog::Accepted) return {};
+    return chooser.selectedFiles().value(0);
 }
 
 QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder,

@@ -32,8 +32,11 @@ void setBoxTitle(const QString& title);  // an empty title: the display name aga
 
 // File choosers; an empty text when the user cancelled. `filter` uses the
 // "Description|*.ext;*.ext2|Description|*.ext" form of the program's captions.
+// An open chooser wants a file that exists; with `mustExist` false it also
+// lets a typed name through that is not there as typed, for a caller that
+// completes the name (with its extension, say) before it looks for the file.
 QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter,
-                       const QString& folder = {});
+                       const QString& folder = {}, bool mustExist = true);
 QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
                        const QString& folder = {}, bool askBeforeOverwrite = true);
 

@@ -15,7 +15,7 @@ bool FileChooser::execute(QWidget* parent) {
                                                      : QFileInfo(fileName_).absolutePath();
     const QString chosen =
         mode_ == Mode::Open
-            ? desktop::chooseOpenFile(parent, QStringLiteral("Otevřít"), filter, folder)
+            ? desktop::chooseOpenFile(parent, QStringLiteral("Otevřít"), filter, folder, mustExist)
             : desktop::chooseSaveFile(parent, QStringLiteral("Uložit jako"), filter, folder, askBeforeOverwrite);
     if (chosen.isEmpty()) return false;
     fileName_ = chosen;

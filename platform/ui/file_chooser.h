@@ -20,6 +20,9 @@ public:
     bool askBeforeOverwrite = true;
     // Where the chooser opens; when empty, in the folder of the file chosen last.
     QString initialFolder;
+    // An open chooser takes existing files only, unless this is false: then
+    // a typed name that is not there goes to the caller, which completes it.
+    bool mustExist = true;
 
     // Shows the chooser; true with fileName() set when the user chose a file.
     bool execute(QWidget* parent);

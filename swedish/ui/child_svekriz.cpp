@@ -119,9 +119,10 @@ void TMDIChildSveKriz::acNavrharExecute() {
     grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
     const auto shape = design(shapeOfGrid(grid()));
     if (!shape) return;
-    // Visibility and colours; a cell shown again loses its "@", a cell hidden
-    // now holds one. Texts, letter uses and clue records stay.
-    applyShape(grid(), *shape);
+    // Visibility and colours only: a hidden cell keeps its letter, to show it
+    // again with the cell, as its letter uses say it holds one. Letter uses
+    // and clue records stay; only a template's "@" goes from a cell shown again.
+    applyShape(grid(), *shape, HiddenCellText::keep);
     gridChanged();
 }
 

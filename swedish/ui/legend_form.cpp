@@ -259,13 +259,15 @@ void Tsvelegform::BitBtn6Click() {
     drawPreview();
 }
 
-void Tsvelegform::BitBtn7Click() {
+void Tsvelegform::BitBtn7Click() { editSelectedLine(); }
+
+bool Tsvelegform::editSelectedLine() {
     const int number = selectedLine();
-    if (number == 0) return;
+    if (number == 0) return true;
     const auto text = fromQString(Edit1->text());
     if (!text) {
         desktop::warning(this, codePageRefusal());
-        return;
+        return false;
     }
     legendRecordCopy.setText(number, *text);
     legendRecordCopy.setFontSize(number, SpinEdit1->value());
@@ -273,6 +275,21 @@ void Tsvelegform::BitBtn7Click() {
     // A text edited to the separator's text is a separator now.
     showLine(number);
     drawPreview();
+    return true;
+}
+
+bool Tsvelegform::editPending() const {
+    const int number = selectedLine();
+    if (number == 0 || !Edit1->isEnabled()) return false;  // no line, or a separator
+    const swedish::LegendLine& line = legendRecordCopy.line(number);
+    const auto text = fromQString(Edit1->text());
+    return !text || swedish::legendText(*text) != line.text ||
+           SpinEdit1->value() != swedish::drawnFontSize(line.fontSize);
+}
+
+void Tsvelegform::accept() {
+    if (editPending() && !editSelectedLine()) return;
+    QDialog::accept();
 }
 
 void Tsvelegform::BitBtn8Click() {

@@ -7,6 +7,11 @@
 // `legendRecordCopy`; after OK it takes the record back. The dialog edits
 // only its copy, so "Storno" leaves the cell as it was.
 //
+// What the text and size fields show for the selected text line goes into
+// it with "Upravit text", and also with OK (the button or Enter) when it was
+// not applied yet: nothing typed is dropped. A text the code page cannot hold
+// is refused and the dialog stays open.
+//
 // On showing, the clue stores are loaded on their first use, and the clues
 // they hold for the two words are offered in ComboBox2 (the word across) and
 // ComboBox3 (the word down), for the user to copy from; nothing of them goes
@@ -78,10 +83,17 @@ public:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 
+    // OK: first the edit still pending for the selected line (see the top).
+    void accept() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Whether the fields show another text or size than the selected text line has.
+    bool editPending() const;
+    // "Upravit text"; false when the text was refused.
+    bool editSelectedLine();
     // The line ComboBox1 has selected (from 1), 0 for none.
     int selectedLine() const;
     // Edit1 and SpinEdit1 show the line (a separator: its text and 6), and

@@ -15,8 +15,14 @@
 #include "wordsearch/core/osm_file.h"
 #include "wordsearch/ui/child_osm.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -169,6 +175,40 @@ TYPED_TEST(KindWindowTest, WhileActiveTheWindowLendsItsControlsAndClosingGivesTh
     for (QObject* target : sharedControlTargets()) EXPECT_FALSE(belongsTo(target, window));
     EXPECT_TRUE(Kind<TypeParam>::wordListsFreed(window)) << "freed on closing";
     EXPECT_TRUE(windowMenuItems().isEmpty());
+}
+
+TYPED_TEST(KindWindowTest, ATemplateNameTypedWithoutItsExtensionIsFound) {
+    this->start();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    this->folder.write("Sablony/tvar.sbl", "3\r\n2\r\n1\r\n0\r\n1\r\n1\r\n1\r\n1\r\n");
+    desktop::hooks().fileName = nullptr;  // the real chooser, typed into
+
+    QStringList refusals;
+    ModalAnswers answers([&](QWidget* dialog) {
+        if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
+            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QStringLiteral("tvar"));
+            QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            refusals << box->text();
+            box->reject();
+            // The chooser refused the name: give up.
+            QTimer::singleShot(0, [] {
+                if (auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) chooser->reject();
+            });
+        } else {
+            ADD_FAILURE() << "an unexpected dialog " << dialog->metaObject()->className();
+            static_cast<QDialog*>(dialog)->reject();
+        }
+    });
+    window->ownAction("aczvolsablonu")->trigger();
+    EXPECT_TRUE(refusals.isEmpty()) << refusals.join(' ').toStdString();
+    EXPECT_TRUE(this->desktop.boxes.isEmpty()) << this->desktop.boxTexts().join(' ').toStdString();
+    EXPECT_EQ(window->grid().currentCols(), 3);
+    EXPECT_EQ(window->grid().currentRows(), 2);
+    EXPECT_TRUE(window->grid().isHidden(2, 1));
 }
 
 // The kinds whose file is built: what a window saves opens again as it was.

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <climits>
@@ -69,6 +70,15 @@ struct PhraseAnswers {
         }
     }
 };
+
+// The text the digit table shows for digit d's entry: what fits its cell
+// between the style's text margins, and nothing of a cell outside the table.
+QString shownEntry(const QTableWidget* table, int digit) {
+    const QRect cell = table->visualRect(table->model()->index(1, digit));
+    if (!table->viewport()->rect().contains(cell)) return QStringLiteral("(cut off)");
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    return table->fontMetrics().elidedText(table->item(1, digit)->text(), Qt::ElideRight, cell.width() - 2 * margin);
+}
 
 void run(QAction* action, PhraseAnswers& answers) {
     ModalAnswers modal([&](QWidget* dialog) { answers.answer(dialog); });
@@ -389,6 +399,31 @@ TEST_F(KrsWindowTest, ANewPhraseGetsItsDigitsFromTheTableTheUserConfirms) {
     EXPECT_FALSE(window->hasSecretPhrase);
     EXPECT_FALSE(window->prirazenicisel->isEnabled());
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(' ').toStdString();
+}
+
+TEST_F(KrsWindowTest, TheDigitTableShowsEveryEntryWhole) {
+    TMDIChildKrs* window = newKrs();
+    ASSERT_NE(window, nullptr);
+    setCrissCrossSettings(false, true);
+    QStringList given;
+    QStringList typed;
+    ModalAnswers answers([&](QWidget* dialog) {
+        if (auto* form = qobject_cast<Ttajenkaform*>(dialog)) {
+            form->inputboxtajenka->setText(QStringLiteral("chata"));
+            form->BitBtn1->click();
+        } else if (auto* table = qobject_cast<Tkrspiscisform*>(dialog)) {
+            for (int digit = 0; digit < 10; ++digit) given << shownEntry(table->StringGrid1, digit);
+            table->StringGrid1->item(1, 4)->setText(QStringLiteral("ch"));
+            table->StringGrid1->item(1, 9)->setText(QStringLiteral("šťastný"));
+            for (int digit : {4, 9}) typed << shownEntry(table->StringGrid1, digit);
+            EXPECT_EQ(table->StringGrid1->columnWidth(1), 18) << "a column of one letter keeps its width";
+            table->btnok->click();
+        }
+    });
+    window->zadattajenku->trigger();
+    EXPECT_EQ(given, (QStringList{"ch", "a", "t", " ", " ", " ", " ", " ", " ", " "}));
+    EXPECT_EQ(typed, (QStringList{"ch", "šťastný"}));
+    EXPECT_EQ(window->codedSecretPhrase, "04121");
 }
 
 TEST_F(KrsWindowTest, APhraseOfMoreThanTenLettersOrATableThatCannotBeStoredChangesNothing) {

@@ -3,13 +3,22 @@
 #include "crisscross/core/krs_file.h"
 #include "crisscross/core/krs_print.h"
 #include "document/core/print_layout.h"
+#include "document/ui/designer_form.h"
+#include "document/ui/digit_table_form.h"
 #include "document/ui/document_files.h"
+#include "document/ui/phrase_form.h"
+#include "document/ui/size_form.h"
 #include "platform/core/textfile.h"
 #include "platform/ui/file_chooser.h"
 #include "platform/ui/file_messages.h"
+#include "support/ui/modal.h"
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <variant>
@@ -69,6 +78,19 @@ std::string workbookOf(const KrsDocument& document) {
                    std::to_string(cell.format.left.style) + std::to_string(cell.format.right.style) +
                    std::to_string(cell.format.top.style) + std::to_string(cell.format.bottom.style) + "\n";
     return all;
+}
+
+// "Tajenka": `typed` entered, the digit table confirmed as assigned.
+void enterPhrase(TMDIChildKrs* window, const QString& typed) {
+    ModalAnswers answers([&](QWidget* dialog) {
+        if (auto* form = qobject_cast<Ttajenkaform*>(dialog)) {
+            form->inputboxtajenka->setText(typed);
+            form->BitBtn1->click();
+        } else if (auto* table = qobject_cast<Tkrspiscisform*>(dialog)) {
+            table->btnok->click();
+        }
+    });
+    window->zadattajenku->trigger();
 }
 
 }  // namespace
@@ -169,24 +191,114 @@ TEST_F(KrsWindowTest, APuzzleSavedBeforeAnyGenerationHasNoNumbers) {
     EXPECT_EQ(lineOf(bytes, 205), "0") << "N";
 }
 
-TEST_F(KrsWindowTest, AfterClearingTheDigitsTheListTheFileAndThePrintHoldNoNumbers) {
+TEST_F(KrsWindowTest, AfterClearingTheDigitsTheListTheFileAndThePrintHoldNoNumbersAndNoKey) {
     start();
     TMDIChildKrs* window = newKrs();
     ASSERT_NE(window, nullptr);
     draw(window, {"...", "#..", "..#"});
+    window->secretPhrase = "ab";
+    window->digitTable = {"a", "b", " ", " ", " ", " ", " ", " ", " ", " "};
     ScriptedDraws draws({1, 2, 3, 4, 5, 6, 7});
     window->randomSource = &draws;
     window->vytvoritkrsopakovat->trigger();
     ASSERT_TRUE(eventually([&] { return !window->generating(); }));
     ASSERT_EQ(listed(window), (QStringList{"35", "45", "67", "123", "247"}));
-    ASSERT_EQ(printedTexts(window->toDocument()).size(), 5u);
+    ASSERT_EQ(printedTexts(window->toDocument()),
+              (std::vector<std::string>{"35, ", "45, ", "67; ", "123, ", "247", "0 = a, ", "1 = b."}));
 
     window->smazatpismena->trigger();
     EXPECT_TRUE(listed(window).isEmpty());
     EXPECT_TRUE(printedTexts(window->toDocument()).empty());
+
+    // A new phrase over the cleared grid brings no key either.
+    enterPhrase(window, QStringLiteral("chata"));
+    ASSERT_EQ(window->secretPhrase, "chata");
+    EXPECT_TRUE(printedTexts(window->toDocument()).empty());
     desktop.answerFile(qpath(folder / "smazany.krs"));
     window->aculozjako->trigger();
-    EXPECT_TRUE(read(folder / "smazany.krs").numberList.empty());
+    const KrsDocument saved = read(folder / "smazany.krs");
+    EXPECT_TRUE(saved.numberList.empty());
+    EXPECT_EQ(saved.lastLegendLine, -1);
+}
+
+TEST_F(KrsWindowTest, NumbersAndKeyGoWhenTheCellsChangeAndTheKeyFollowsANewPhrase) {
+    TMindgridMainForm* frame = start();
+    TMDIChildKrs* made = newKrs();
+    ASSERT_NE(made, nullptr);
+    draw(made, {"..", ".b"});
+    made->secretPhrase = "ab";
+    made->digitTable = {"a", "b", " ", " ", " ", " ", " ", " ", " ", " "};
+    ScriptedDraws draws({4, 5, 1});
+    made->randomSource = &draws;
+    made->vytvoritkrsopakovat->trigger();
+    ASSERT_TRUE(eventually([&] { return !made->generating(); }));
+    const std::vector<std::string> printed{"11, ", "41, ", "45, ", "51", "0 = a, ", "1 = b."};
+    ASSERT_EQ(printedTexts(made->toDocument()), printed);
+    // A puzzle opened from its file may be resized and given a new phrase.
+    const QString file = qpath(folder / "hotovy.krs");
+    desktop.answerFile(file);
+    made->aculozjako->trigger();
+
+    const auto size = [](int cols, int rows) {
+        whenDialog<Tnastavvelform>([=](Tnastavvelform* form) {
+            form->SpinEdit1->setValue(cols);
+            form->SpinEdit2->setValue(rows);
+            form->BitBtn1->click();
+        });
+    };
+    const auto designer = [](const std::function<void(Tnavrharform*)>& act) {
+        whenDialog<Tnavrharform>([=](Tnavrharform* form) { act(form); });
+    };
+    struct Case {
+        const char* name;
+        std::function<void(TMDIChildKrs*)> act;
+        std::vector<std::string> printed;  // numbers and key
+    };
+    const std::vector<Case> cases{
+        {"another size", [&](TMDIChildKrs* w) { size(3, 2); w->acVelikost->trigger(); }, {}},
+        {"the same size", [&](TMDIChildKrs* w) { size(2, 2); w->acVelikost->trigger(); }, printed},
+        {"a cell blocked in the designer",
+         [&](TMDIChildKrs* w) {
+             designer([](Tnavrharform* form) {
+                 form->cellMouseDown(1, 1, Qt::LeftButton);
+                 form->BitBtn1->click();
+             });
+             w->acNavrhar->trigger();
+         },
+         {}},
+        {"the digit of a red cell taken off in the designer",
+         [&](TMDIChildKrs* w) {
+             designer([](Tnavrharform* form) {
+                 form->acSmazatTajenku->trigger();
+                 form->BitBtn1->click();
+             });
+             w->acNavrhar->trigger();
+         },
+         {}},
+        {"the designer's OK without a change", [&](TMDIChildKrs* w) {
+             designer([](Tnavrharform* form) { form->BitBtn1->click(); });
+             w->acNavrhar->trigger();
+         },
+         printed},
+        {"a new phrase",
+         [](TMDIChildKrs* w) { enterPhrase(w, QStringLiteral("ba")); },
+         {"11, ", "41, ", "45, ", "51", "0 = b, ", "1 = a."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame->openFileByExtension(file);
+        auto* window = qobject_cast<TMDIChildKrs*>(windows().last());
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(listed(window).size(), 4);
+        c.act(window);
+        const KrsDocument document = window->toDocument();
+        EXPECT_EQ(printedTexts(document), c.printed);
+        EXPECT_EQ(listed(window).size(), c.printed.empty() ? 0 : 4);
+        EXPECT_EQ(workbookOf(document).find("|1|1|11|") != std::string::npos, !c.printed.empty())
+            << "the export's numbers";
+        window->close();
+    }
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(' ').toStdString();
 }
 
 TEST_F(KrsWindowTest, APuzzleSavedAndOpenedAgainPrintsAndExportsTheSame) {

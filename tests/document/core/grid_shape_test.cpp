@@ -46,6 +46,30 @@ TEST(GridShape, TheDesignersShapeHidesAndShowsCellsAndKeepsLetters) {
     EXPECT_EQ(grid.cellText(1, 1), "a");
 }
 
+TEST(GridShape, AShapeThatKeepsTextsHidesALetterAndShowsItAgain) {
+    CellGrid grid;
+    grid.resizeGrid(3, 2, 25);
+    grid.setText(1, 1, "a");
+    grid.setText(2, 1, "ch");
+    grid.setHidden(3, 1, true);  // a template's blocked cell
+    const auto labelText = [&](int col) { return grid.cellLabels()[col][1]->text; };
+
+    GridShape shape = GridShape::blank(3, 2);
+    shape.cell(1, 1) = {false, colors::red, ""};
+    shape.cell(2, 1).colour = colors::black;
+    applyShape(grid, shape, HiddenCellText::keep);
+    EXPECT_TRUE(grid.isHidden(1, 1));
+    EXPECT_FALSE(grid.cellLabels()[1][1]->visible);
+    EXPECT_EQ(labelText(1), "a") << "hidden with its letter";
+    EXPECT_EQ(grid.cellShapes()[1][1]->brush, colors::red);
+    EXPECT_EQ(labelText(2), "ch");
+    EXPECT_EQ(labelText(3), "") << "the mark of a blocked cell is no letter";
+
+    applyShape(grid, GridShape::blank(3, 2), HiddenCellText::keep);
+    EXPECT_FALSE(grid.isHidden(1, 1));
+    EXPECT_EQ(labelText(1), "a") << "shown again with its letter";
+}
+
 TEST(GridShape, TheDesignerTakesAndGivesBackVisibilityColoursAndTexts) {
     GridShape shape = GridShape::blank(3, 2);
     shape.cell(2, 1) = {false, colors::white, ""};

@@ -27,3 +27,14 @@ void whenModal(std::function<void(QWidget*)> act, int timeoutMs) {
     clock->start();
     QTimer::singleShot(0, [=] { poll(shared, clock, timeoutMs); });
 }
+
+ModalAnswers::ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == handled_) return;
+        handled_ = dialog;
+        answer_(dialog);
+    });
+    timer_.start();
+}

@@ -3,6 +3,7 @@
 // on the dialog as soon as it is the active modal widget (or after `timeoutMs`
 // with nullptr, so a test fails instead of hanging).
 
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,3 +24,21 @@ void whenDialog(std::function<void(Dialog* dialog)> act, int timeoutMs = 5000) {
         },
         timeoutMs);
 }
+
+// Runs `answer` on every modal dialog that comes up while it lives, once
+// per dialog shown, so that a test can answer a chain of dialogs (and a
+// dialog that was not expected is closed instead of hanging the test). A
+// dialog that `answer` closes by opening another (a refusal, say) has to be
+// closed after `answer` returns (QTimer::singleShot), so the next one is
+// answered too.
+class ModalAnswers {
+public:
+    explicit ModalAnswers(std::function<void(QWidget*)> answer);
+    // The next showing of the same dialog counts as a new one.
+    void forget() { handled_ = nullptr; }
+
+private:
+    std::function<void(QWidget*)> answer_;
+    QTimer timer_;
+    QWidget* handled_ = nullptr;
+};

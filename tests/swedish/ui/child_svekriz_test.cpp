@@ -13,11 +13,14 @@
 #include "swedish/ui/child_svekriz.h"
 #include "swedish/ui/legend_form.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -306,10 +309,13 @@ TEST_F(SwedishFillTest, SmazatPismenaEmptiesEveryTextAndKeepsShapesUsesAndClues)
     EXPECT_EQ(window->legendCell[4][1], clues);
 }
 
-TEST_F(SwedishFillTest, TheDesignerKeepsEveryClueRecordAndDropsTheSelection) {
+TEST_F(SwedishFillTest, TheDesignerKeepsLettersUsesAndClueRecordsAndDropsTheSelection) {
     TMDIChildSveKriz* window = startSwedish();
     ASSERT_NE(window, nullptr);
     TMindgridMainForm* frame = MindgridMainForm;
+    select(window, 1, 2, 3, 2);
+    type(window, "pes");
+    ASSERT_EQ(row(window, 2), "pes.......");
     window->grid().setBrush(3, 3, colors::black);
     window->grid().setHidden(6, 6, true);
     window->legendCell[3][3].appendText(9);
@@ -317,7 +323,7 @@ TEST_F(SwedishFillTest, TheDesignerKeepsEveryClueRecordAndDropsTheSelection) {
     select(window, 7, 8, 9, 8);
     ASSERT_EQ(brush(window, 8, 8), colors::silver);
 
-    // Clue cell → letter cell, (6, 6) shown again, (2, 2) hidden.
+    // Clue cell → letter cell, (6, 6) shown again, the e of (2, 2) hidden.
     whenDialog<Tnavrharform>([&](Tnavrharform* form) {
         EXPECT_EQ(form->designer().tag, swedishDocument);
         EXPECT_EQ(form->designer().cellColor(8, 8), colors::red) << "silver goes as red";
@@ -331,16 +337,23 @@ TEST_F(SwedishFillTest, TheDesignerKeepsEveryClueRecordAndDropsTheSelection) {
     EXPECT_EQ(brush(window, 3, 3), colors::white);
     EXPECT_FALSE(window->grid().isHidden(6, 6));
     EXPECT_EQ(window->grid().cellLabels()[6][6]->text, "") << "a cell shown again loses its @";
-    EXPECT_EQ(window->grid().cellText(2, 2), "@");
+    EXPECT_TRUE(window->grid().isHidden(2, 2));
+    EXPECT_EQ(row(window, 2), "pes.......") << "a hidden cell keeps its letter";
+    EXPECT_EQ(window->letterUse[2][2], (LetterUse{letteruse::placed, letteruse::unused}));
     EXPECT_EQ(window->engine().selection().firstCell.col, 0);
     EXPECT_FALSE(window->smazatslovo->isEnabled());
 
-    // Letter cell → clue cell: the old lines are there.
+    // Letter cell → clue cell: the old lines are there; (2, 2) is shown
+    // again with the letter its use byte speaks of.
     whenDialog<Tnavrharform>([](Tnavrharform* form) {
         form->designer().setCellColor(3, 3, colors::black);
+        form->designer().setCellShown(2, 2, true);
         form->BitBtn1->click();
     });
     frame->ToolButton7->click();
+    EXPECT_FALSE(window->grid().isHidden(2, 2));
+    EXPECT_EQ(row(window, 2), "pes.......");
+    EXPECT_EQ(window->letterUse[2][2], (LetterUse{letteruse::placed, letteruse::unused}));
     QStringList lines;
     whenDialog<Tsvelegform>([&lines](Tsvelegform* form) {
         for (int i = 0; i < form->ComboBox1->count(); ++i) lines << form->ComboBox1->itemText(i);
@@ -380,6 +393,47 @@ TEST_F(SwedishFillTest, OnlyAGoodTemplateChangesTheGridAndClueRecordsStay) {
     EXPECT_EQ(window->letterUse[1][1], LetterUse{});
     EXPECT_EQ(window->legendCell[2][2].count(), 1) << "its record stays";
     EXPECT_EQ(window->engine().selection().firstCell.col, 0);
+}
+
+TEST_F(SwedishFillTest, TheHoverFrameFollowsThePointerAndIsPlainOverTheEmptyPane) {
+    TMDIChildSveKriz* window = startSwedish();
+    ASSERT_NE(window, nullptr);
+    const auto moveTo = [](QWidget* widget, QPoint pos) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    const auto frame = [&](int col, int row) {
+        const CellShape& shape = *window->grid().cellShapes()[col][row];
+        return std::pair{shape.pen, shape.penWidth};
+    };
+    const std::pair blue{colors::blue, 2};
+    const std::pair plain{colors::black, 1};
+    window->resizeGrid(5, 5);
+    QWidget* pane = window->ScrollBox1->viewport();
+    ASSERT_LT(window->cellGrid->width() + 20, pane->width()) << "the pane has room beside the grid";
+
+    struct Step {
+        const char* where;
+        QWidget* widget;
+        QPoint pos;
+        std::pair<Color, int> frame33, frame43;
+    };
+    const Step steps[] = {
+        {"onto (3, 3)", window->cellGrid, centre(3, 3), blue, plain},
+        {"beside the grid", pane, QPoint(window->cellGrid->width() + 20, 10), plain, plain},
+        {"back onto (3, 3)", window->cellGrid, centre(3, 3), blue, plain},
+        {"into the gap between (3, 3) and (4, 3)", window->cellGrid, QPoint(cellgeometry::shape(4, 3, 20).left - 1,
+                                                                         centre(3, 3).y()), plain, plain},
+        {"onto (4, 3)", window->cellGrid, centre(4, 3), plain, blue},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.where);
+        moveTo(step.widget, step.pos);
+        EXPECT_EQ(frame(3, 3), step.frame33);
+        EXPECT_EQ(frame(4, 3), step.frame43);
+    }
+    EXPECT_EQ(window->hoverCell(), (CellPos{4, 3}));
 }
 
 TEST_F(SwedishFillTest, ShrinkingUnderASelectionLeavesNothingToTouchTheFreedCells) {

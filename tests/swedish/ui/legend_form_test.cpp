@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <cstdint>
 #include <functional>
@@ -173,9 +174,49 @@ TEST_F(LegendEditorTest, TheTextEditKeepsToWhatALineOfTheFileCanHold) {
         form->BitBtn7->click();
         EXPECT_EQ(desktop.boxTexts(), QStringList{codePageRefusal()});
         EXPECT_EQ(form->ComboBox1->itemText(0), QStringLiteral("Text 1"));
+        // OK refuses it too, and the dialog stays open with the text.
+        desktop.boxes.clear();
+        form->BitBtn1->click();
+        EXPECT_EQ(desktop.boxTexts(), QStringList{codePageRefusal()});
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(form->Edit1->text(), QStringLiteral("sněhulák ☃"));
+        form->Edit1->setText(QStringLiteral("Text 1"));
     });
     EXPECT_EQ(record().line(1), (swedish::LegendLine{"Text 1", std::numeric_limits<std::int32_t>::max(), 500}))
         << "the size stays in the record until the line is edited";
+}
+
+TEST_F(LegendEditorTest, WhatIsTypedForTheSelectedLineGoesInWithOkOrEnterButNotWithStorno) {
+    record().appendText(6);
+    record().appendText(6);
+    struct Case {
+        const char* name;
+        std::function<void(Tsvelegform*)> close;
+        swedish::LegendLine second;  // line 2 afterwards
+    };
+    const Case cases[] = {
+        {"Enter in the text field", [](Tsvelegform* form) { QTest::keyClick(form->Edit1, Qt::Key_Return); },
+         {"reka 7", 50, 7}},
+        {"OK", [](Tsvelegform* form) { form->BitBtn1->click(); }, {"reka 8", 50, 8}},
+        {"Storno", [](Tsvelegform* form) { form->BitBtn2->click(); }, {"reka 8", 50, 8}},
+    };
+    int size = 7;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool closed = false;
+        whenDialog<Tsvelegform>([&](Tsvelegform* form) {
+            form->ComboBox1->setCurrentIndex(1);
+            form->Edit1->selectAll();
+            QTest::keyClicks(form->Edit1, QStringLiteral("reka %1").arg(size));
+            form->SpinEdit1->setValue(size++);
+            c.close(form);
+            closed = !form->isVisible();
+        });
+        window->editLegend(2, 2);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(record().line(1), (swedish::LegendLine{"Text 1", 50, 6})) << "the other line stays";
+        EXPECT_EQ(record().line(2), c.second);
+    }
 }
 
 TEST_F(LegendEditorTest, ShowingTheEditorLoadsTheClueStoresOnTheirFirstUse) {
