@@ -7,7 +7,8 @@
 // handlers around it:
 // - `inputword` (what the user types, forced to lower case), `vlozitbutton`
 //   ("&Vložit"), the status panel `infopanel` and the candidate list
-//   `ListBox1` (sorted, a word found in two stores listed twice);
+//   `ListBox1` (in Czech order, a word found in two stores listed twice; see
+//   candidate_list.h);
 // - `timerzobrazenislov`, which runs the search 100 ms after a good selection;
 // - the hover frame of the cell under the pointer and the cells' cursors (the
 //   start cursor while no second click is awaited, the end cursor while one is).
@@ -25,6 +26,7 @@
 
 #include "document/core/letter_use.h"
 #include "document/core/slot_engine.h"
+#include "document/ui/candidate_list.h"
 #include "document/ui/document_window.h"
 #include "stores/core/string_pair_list.h"
 #include "stores/core/word_index.h"
@@ -34,7 +36,6 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QTimer;
 class QToolButton;
 class QWidget;
@@ -92,7 +93,7 @@ public:
     QLineEdit* inputword;
     QToolButton* vlozitbutton;
     QLabel* infopanel;
-    QListWidget* ListBox1;
+    CandidateList* ListBox1;
     QTimer* timerzobrazenislov;
     QAction* smazatslovo = nullptr;  // made by the kind, in its menu or beside the grid
 
