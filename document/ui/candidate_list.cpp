@@ -41,12 +41,10 @@ void CandidateList::showWords(std::vector<std::string> words) { model_->setWords
 
 int CandidateList::count() const { return model_->rowCount(); }
 
-const std::string& CandidateList::word(int row) const { return model_->words()[static_cast<std::size_t>(row)]; }
-
 std::optional<std::string> CandidateList::selectedWord() const {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || !selectionModel()->isSelected(current)) return std::nullopt;
-    return word(current.row());
+    return model_->words()[static_cast<std::size_t>(current.row())];
 }
 
 void CandidateList::selectRow(int row) { setCurrentIndex(model_->index(row)); }

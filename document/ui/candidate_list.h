@@ -21,8 +21,6 @@ public:
     void clear() { showWords({}); }
 
     int count() const;
-    // The word of a row (0 to count() - 1).
-    const std::string& word(int row) const;
     // The word of the current row when it is selected.
     std::optional<std::string> selectedWord() const;
     // Makes `row` the current and selected one, as a click on it does.
