@@ -1,6 +1,7 @@
 # The word and clue files shipped beside the programs:
 #   cestina.slv   Czech dictionary built from the hunspell-cs word list
-#   kriz.dat      the built-in crossword words (the same list, scrambled)
+#   kriz.dat      the built-in crossword words: the abbreviations and symbols of
+#                 the same list that cestina.slv does not hold, scrambled
 #   krizleg.dat   the built-in clues of krizleg.txt, scrambled
 #   osmslov.sav   the word-search dictionary choice: cestina
 #   krislov.sav   the crossword dictionary choice: cestina
@@ -9,26 +10,19 @@ set(program_dir ${GRILPAD_PROGRAM_DIR})
 
 if(EXISTS ${hunspell_dic})
   add_custom_command(
-    OUTPUT ${program_dir}/cestina.slv
-    COMMAND tool_build_dictionary ${hunspell_dic} ${program_dir}/cestina.slv
+    OUTPUT ${program_dir}/cestina.slv ${program_dir}/kriz.dat
+    COMMAND tool_build_dictionary ${hunspell_dic} ${program_dir}/cestina.slv ${program_dir}/kriz.dat
     DEPENDS tool_build_dictionary ${hunspell_dic}
-    COMMENT "Building the Czech dictionary cestina.slv"
+    COMMENT "Building the Czech dictionary cestina.slv and the crossword words kriz.dat"
     VERBATIM)
 else()
   add_custom_command(
-    OUTPUT ${program_dir}/cestina.slv
+    OUTPUT ${program_dir}/cestina.slv ${program_dir}/kriz.dat
     COMMAND ${CMAKE_COMMAND} -E echo
             "${hunspell_dic} is missing: install the package hunspell-cs (./setup.sh installs it)"
     COMMAND ${CMAKE_COMMAND} -E false
     VERBATIM)
 endif()
-
-add_custom_command(
-  OUTPUT ${program_dir}/kriz.dat
-  COMMAND tool_scramble_lines ${program_dir}/cestina.slv ${program_dir}/kriz.dat
-  DEPENDS tool_scramble_lines ${program_dir}/cestina.slv
-  COMMENT "Building the built-in crossword words kriz.dat"
-  VERBATIM)
 
 add_custom_command(
   OUTPUT ${program_dir}/krizleg.dat

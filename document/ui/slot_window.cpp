@@ -8,7 +8,6 @@
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
 #include "stores/core/word_stores.h"
-#include "stores/ui/sorted_words.h"
 
 #include <QAction>
 #include <QEvent>
@@ -16,10 +15,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -44,7 +46,7 @@ SlotWindow::SlotWindow(int kind, Behaviour behaviour)
     vlozitbutton->setAutoRaise(true);
     vlozitbutton->setEnabled(false);
     infopanel = makeInfoPanel(Panel6);
-    ListBox1 = new QListWidget(Panel6);
+    ListBox1 = new CandidateList(Panel6);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->installEventFilter(this);
     timerzobrazenislov = new QTimer(this);
@@ -73,7 +75,7 @@ SlotWindow::SlotWindow(int kind, Behaviour behaviour)
         inputwordChange();
     });
     connect(vlozitbutton, &QToolButton::clicked, this, &SlotWindow::vlozitbuttonClick);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &SlotWindow::ListBox1DblClick);
+    connect(ListBox1, &CandidateList::doubleClicked, this, &SlotWindow::ListBox1DblClick);
     connect(timerzobrazenislov, &QTimer::timeout, this, &SlotWindow::timerzobrazenislovTimer);
     connect(cellGrid, &CellGridWidget::cellMouseMove, this, &SlotWindow::cellMouseMove);
     // The empty part of the pane: between the cells, and beside the grid.
@@ -200,7 +202,9 @@ void SlotWindow::timerzobrazenislovTimer() {
             stores.user = &userIndex();
             break;
         }
-        showSortedWordsWithDuplicates(ListBox1, findCandidates(engine_.pattern(chAsOne), stores));
+        std::vector<std::string> words = findCandidates(engine_.pattern(chAsOne), stores);
+        sortCzechThenBytes(words);
+        ListBox1->showWords(std::move(words));
     }
     infopanel->setText(ListBox1->count() > 0 ? QStringLiteral("Nalezená slova")
                                              : QStringLiteral("Žádné slovo nebylo nalezeno"));
@@ -227,9 +231,9 @@ void SlotWindow::ListBox1DblClick() { insertWord({}); }
 void SlotWindow::insertWord(const std::string& word) {
     std::string chosen = word;
     if (chosen.empty()) {
-        const QListWidgetItem* item = ListBox1->currentItem();
-        if (!item || !item->isSelected()) return;
-        chosen = sortedWord(item);
+        std::optional<std::string> selected = ListBox1->selectedWord();
+        if (!selected) return;
+        chosen = std::move(*selected);
     }
     engine_.insertWord(chosen, chAsOneLetter());
 }

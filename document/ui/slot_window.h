@@ -7,7 +7,8 @@
 // handlers around it:
 // - `inputword` (what the user types, forced to lower case), `vlozitbutton`
 //   ("&Vložit"), the status panel `infopanel` and the candidate list
-//   `ListBox1` (sorted, a word found in two stores listed twice);
+//   `ListBox1` (in Czech order, a word found in two stores listed twice; see
+//   candidate_list.h);
 // - `timerzobrazenislov`, which runs the search 100 ms after a good selection;
 // - the hover frame of the cell under the pointer (blue, two pixels wide; the
 //   plain frame again once the pointer is on the empty part of the grid pane)
@@ -27,6 +28,7 @@
 
 #include "document/core/letter_use.h"
 #include "document/core/slot_engine.h"
+#include "document/ui/candidate_list.h"
 #include "document/ui/document_window.h"
 #include "stores/core/string_pair_list.h"
 #include "stores/core/word_index.h"
@@ -36,7 +38,6 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QTimer;
 class QToolButton;
 class QWidget;
@@ -97,7 +98,7 @@ public:
     QLineEdit* inputword;
     QToolButton* vlozitbutton;
     QLabel* infopanel;
-    QListWidget* ListBox1;
+    CandidateList* ListBox1;
     QTimer* timerzobrazenislov;
     QAction* smazatslovo = nullptr;  // made by the kind, in its menu or beside the grid
 

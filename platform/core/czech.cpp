@@ -1,5 +1,6 @@
 #include "platform/core/czech.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -42,6 +43,9 @@ struct Weight {
 struct CollationTable {
     std::array<Weight, 256> weight{};
     std::uint16_t chPrimary = 0;
+    // Each primary weight's rank among all primary weights, from 1: fewer than
+    // 512, so that seven ranks fit into one 64-bit number.
+    std::array<std::uint16_t, 512> rank{};
 
     CollationTable() {
         // Everything that is no letter or digit sorts first, by its byte value.
@@ -81,6 +85,12 @@ struct CollationTable {
         };
         for (const Accent& a : accents)
             weight[a.letter] = {weight[static_cast<unsigned char>(a.base)].primary, a.rank};
+
+        rank[chPrimary] = 1;
+        for (const Weight& w : weight) rank[w.primary] = 1;
+        std::uint16_t ranked = 0;
+        for (std::uint16_t& r : rank)
+            if (r != 0) r = ++ranked;
     }
 };
 
@@ -140,6 +150,20 @@ int compareBy(std::string_view a, std::string_view b, Field field) {
     }
 }
 
+// The ranks of the primary weights of the first seven letters, 9 bits each,
+// the first letter highest; 0 for letters past the end. Where two texts'
+// numbers differ, their primary weights differ within those letters, and so
+// czechCompare orders them as the numbers do.
+std::uint64_t primaryPrefix(std::string_view text) {
+    constexpr int kLetters = 7;
+    const CollationTable& table = collation();
+    LetterCursor cursor(text);
+    Weight w;
+    std::uint64_t prefix = 0;
+    for (int i = 0; i < kLetters; ++i) prefix = prefix << 9 | (cursor.next(w) ? table.rank[w.primary] : 0u);
+    return prefix;
+}
+
 }  // namespace
 
 unsigned char czechUpperChar(unsigned char c) { return caseTables().upper[c]; }
@@ -161,6 +185,27 @@ int czechCompare(std::string_view a, std::string_view b) {
     if (const int primary = compareBy(a, b, [](const Weight& w) { return int{w.primary}; }))
         return primary;
     return compareBy(a, b, [](const Weight& w) { return int{w.secondary}; });
+}
+
+void sortCzechThenBytes(std::vector<std::string>& texts) {
+    struct Entry {
+        std::uint64_t prefix;
+        std::uint32_t index;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        entries.push_back({primaryPrefix(texts[i]), static_cast<std::uint32_t>(i)});
+    std::sort(entries.begin(), entries.end(), [&texts](const Entry& a, const Entry& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        const std::string& textA = texts[a.index];
+        const std::string& textB = texts[b.index];
+        return textA != textB && CzechThenBytesLess{}(textA, textB);
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(texts.size());
+    for (const Entry& entry : entries) sorted.push_back(std::move(texts[entry.index]));
+    texts = std::move(sorted);
 }
 
 void joinDigraphs(std::string_view text, char placeholder, std::string& out) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Upper-cases a to z and the fifteen Czech letters
 // š ť ž á č é ě í ď ň ó ř ů ú ý (0x9A 0x9D 0x9E 0xE1 0xE8 0xE9 0xEC 0xED 0xEF 0xF2 0xF3 0xF8 0xF9 0xFA 0xFD)
@@ -34,6 +35,11 @@ struct CzechThenBytesLess {
         return order != 0 ? order < 0 : a < b;
     }
 };
+
+// Sorts texts by CzechThenBytesLess, as std::sort with it would, only faster:
+// each text's first letters are read once into a number whose order agrees
+// with czechCompare, and whole texts are compared only where those agree.
+void sortCzechThenBytes(std::vector<std::string>& texts);
 
 // "ch" as one letter: every lower-case "ch", taken from the left, becomes
 // `placeholder` ("chch" is two letters, "cch" is "c" and one letter); every

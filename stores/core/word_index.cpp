@@ -3,6 +3,7 @@
 #include "platform/core/czech.h"
 
 #include <map>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -27,10 +28,11 @@ WordIndex::WordIndex(const StringPairList& words, bool chAsOneLetter) : words_(w
 void WordIndex::takeInNewWords() {
     if (words_.size() < taken_) {
         // The store was emptied and filled anew: start again.
-        buckets_.clear();
+        groups_.clear();
         taken_ = 0;
         ended_ = false;
     }
+    std::string units;
     while (!ended_ && taken_ < words_.size()) {
         const std::string& word = words_.keyAt(taken_);
         if (word.empty()) {
@@ -39,41 +41,44 @@ void WordIndex::takeInNewWords() {
         }
         const auto place = static_cast<std::uint32_t>(taken_++);
         if (word.find(kPlaceholder) != std::string::npos) continue;
-        std::string units = letterUnits(word, chAsOne_);
-        const std::size_t length = units.size();
-        if (buckets_.size() <= length) buckets_.resize(length + 1);
-        if (!buckets_[length]) {
-            buckets_[length] = std::make_unique<Bucket>();
-            buckets_[length]->byLetter.resize(length);
-        }
-        Bucket& bucket = *buckets_[length];
-        const auto number = static_cast<std::uint32_t>(bucket.places.size());
-        for (std::size_t i = 0; i < length; ++i)
-            bucket.byLetter[i][static_cast<unsigned char>(units[i])].push_back(number);
-        bucket.places.push_back(place);
-        bucket.units.push_back(std::move(units));
+        if (chAsOne_) joinDigraphs(word, kPlaceholder, units);
+        const std::string_view unitsOfWord = chAsOne_ ? std::string_view(units) : std::string_view(word);
+        if (groups_.size() <= unitsOfWord.size()) groups_.resize(unitsOfWord.size() + 1);
+        Group& group = groups_[unitsOfWord.size()];
+        group.units.append(unitsOfWord);
+        group.places.push_back(place);
     }
 }
 
 void WordIndex::find(const SlotPattern& pattern, const std::function<void(const std::string&)>& hit) {
     takeInNewWords();
     const std::size_t length = pattern.length();
-    if (pattern.impossible || length == 0 || length >= buckets_.size() || !buckets_[length]) return;
-    const Bucket& bucket = *buckets_[length];
+    if (pattern.impossible || length == 0 || length >= groups_.size()) return;
+    const Group& group = groups_[length];
 
-    // The fixed cell with the fewest words is where the search starts.
-    const std::vector<std::uint32_t>* fewest = nullptr;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (!pattern.units[i]) continue;
-        const std::vector<std::uint32_t>& having = bucket.byLetter[i][*pattern.units[i]];
-        if (!fewest || having.size() < fewest->size()) fewest = &having;
+    // The fixed cells: where and which letter unit.
+    std::vector<std::pair<std::size_t, char>> fixed;
+    for (std::size_t i = 0; i < length; ++i)
+        if (pattern.units[i]) fixed.emplace_back(i, static_cast<char>(*pattern.units[i]));
+
+    const char* units = group.units.data();
+    for (const std::uint32_t place : group.places) {
+        bool fits = true;
+        for (const auto& [at, letter] : fixed)
+            if (units[at] != letter) {
+                fits = false;
+                break;
+            }
+        if (fits) hit(words_.keyAt(place));
+        units += length;
     }
-    if (!fewest) {
-        for (const std::uint32_t place : bucket.places) hit(words_.keyAt(place));
-        return;
-    }
-    for (const std::uint32_t number : *fewest)
-        if (pattern.matches(bucket.units[number])) hit(words_.keyAt(bucket.places[number]));
+}
+
+std::size_t WordIndex::memoryBytes() const {
+    std::size_t bytes = sizeof *this + groups_.capacity() * sizeof(Group);
+    for (const Group& group : groups_)
+        bytes += group.units.capacity() + group.places.capacity() * sizeof(std::uint32_t);
+    return bytes;
 }
 
 std::vector<std::string> findCandidates(const SlotPattern& pattern, const CandidateStores& stores) {

@@ -42,24 +42,14 @@ bool insertSortedWord(QListWidget* list, const std::string& word) {
     return true;
 }
 
-namespace {
-
-void fill(QListWidget* list, std::vector<std::string> words, bool keepDuplicates) {
+void setSortedWords(QListWidget* list, std::vector<std::string> words) {
     std::stable_sort(words.begin(), words.end(), sortedWordLess);
-    if (!keepDuplicates) words.erase(std::unique(words.begin(), words.end()), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
     // One batch: the list repaints once, however many words come.
     list->setUpdatesEnabled(false);
     list->clear();
     for (const std::string& word : words) list->addItem(makeItem(word));
     list->setUpdatesEnabled(true);
-}
-
-}  // namespace
-
-void setSortedWords(QListWidget* list, std::vector<std::string> words) { fill(list, std::move(words), false); }
-
-void showSortedWordsWithDuplicates(QListWidget* list, std::vector<std::string> words) {
-    fill(list, std::move(words), true);
 }
 
 std::vector<std::string> sortedWords(const QListWidget* list) {

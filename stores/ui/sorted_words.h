@@ -18,8 +18,6 @@ bool insertSortedWord(QListWidget* list, const std::string& word);
 
 // Replaces the items with `words` in sorted order, each exact spelling once.
 void setSortedWords(QListWidget* list, std::vector<std::string> words);
-// The same keeping every word, so that a word given twice shows twice.
-void showSortedWordsWithDuplicates(QListWidget* list, std::vector<std::string> words);
 
 // The word of an item, and every word of the list in its order.
 std::string sortedWord(const QListWidgetItem* item);

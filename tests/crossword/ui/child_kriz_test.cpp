@@ -1,3 +1,4 @@
+#include "tests/document/ui/candidates.h"
 #include "tests/document/ui/document_checks.h"
 #include "tests/frame/ui/frame_fixture.h"
 
@@ -9,6 +10,7 @@
 #include "document/ui/picture_form.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/file_messages.h"
+#include "support/core/ci.h"
 #include "support/core/cp1250_text.h"
 #include "support/ui/modal.h"
 #include "support/core/temp_folder.h"
@@ -16,13 +18,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QSpinBox>
+
+#include <algorithm>
+#include <filesystem>
 
 using CrosswordWindowTest = DocumentWindowTest<TMDIChildKriz, crosswordDocument>;
 
@@ -109,7 +113,7 @@ protected:
     }
 
     static QPoint centre(int col, int row) {
-        const CellRect r = cellgeometry::label(col, row, 20);
+        const CellRect r = cellgeometry::label(col, row, frameSettings.cellSize());
         return {r.left + r.width / 2, r.top + r.height / 2};
     }
     static void click(TMDIChildKriz* window, int col, int row) {
@@ -124,11 +128,6 @@ protected:
             const QString status = window->infopanel->text();
             return status == QStringLiteral("Nalezená slova") || status == QStringLiteral("Žádné slovo nebylo nalezeno");
         });
-    }
-    static QStringList candidates(const TMDIChildKriz* window) {
-        QStringList words;
-        for (int i = 0; i < window->ListBox1->count(); ++i) words << window->ListBox1->item(i)->text();
-        return words;
     }
     static std::string row(const TMDIChildKriz* window, int r) {
         std::string line;
@@ -155,8 +154,7 @@ TEST_F(CrosswordFillTest, TwoClicksHighlightTheSlotAndListTheWordsThatFitSorted)
     EXPECT_TRUE(window->IsTajenka->isEnabled());
 
     // A double click puts the word in, with the bar after it.
-    window->ListBox1->setCurrentRow(4);
-    window->ListBox1DblClick();
+    doubleClickCandidate(window, 4);
     EXPECT_EQ(row(window, 1), "pes.......");
     EXPECT_TRUE(window->grid().rightBars()[3][1]->visible);
 
@@ -164,10 +162,49 @@ TEST_F(CrosswordFillTest, TwoClicksHighlightTheSlotAndListTheWordsThatFitSorted)
     select(window, 1, 3, 1, 6);
     ASSERT_TRUE(searched(window));
     EXPECT_EQ(candidates(window), (QStringList{"chata", "stan"}));
-    window->ListBox1->setCurrentRow(0);
-    window->ListBox1KeyPress(Qt::Key_Return);
+    chooseCandidate(window, 0);
+    QTest::keyClick(window->ListBox1, Qt::Key_Return);
     EXPECT_EQ(window->grid().cellText(1, 3), "ch");
     EXPECT_EQ(window->grid().cellText(1, 6), "a");
+}
+
+TEST_F(CrosswordFillTest, WithTheShippedDataEachCandidateIsListedOnceAndEachChoiceListsItsOwnWords) {
+    const std::filesystem::path shipped(GRILPAD_PROGRAM_DIR);
+    if (!std::filesystem::exists(shipped / "cestina.slv") || !std::filesystem::exists(shipped / "kriz.dat"))
+        SKIP_OR_FAIL_IN_CI("the shipped dictionary cestina.slv and crossword words kriz.dat are not built");
+    for (const char* name : {"mindgrid.cfg", "cestina.slv", "kriz.dat", "krislov.sav"})
+        std::filesystem::copy_file(shipped / name, folder / name, std::filesystem::copy_options::overwrite_existing);
+    TMDIChildKriz* window = startCrossword({});
+    ASSERT_EQ(crosswordSettings.candidateSource(), CandidateSource::All);
+    // The first word of a sorted list that stands there twice; empty when none does.
+    const auto listedTwice = [](const QStringList& words) {
+        const auto twice = std::adjacent_find(words.begin(), words.end());
+        return twice == words.end() ? QString() : *twice;
+    };
+
+    // An empty slot of nine cells: some twenty thousand words, none twice.
+    select(window, 1, 1, 9, 1);
+    ASSERT_TRUE(searched(window));
+    QStringList words = candidates(window);
+    EXPECT_GT(words.size(), 20000);
+    EXPECT_EQ(listedTwice(words), QString());
+
+    // Three cells: Czech words and crossword words, each once; each choice lists its own.
+    struct Case {
+        CandidateSource choice;
+        int pes;  // a word of the Czech dictionary
+        int ibm;  // a crossword word
+    };
+    for (const Case c : {Case{CandidateSource::All, 1, 1}, Case{CandidateSource::BuiltinOnly, 0, 1},
+                         Case{CandidateSource::UserOnly, 0, 0}}) {
+        crosswordSettings.bytes[3] = static_cast<std::uint8_t>(c.choice);
+        select(window, 1, 3, 3, 3);
+        ASSERT_TRUE(searched(window));
+        words = candidates(window);
+        EXPECT_EQ(listedTwice(words), QString()) << static_cast<int>(c.choice);
+        EXPECT_EQ(words.count(QStringLiteral("pes")), c.pes) << static_cast<int>(c.choice);
+        EXPECT_EQ(words.count(QStringLiteral("ibm")), c.ibm) << static_cast<int>(c.choice);
+    }
 }
 
 TEST_F(CrosswordFillTest, AfterARejectedSelectionTheOldCandidatesChangeNothing) {
@@ -179,7 +216,7 @@ TEST_F(CrosswordFillTest, AfterARejectedSelectionTheOldCandidatesChangeNothing) 
     select(window, 1, 1, 2, 2);  // a diagonal
     EXPECT_EQ(window->infopanel->text(), QStringLiteral("Špatný výběr polí"));
     EXPECT_EQ(candidates(window), QStringList{"pes"}) << "the list stays as it was";
-    window->ListBox1->setCurrentRow(0);
+    chooseCandidate(window, 0);
     window->ListBox1DblClick();
     window->ListBox1KeyPress(Qt::Key_Return);
     window->inputword->setText(QStringLiteral("pes"));
@@ -304,7 +341,7 @@ TEST_F(CrosswordFillTest, AfterTheDesignerDeletingAWordClearsItsLetters) {
     ASSERT_NE(window, nullptr);
     select(window, 1, 2, 3, 2);
     ASSERT_TRUE(searched(window));
-    window->ListBox1->setCurrentRow(0);
+    chooseCandidate(window, 0);
     window->ListBox1DblClick();
     ASSERT_EQ(row(window, 2), "pes.......");
 

@@ -115,6 +115,20 @@ TEST(CzechOrdering, IgnoresCaseOnly) {
     }
 }
 
+TEST(CzechOrdering, SortingManyTextsGivesTheOrderOfCzechThenBytes) {
+    // Words that agree in their first seven letters and differ later, or that
+    // differ only in the seventh ("c", "ch", "d"), in accents or in case.
+    const std::vector<std::string> expected = {
+        "abecedac", "abecedach", cp("abecedař"), "abecedas",    "abecedc",          "abecedd", "abecedch",
+        "cibule",   "hrad",      "CHATA",        "chata",       "nejkrasnejsi", cp("nejkrásnější"), "pas",
+        cp("pás"),  "Pes",       "pes",          "pes",
+    };
+    std::vector<std::string> texts(expected.rbegin(), expected.rend());
+    std::rotate(texts.begin(), texts.begin() + 5, texts.end());
+    sortCzechThenBytes(texts);
+    EXPECT_EQ(texts, expected);
+}
+
 TEST(CzechDigraph, LowerCaseChFromTheLeftBecomesOneLetter) {
     struct Case {
         const char* text;

@@ -15,17 +15,6 @@ StringPairList listOf(std::initializer_list<std::string> words) {
     return list;
 }
 
-// What walking the stores finds: every word of each store in its order whose
-// letter units fit.
-std::vector<std::string> walk(const SlotPattern& pattern, bool chAsOne, std::initializer_list<StringPairList*> stores) {
-    std::vector<std::string> found;
-    for (StringPairList* store : stores)
-        for (const std::string* word = &store->firstKey(); !word->empty(); word = &store->nextKey())
-            if (word->find('@') == std::string::npos && pattern.matches(letterUnits(*word, chAsOne)))
-                found.push_back(*word);
-    return found;
-}
-
 SlotPattern patternOf(std::string_view cells) {  // "." a free cell, "@" a cell holding "ch"
     SlotPattern pattern;
     for (const char c : cells) {
@@ -35,35 +24,58 @@ SlotPattern patternOf(std::string_view cells) {  // "." a free cell, "@" a cell 
     return pattern;
 }
 
-TEST(WordIndex, FindsWhatAWalkOfTheStoresFinds) {
+TEST(WordIndex, FindsTheWordsThatFitStoreAfterStoreInStoreOrder) {
     StringPairList dictionary = listOf({"pes", "kos", "chata", "kachna", "Pes", "pes", "ch@t", "les", cp("kůň")});
     StringPairList user = listOf({"les", "chatka", "las"});
     StringPairList builtin = listOf({"pes", "chata", "oko", "lis", "", "skryto"});  // the walk ends at the empty key
 
-    for (const bool chAsOne : {true, false}) {
-        WordIndex dictionaryIndex(dictionary, chAsOne);
-        WordIndex userIndex(user, chAsOne);
-        WordIndex builtinIndex(builtin, chAsOne);
-        struct Choice {
-            CandidateStores stores;
-            std::initializer_list<StringPairList*> walked;
+    enum Choice { all, builtinOnly, userOnly };
+    struct Case {
+        const char* cells;  // "." a free cell, "@" a cell holding "ch"
+        bool chAsOne;
+        Choice choice;
+        std::vector<std::string> hits;
+    };
+    const Case cases[] = {
+        // Every store in turn, each in its own order; "pes" is in the dictionary twice.
+        {"...", true, all, {"pes", "kos", "Pes", "pes", "les", cp("kůň"), "les", "las", "pes", "oko", "lis"}},
+        {"...", false, all, {"pes", "kos", "Pes", "pes", "les", cp("kůň"), "les", "las", "pes", "oko", "lis"}},
+        {"...", true, builtinOnly, {"pes", "oko", "lis"}},
+        {"...", true, userOnly, {"les", "las"}},
+        // Fixed letters compare exactly: "Pes" is no "p..".
+        {"p..", true, all, {"pes", "pes", "pes"}},
+        {"k..", false, all, {"kos", cp("kůň")}},
+        {"..s", true, all, {"pes", "kos", "Pes", "pes", "les", "les", "las", "pes", "lis"}},
+        {"l.s", true, all, {"les", "les", "las", "lis"}},
+        {"l.s", false, builtinOnly, {"lis"}},
+        {"l.s", false, userOnly, {"les", "las"}},
+        // "ch" as one letter takes one cell; as two letters, two.
+        {"@.t.", true, all, {"chata", "chata"}},
+        {"....", true, all, {"chata", "chata"}},
+        {"....", false, all, {}},
+        {"ka@na", true, all, {"kachna"}},
+        {".....", true, all, {"kachna", "chatka"}},
+        {".....", false, all, {"chata", "chata"}},
+        {"chata", false, all, {"chata", "chata"}},
+        {"chata", true, all, {}},
+        {"@.t.", false, all, {}},
+        // No word of that length, or none with that letter.
+        {"k.", true, all, {}},
+        {"@", true, all, {}},
+        {"x..", true, all, {}},
+        {"......", false, all, {"kachna", "chatka"}},
+    };
+    for (const Case& c : cases) {
+        WordIndex dictionaryIndex(dictionary, c.chAsOne);
+        WordIndex userIndex(user, c.chAsOne);
+        WordIndex builtinIndex(builtin, c.chAsOne);
+        const CandidateStores stores[] = {
+            {&dictionaryIndex, &userIndex, &builtinIndex},
+            {nullptr, nullptr, &builtinIndex},
+            {nullptr, &userIndex, nullptr},
         };
-        // The three choices of the settings: all stores, the built-in words only, the user's words only.
-        const Choice choices[] = {
-            {{&dictionaryIndex, &userIndex, &builtinIndex}, {&dictionary, &user, &builtin}},
-            {{nullptr, nullptr, &builtinIndex}, {&builtin}},
-            {{nullptr, &userIndex, nullptr}, {&user}},
-        };
-        for (const char* cells : {"...", "p..", "..s", "l.s", "@.t.", "@ata", "chata", "ka@na", "k.", "....", "@", ".....", "x.."}) {
-            for (const Choice& choice : choices) {
-                const SlotPattern pattern = patternOf(cells);
-                EXPECT_EQ(findCandidates(pattern, choice.stores), walk(pattern, chAsOne, choice.walked))
-                    << cells << " ch " << chAsOne;
-            }
-        }
-        // "pes" stands in the dictionary twice and in the built-in words: three times.
-        const std::vector<std::string> hits = findCandidates(patternOf("pe."), choices[0].stores);
-        EXPECT_EQ(std::count(hits.begin(), hits.end(), "pes"), 3);
+        EXPECT_EQ(findCandidates(patternOf(c.cells), stores[c.choice]), c.hits)
+            << c.cells << " ch " << c.chAsOne << " choice " << c.choice;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "tests/document/ui/candidates.h"
 #include "tests/document/ui/document_checks.h"
 #include "tests/swedish/ui/swedish_test_forms.h"
 #include "tests/frame/ui/frame_fixture.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -117,11 +117,6 @@ protected:
             const QString status = window->infopanel->text();
             return status == QStringLiteral("Nalezená slova") || status == QStringLiteral("Žádné slovo nebylo nalezeno");
         });
-    }
-    static QStringList candidates(const TMDIChildSveKriz* window) {
-        QStringList words;
-        for (int i = 0; i < window->ListBox1->count(); ++i) words << window->ListBox1->item(i)->text();
-        return words;
     }
     static std::string row(const TMDIChildSveKriz* window, int r) {
         std::string line;
@@ -270,13 +265,13 @@ TEST_F(SwedishFillTest, AWordOfTwoStoresIsListedTwiceAndDeletingAWordKeepsTheCro
     select(window, 2, 1, 2, 3);
     ASSERT_TRUE(searched(window));
     EXPECT_EQ(candidates(window), (QStringList{"lev", "pes", "pes"}));
-    window->ListBox1->setCurrentRow(1);
+    chooseCandidate(window, 1);
     window->ListBox1DblClick();
 
     select(window, 1, 2, 3, 2);
     ASSERT_TRUE(searched(window));
     EXPECT_EQ(candidates(window), (QStringList{"lev", "pes", "pes"})) << "what fits the e of the word down";
-    window->ListBox1->setCurrentRow(0);
+    chooseCandidate(window, 0);
     window->ListBox1KeyPress(Qt::Key_Return);
     ASSERT_EQ(row(window, 2), "lev.......");
     EXPECT_FALSE(window->grid().rightBars()[3][2].has_value()) << "no end bars";
