@@ -1,9 +1,8 @@
 // Writes the settings file shipped beside grilpad: both tool bars shown,
 // document windows not maximised, a new word search at start, cells of 25
-// pixels, the word-search generator filling empty cells with whole words first
-// (the other way scatters its words and rarely fills a large grid), every other
-// setting off or on its first choice (so a failed word-search generation starts
-// again).
+// pixels, the word-search generator filling empty cells with whole words first,
+// every other setting off or on its first choice (so a failed word-search
+// generation starts again).
 //
 //   tool_make_config <output file>
 

@@ -13,13 +13,19 @@
 // outer), from the RandomSource; cells that hold a text keep it in every
 // attempt. The runs are found once per generation.
 //
-// Before the first draw two tests decide whether the numbers can differ at
-// all; when either says no, the generation goes on with equal numbers
-// allowed (and the window tells the user once):
+// Before the first draw three tests decide whether the numbers can differ at
+// all; when one says no, the generation goes on with equal numbers allowed
+// (and the window tells the user once):
 //   - more numbers of one length L than 10 × L (20 for two digits);
-//   - two runs forced equal: the same cells and fixed texts at every place.
-// Numbers that cannot differ for any other reason (eleven runs "5?5", say)
-// end when the attempts run out, and nothing is filled.
+//   - two runs forced equal: the same cells and fixed texts at every place;
+//   - some runs of one length can take fewer different numbers between them
+//     than there are runs (eleven runs "5?5", say).
+// When numbers must differ and a number of attempts still gave equal ones,
+// a search takes over: it gives the free cells digits one by one in reading
+// order, each drawn at random from the digits not tried there yet, and
+// steps back when a run completed equals another. It finds numbers that
+// differ whenever there are any; when it has tried everything, equal numbers
+// are allowed as after the tests above.
 
 #include "platform/core/random.h"
 
@@ -46,11 +52,25 @@ public:
     bool feasibilityTrips() const;
     // Two runs are bound to give the same number whatever is drawn.
     bool runsForcedEqual() const;
+    // Some runs of one length can take fewer different numbers between them
+    // than there are runs, counting each run's fixed texts but not the free
+    // cells it shares with other runs.
+    bool runsOutnumberTheirNumbers() const;
 
     // One attempt: a digit from random(10) for every free cell, in reading order.
     void draw(RandomSource& random);
     // Whether two numbers of the current fill are equal.
     bool hasRepeat();
+
+    enum class SearchEnd { found, none, stopped };
+    // Digits for the free cells, in reading order, so that all numbers
+    // differ: each cell draws from the digits it has not tried yet (random(10)
+    // first, then random(9) and so on), and when none is left the search goes
+    // back to the latest cell of the runs that stood in its way. `found`
+    // leaves the fill in place; `none` means no fill has numbers that all
+    // differ. `stop` is read every few hundred steps; `steps` counts the digits
+    // tried.
+    SearchEnd searchDistinct(RandomSource& random, const std::atomic<bool>& stop, long long& steps);
 
     // The numbers of the current fill, in the order of the runs (free cells
     // not drawn yet read as "?").
@@ -60,22 +80,32 @@ public:
 
 private:
     struct Run {
-        int start = 0;   // in text_
-        int length = 0;  // characters
+        int start = 0;      // in text_
+        int length = 0;     // characters
+        int direction = 0;  // 0 a row, 1 a column
+        int firstFree = 0;  // its free cells: runFree_[firstFree, firstFree + freeCount)
+        int freeCount = 0;
     };
     struct FreeCell {
         int cell = 0;                  // index into cells_
         int places[2] = {-1, -1};      // where its digit stands in text_ (row run, column run)
+        int runs[2] = {-1, -1};        // the runs it belongs to (row, column)
         char digit = '?';              // the digit drawn last
     };
     std::string_view runText(const Run& run) const {
         return std::string_view(text_).substr(static_cast<std::size_t>(run.start), static_cast<std::size_t>(run.length));
     }
+    // The i-th free cell of a run (an index into freeCells_).
+    std::size_t freeCellOf(const Run& run, int i) const {
+        return static_cast<std::size_t>(runFree_[static_cast<std::size_t>(run.firstFree + i)]);
+    }
+    void setDigit(FreeCell& cell, char digit);
 
     int columns_;
     int rows_;
     std::vector<std::string> cells_;
     std::vector<Run> runs_;
+    std::vector<int> runFree_;             // the free cells of every run, run after run
     std::vector<std::string> forcedKeys_;  // per run: its fixed texts and free cells, in order
     std::string text_;                     // the texts of all runs, one after the other
     std::vector<FreeCell> freeCells_;      // reading order
@@ -87,37 +117,39 @@ private:
 };
 
 struct CrissCrossSetup {
-    // The attempts a generation may take when numbers must differ: ten
-    // one-digit numbers, the most that can differ, succeed within them 97
-    // times in 100, and a 40 × 40 grid draws them in well under a fifth of
-    // a second (bench/crisscross.cpp).
-    static constexpr long long defaultMaxAttempts = 10000;
+    // The whole fills drawn, when numbers must differ, before the search takes
+    // over. Drawn whole, every fill whose numbers differ is as likely as any
+    // other; most grids get one within a few draws, and a 40 × 40 grid draws a
+    // hundred in a few milliseconds (bench/crisscross.cpp).
+    static constexpr long long defaultDrawnAttempts = 100;
 
     int columns = 0;
     int rows = 0;
     std::vector<std::string> cells;  // rows outer: "@" blocked, "" free, else fixed
     bool allowOneDigitNumbers = false;
     bool repeatAllowed = false;
-    long long maxAttempts = defaultMaxAttempts;
+    long long drawnAttempts = defaultDrawnAttempts;
 };
 
 enum class CrissCrossOutcome {
     completed,
-    stopped,            // the stop flag was raised: nothing to apply
-    attemptsExhausted,  // no attempt gave numbers that differ: nothing to apply
-    failed,             // the generation itself failed (memory): nothing to apply
+    stopped,  // the stop flag was raised: nothing to apply
+    failed,   // the generation itself failed (memory): nothing to apply
 };
 
 struct CrissCrossResult {
     CrissCrossOutcome outcome = CrissCrossOutcome::stopped;
     // The numbers could not all differ, so equal ones were allowed after all.
     bool repeatsAllowedAfterAll = false;
-    long long attempts = 0;
+    long long attempts = 0;     // whole fills drawn
+    bool searched = false;      // the search took over
+    long long searchSteps = 0;  // digits the search tried
     std::vector<std::string> cells;    // completed: the filled texts, rows outer
     std::vector<std::string> numbers;  // completed: sorted (numberLess)
 };
 
-// One whole generation; `stop` is read before every attempt.
+// One whole generation; `stop` is read before every attempt and every few
+// hundred steps of the search.
 CrissCrossResult generateCrissCross(const CrissCrossSetup& setup, RandomSource& random,
                                     const std::atomic<bool>& stop);
 

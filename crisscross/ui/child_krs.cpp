@@ -141,11 +141,6 @@ QString TMDIChildKrs::repeatsAllowedText() {
                           "čísly, která se opakují.");
 }
 
-QString TMDIChildKrs::attemptsExhaustedText() {
-    return QStringLiteral("Kris-kros se nepodařilo vytvořit tak, aby se čísla neopakovala. Zkuste to znovu, "
-                          "upravte tvar nebo zvolte vytvoření s možností opakovat čísla.");
-}
-
 QString TMDIChildKrs::tooManyLettersText() { return QStringLiteral("Tajenka smí obsahovat nejvýše 10 různých písmen."); }
 
 // ---- the puzzle -------------------------------------------------------------
@@ -390,7 +385,7 @@ void TMDIChildKrs::generate(bool repeatAllowed) {
         for (int col = 1; col <= setup.columns; ++col) setup.cells.push_back(cells.cellText(col, row));
     setup.allowOneDigitNumbers = crissCrossSettings.allowOneDigitNumbers();
     setup.repeatAllowed = repeatAllowed;
-    setup.maxAttempts = maxAttempts;
+    setup.drawnAttempts = drawnAttempts;
 
     // Nothing may change the grid under the run, nor start a second one.
     actionsBeforeRun_.clear();
@@ -441,9 +436,6 @@ void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
         if (result.repeatsAllowedAfterAll) desktop::message(this, repeatsAllowedText());
         break;
     }
-    case CrissCrossOutcome::attemptsExhausted:
-        desktop::message(this, attemptsExhaustedText());
-        break;
     case CrissCrossOutcome::failed:
         desktop::warning(this, QStringLiteral("Kris-kros se nepodařilo vytvořit: není dostatek paměti."));
         break;

@@ -84,8 +84,6 @@ public:
 
     // "Tento kris-kros nelze vytvořit tak, aby se čísla neopakovala, …"
     static QString repeatsAllowedText();
-    // "Kris-kros se nepodařilo vytvořit tak, aby se čísla neopakovala. …"
-    static QString attemptsExhaustedText();
     // "Tajenka smí obsahovat nejvýše 10 různých písmen."
     static QString tooManyLettersText();
 
@@ -100,10 +98,11 @@ public:
     LegendLines legendLines;
     int lastLegendLine = -1;
 
-    // Where the generation's draws come from, how many attempts it may take
-    // when numbers must differ, and how long it runs before "Storno" shows.
+    // Where the generation's draws come from, how many whole fills it draws
+    // when numbers must differ before the search takes over, and how long it
+    // runs before "Storno" shows.
     RandomSource* randomSource;
-    long long maxAttempts = CrissCrossSetup::defaultMaxAttempts;
+    long long drawnAttempts = CrissCrossSetup::defaultDrawnAttempts;
     int progressDelayMs = 500;
 
     QSplitter* Splitter1;

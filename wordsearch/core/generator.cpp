@@ -560,9 +560,12 @@ struct OsmGenerator::Impl {
 
     // The word with letter `k` (1-based) on `anchor`, read in direction `dir`:
     // every other cell inside the grid, empty or holding its letter, at least
-    // one of them empty, and the finished puzzle would still read every listed
-    // word once (ListedReading::accepts). Writes the word on success.
-    bool tryPlace(int dir, int k, int anchor) {
+    // one cell of the word empty, and the finished puzzle would still read
+    // every listed word once (ListedReading::accepts). Writes the word on
+    // success. The anchor is empty or holds letter `k`; it counts as the empty
+    // cell only when `anchorCounts` is set (the empty-cell pass of crossing
+    // first, which would otherwise never fill a hole closed in on all sides).
+    bool tryPlace(int dir, int k, int anchor, bool anchorCounts = false) {
         const std::string_view w = current;
         const int n = static_cast<int>(w.size());
         const int forward = n - k;
@@ -590,6 +593,7 @@ struct OsmGenerator::Impl {
                 return false;
             }
         }
+        anyEmpty = anyEmpty || (anchorCounts && grid[anchor] == kEmpty);
         if (!anyEmpty || !listed.accepts(anchor - backward * s, s)) return false;
         writeWord(anchor - backward * s, s);
         return true;
@@ -597,12 +601,13 @@ struct OsmGenerator::Impl {
 
     // Which placements exist at all for a word: a line that holds an empty cell
     // besides the one the word is anchored on (`twoEmpty`, what the empty-cell
-    // passes can find), and a line that holds an empty cell and a letter
-    // (`crossing`, what the crossing passes can find), each one the reading
-    // accepts. Either pass finds the first such placement in its own order;
-    // this only tells whether there is one, so a word that fits nowhere costs
-    // little. Stops once `twoEmpty` is found when `stopAtTwoEmpty` is set, else
-    // once both are.
+    // pass of empty cells first can find), and a line that holds an empty cell
+    // and a letter (`crossing`, what the crossing passes can find), each one
+    // the reading accepts; the empty-cell pass of crossing first finds either.
+    // Each pass finds the first such placement in its own order; this only
+    // tells whether there is one, so a word that fits nowhere costs little.
+    // Stops once `twoEmpty` is found when `stopAtTwoEmpty` is set, else once
+    // both are.
     struct Reach {
         bool twoEmpty = false;
         bool crossing = false;
@@ -838,13 +843,15 @@ struct OsmGenerator::Impl {
         return false;
     }
 
-    // For each anchor position, each empty cell, the eight directions in the fixed order.
+    // For each anchor position, each empty cell, the eight directions in the
+    // fixed order; the empty anchor is the empty cell the word needs, so a word
+    // may close a hole whose other cells already hold its letters.
     bool emptyPassByCell() {
         const int n = static_cast<int>(current.size());
         for (int k = 1; k <= n; ++k) {
             if (empty.findIf([&](int cell) {
                     for (const int dir : kFixedOrder) {
-                        if (tryPlace(dir, k, cell)) return true;
+                        if (tryPlace(dir, k, cell, true)) return true;
                     }
                     return false;
                 })) {
@@ -919,7 +926,7 @@ struct OsmGenerator::Impl {
         } else {
             const Reach can = reach(false);
             if (crossingPassDrawn(can.crossing)) return;
-            if (can.twoEmpty) {
+            if (can.twoEmpty || can.crossing) {
                 const bool placedNow = emptyPassByCell();
                 assert(placedNow);
                 (void)placedNow;

@@ -1,17 +1,21 @@
-// Number generation: the runs, the draws, the two tests before the first
-// draw, the attempt limit, the repeat check and the worker. Draws are
-// scripted; every wait waits for the worker's result, never for time.
+// Number generation: the runs, the draws, the three tests before the first
+// draw, the search that takes over from whole fills, the repeat check and
+// the worker. Draws are scripted or seeded; every wait waits for the
+// worker's result, never for time.
 
 #include "crisscross/core/krs_document.h"
 #include "crisscross/core/krs_generator.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <deque>
 #include <future>
 #include <initializer_list>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,10 +24,10 @@ namespace {
 
 // A grid drawn as text, one string a row: '.' a free cell, '#' a blocked
 // cell, any other character a cell holding that character.
-CrissCrossSetup grid(std::initializer_list<std::string> rows, bool oneDigit = false, bool repeats = false) {
+CrissCrossSetup grid(const std::vector<std::string>& rows, bool oneDigit = false, bool repeats = false) {
     CrissCrossSetup setup;
     setup.rows = static_cast<int>(rows.size());
-    setup.columns = static_cast<int>(rows.begin()->size());
+    setup.columns = static_cast<int>(rows.front().size());
     for (const std::string& row : rows)
         for (const char c : row) setup.cells.push_back(c == '.' ? "" : c == '#' ? "@" : std::string(1, c));
     setup.allowOneDigitNumbers = oneDigit;
@@ -35,14 +39,34 @@ CrissCrossFill fillOf(const CrissCrossSetup& setup) {
     return CrissCrossFill(setup.columns, setup.rows, setup.cells, setup.allowOneDigitNumbers);
 }
 
-// Hands out the draws it was given, then zeros; counts every draw.
+// The rows given, each followed by a blocked row; `times` copies of `repeated` first.
+std::vector<std::string> stacked(const std::string& repeated, int times, std::vector<std::string> more = {}) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < times; ++i) more.insert(more.begin(), repeated);
+    for (const std::string& row : more) {
+        rows.push_back(row);
+        rows.push_back(std::string(row.size(), '#'));
+    }
+    return rows;
+}
+
+// Whether no two numbers are equal (the list sorted).
+bool allDiffer(std::vector<std::string> numbers) {
+    sortNumbers(numbers);
+    return std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end();
+}
+
+// Hands out the draws it was given, then zeros; counts every draw. Each draw
+// is one of ten digits unless `anyRange` (the search draws among the digits
+// a cell has not tried yet).
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<int> draws = {}) : draws_(draws.begin(), draws.end()) {}
+    explicit ScriptedRandom(std::vector<int> draws = {}, bool anyRange = false)
+        : draws_(draws.begin(), draws.end()), anyRange_(anyRange) {}
     int random(int n) override {
         std::lock_guard lock(mutex_);
         ++count_;
-        EXPECT_EQ(n, 10);
+        EXPECT_TRUE(anyRange_ || n == 10) << n;
         if (draws_.empty()) return 0;
         const int value = draws_.front();
         draws_.pop_front();
@@ -56,6 +80,7 @@ public:
 private:
     std::mutex mutex_;
     std::deque<int> draws_;
+    bool anyRange_;
     int count_ = 0;
 };
 
@@ -154,7 +179,7 @@ TEST(CrissCrossFeasibility, MoreNumbersOfALengthThanItHoldsAllowRepeatsAtOnce) {
         for (const bool repeats : {false, true}) {
             CrissCrossSetup setup = c.setup;
             setup.repeatAllowed = repeats;
-            setup.maxAttempts = 1;
+            setup.drawnAttempts = 1;
             ScriptedRandom random;
             const CrissCrossResult result = generateCrissCross(setup, random, goOn);
             EXPECT_EQ(result.outcome, CrissCrossOutcome::completed);
@@ -181,35 +206,201 @@ TEST(CrissCrossForcedRuns, RunsBoundToBeEqualAreCaughtBeforeAnyDraw) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(fillOf(c.setup).runsForcedEqual(), c.forced);
-        CrissCrossSetup setup = c.setup;
-        setup.maxAttempts = c.forced ? 1 : setup.maxAttempts;
         ScriptedRandom random({1, 2, 3, 4, 5, 6});
-        const CrissCrossResult result = generateCrissCross(setup, random, goOn);
+        const CrissCrossResult result = generateCrissCross(c.setup, random, goOn);
         EXPECT_EQ(result.outcome, CrissCrossOutcome::completed);
         EXPECT_EQ(result.repeatsAllowedAfterAll, c.forced);
     }
 }
 
-TEST(CrissCrossAttempts, NumbersThatCannotDifferEndAtTheLimitWithNothingFilled) {
-    // Eleven runs "5?5" with their own free middles: ten digits cannot make
-    // them differ, and neither test before the draws sees it.
-    CrissCrossSetup setup;
-    setup.columns = 3;
-    for (int i = 0; i < 11; ++i) {
-        for (const char* cell : {"5", "", "5", "@", "@", "@"}) setup.cells.push_back(cell);
-        setup.rows += 2;
-    }
-    setup.maxAttempts = 40;
-    CrissCrossFill fill = fillOf(setup);
-    EXPECT_FALSE(fill.feasibilityTrips());
-    EXPECT_FALSE(fill.runsForcedEqual());
+TEST(CrissCrossCounting, RunsThatOutnumberTheirNumbersAreCaughtBeforeAnyDraw) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> rows;
+        bool caught;
+    };
+    const Case cases[] = {
+        {"eleven runs 5?5", stacked("5.5", 11), true},
+        {"ten runs 5?5", stacked("5.5", 10), false},
+        {"ten runs 5? and a fixed 55", stacked("5.", 10, {"55"}), true},
+        {"nine runs 5?, a run ?5 and a fixed 55", stacked("5.", 9, {".5", "55"}), false},
+        {"ten runs 5?5 and two runs 55?", stacked("5.5", 10, {"55.", "55."}), false},
+        {"ten runs 5?5, a run 55? and a fixed 555", stacked("5.5", 10, {"55.", "555"}), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CrissCrossSetup setup = grid(c.rows);
+        CrissCrossFill fill = fillOf(setup);
+        EXPECT_FALSE(fill.feasibilityTrips());
+        EXPECT_FALSE(fill.runsForcedEqual());
+        EXPECT_EQ(fill.runsOutnumberTheirNumbers(), c.caught);
 
-    LinearRandom random(7);
-    const CrissCrossResult result = generateCrissCross(setup, random, goOn);
-    EXPECT_EQ(result.outcome, CrissCrossOutcome::attemptsExhausted);
-    EXPECT_EQ(result.attempts, 40);
-    EXPECT_TRUE(result.cells.empty());
-    EXPECT_TRUE(result.numbers.empty());
+        LinearRandom random(3);
+        const CrissCrossResult result = generateCrissCross(setup, random, goOn);
+        ASSERT_EQ(result.outcome, CrissCrossOutcome::completed);
+        EXPECT_EQ(result.repeatsAllowedAfterAll, c.caught);
+        EXPECT_EQ(result.attempts == 1 && !result.searched, c.caught) << "caught before the first draw";
+        EXPECT_EQ(allDiffer(result.numbers), !c.caught);
+    }
+}
+
+// Grids whose whole fills almost never give numbers that differ: the search
+// finds them, every seed a fill of its own, fixed digits kept.
+TEST(CrissCrossSearch, GridsWhoseWholeFillsRarelyDifferGetNumbersThatDiffer) {
+    std::vector<std::string> columnAndPair;  // column 1 of rows 1-10 and columns 4-5 of all 20 rows
+    for (int row = 1; row <= 20; ++row) columnAndPair.push_back(row <= 10 ? ".##.." : "###..");
+    std::vector<std::string> withDigits = columnAndPair;
+    withDigits[0][3] = '3';
+    withDigits[4][0] = '7';
+    withDigits[19][4] = '0';
+    struct Case {
+        const char* name;
+        CrissCrossSetup setup;
+    };
+    const Case cases[] = {
+        {"5 x 20, ten one-digit runs and twenty of two digits", grid(columnAndPair, true)},
+        {"the same with three digits fixed", grid(withDigits, true)},
+        {"ten one-digit runs", grid({"..........", "##########"}, true)},
+        {"ten runs 5?5", grid(stacked("5.5", 10))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::set<std::vector<std::string>> fills;
+        for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+            LinearRandom random(seed);
+            const CrissCrossResult result = generateCrissCross(c.setup, random, goOn);
+            ASSERT_EQ(result.outcome, CrissCrossOutcome::completed) << "seed " << seed;
+            EXPECT_FALSE(result.repeatsAllowedAfterAll) << "seed " << seed;
+            EXPECT_TRUE(allDiffer(result.numbers)) << "seed " << seed;
+            for (std::size_t i = 0; i < c.setup.cells.size(); ++i) {
+                if (!c.setup.cells[i].empty()) {
+                    EXPECT_EQ(result.cells[i], c.setup.cells[i]) << "cell " << i;
+                }
+            }
+            fills.insert(result.cells);
+        }
+        EXPECT_EQ(fills.size(), 6u);
+    }
+}
+
+// Gives the digits of a number, lowest first, one per draw.
+class DigitsOf : public RandomSource {
+public:
+    explicit DigitsOf(long long value) : value_(value) {}
+    int random(int) override {
+        const int digit = static_cast<int>(value_ % 10);
+        value_ /= 10;
+        return digit;
+    }
+
+private:
+    long long value_;
+};
+
+// On small grids every fill can be tried: the search finds numbers that
+// differ exactly when one of them has them.
+TEST(CrissCrossSearch, FindsNumbersThatDifferExactlyWhenSomeFillHasThem) {
+    LinearRandom shapes(31);
+    LinearRandom draws(8);
+    int found = 0;
+    int none = 0;
+    for (int puzzle = 0; puzzle < 1000; ++puzzle) {
+        const int columns = 1 + shapes.random(6);
+        const int rows = 1 + shapes.random(6);
+        std::vector<std::string> cells;
+        int freeCells = 0;
+        for (int i = 0; i < columns * rows; ++i) {
+            const int kind = shapes.random(10);
+            const bool free = kind >= 7 && freeCells < 4;
+            freeCells += free ? 1 : 0;
+            const int digit = shapes.random(2) == 0 ? 5 : shapes.random(10);
+            cells.push_back(free ? "" : kind < 3 ? "@" : std::string(1, static_cast<char>('0' + digit)));
+        }
+        const bool oneDigit = shapes.random(2) == 1;
+        CrissCrossFill every(columns, rows, cells, oneDigit);
+        bool exists = false;
+        long long fillCount = 1;
+        for (int i = 0; i < freeCells; ++i) fillCount *= 10;
+        for (long long value = 0; value < fillCount && !exists; ++value) {
+            DigitsOf digits(value);
+            every.draw(digits);
+            exists = !every.hasRepeat();
+        }
+
+        CrissCrossFill fill(columns, rows, cells, oneDigit);
+        long long steps = 0;
+        const CrissCrossFill::SearchEnd end = fill.searchDistinct(draws, goOn, steps);
+        ASSERT_EQ(end == CrissCrossFill::SearchEnd::found, exists) << "puzzle " << puzzle;
+        ASSERT_NE(end, CrissCrossFill::SearchEnd::stopped);
+        if (!exists) {
+            ++none;
+            continue;
+        }
+        ++found;
+        EXPECT_FALSE(fill.hasRepeat()) << "puzzle " << puzzle;
+        const std::vector<std::string> filled = fill.cells();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (cells[i].empty()) {
+                EXPECT_TRUE(filled[i].size() == 1 && std::isdigit(static_cast<unsigned char>(filled[i][0])));
+            } else {
+                EXPECT_EQ(filled[i], cells[i]);
+            }
+        }
+    }
+    EXPECT_GT(found, 100);
+    EXPECT_GT(none, 50);
+}
+
+// When every digit fails at a cell, the search goes back to the latest cell
+// of the runs that stood in the way, and that cell answers for them as well.
+TEST(CrissCrossSearch, StepsBackToTheCellsThatStoodInTheWay) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> rows;  // 'a' to 'c' free cells
+        std::vector<int> picks;
+        std::string digits;  // of the free cells, in reading order
+    };
+    const Case cases[] = {
+        // a = 1 leaves c nothing but the fixed runs 10 to 19.
+        {"past a cell of its own run",
+         stacked("ac", 1, {"10", "11", "12", "13", "14", "15", "16", "17", "18", "19"}), {1}, "00"},
+        // a and c take 7, 8 or 9 (runs "5?"), b 8 or 9 (a run "66?"), and the
+        // column "bc" none of 88, 89, 98, 99. With a = 7, c fails for b = 8 and
+        // b = 9; b, whose own runs never meet a's, then goes back to a for c.
+        {"over a cell that fails for another's sake",
+         {"#5a", "###", "66b", "#5c", "###", "50#", "51#", "52#", "53#", "54#", "55#", "56#", "88#", "89#", "98#",
+          "99#", "660", "661", "662", "663", "664", "665", "666", "667"},
+         {7}, "887"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> rows = c.rows;
+        std::vector<std::size_t> freePlaces;
+        for (std::string& row : rows)
+            for (char& cell : row)
+                if (cell >= 'a' && cell <= 'c') cell = '.';
+        const CrissCrossSetup setup = grid(rows);
+        for (std::size_t i = 0; i < setup.cells.size(); ++i)
+            if (setup.cells[i].empty()) freePlaces.push_back(i);
+        CrissCrossFill fill = fillOf(setup);
+        ScriptedRandom picks(c.picks, true);
+        long long steps = 0;
+        ASSERT_EQ(fill.searchDistinct(picks, goOn, steps), CrissCrossFill::SearchEnd::found);
+        std::string digits;
+        for (const std::size_t i : freePlaces) digits += fill.cells()[i];
+        EXPECT_EQ(digits, c.digits);
+        EXPECT_FALSE(fill.hasRepeat());
+    }
+}
+
+TEST(CrissCrossSearch, TheStopFlagEndsASearch) {
+    // Eleven runs "5?5": the search would try every way to give ten digits to them.
+    CrissCrossFill fill = fillOf(grid(stacked("5.5", 11)));
+    LinearRandom random(1);
+    const std::atomic<bool> stopNow{true};
+    long long steps = 0;
+    EXPECT_EQ(fill.searchDistinct(random, stopNow, steps), CrissCrossFill::SearchEnd::stopped);
+    EXPECT_EQ(steps, 256);
 }
 
 TEST(CrissCrossRepeatCheck, AgreesWithComparingEveryPairOnRandomFills) {
@@ -242,7 +433,7 @@ TEST(CrissCrossRepeatCheck, AgreesWithComparingEveryPairOnRandomFills) {
 
 TEST(CrissCrossWorker, TheStopFlagEndsARunAndTheResultSaysSo) {
     CrissCrossSetup setup = grid({"..", ".."});
-    setup.maxAttempts = 1LL << 60;  // every draw 0: only the stop ends it
+    setup.drawnAttempts = 1LL << 60;  // every draw 0: only the stop ends it
     ScriptedRandom random;
 
     std::atomic<bool> stopNow{true};

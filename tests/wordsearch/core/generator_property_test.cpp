@@ -204,12 +204,9 @@ void checkFinishedPuzzle(const GeneratorSetup& setup, const WindowModel& window)
 
 }  // namespace
 
-// Filling empty cells first finishes every one of these grids. Crossing first
-// leaves single holes that only the crossing pass can fill, and that pass gives
-// up after a few cells in reading order; with words that may lie only once,
-// some of its grids are still unfinished after hundreds of passes.
+// Both strategies finish every one of these grids: a hole closed in on all
+// sides is filled by a word anchored on it.
 TEST(GeneratorProperties, FinishedPuzzlesHoldEveryWordOnceAndSpellThePhrase) {
-    int crossingFirstFinished = 0;
     for (std::uint32_t seed = 1; seed <= 160; ++seed) {
         SCOPED_TRACE(seed);
         Scenario s = scenario(seed, 4, 16);
@@ -218,12 +215,9 @@ TEST(GeneratorProperties, FinishedPuzzlesHoldEveryWordOnceAndSpellThePhrase) {
         GeneratorControl control;
         LinearRandom random(seed);
         const GeneratorOutcome outcome = run<OsmGenerator>(s, random, window, control);
-        if (outcome == GeneratorOutcome::Stopped && !s.setup.preferEmptyCells) continue;
         ASSERT_EQ(outcome, GeneratorOutcome::Completed);
-        crossingFirstFinished += s.setup.preferEmptyCells ? 0 : 1;
         checkFinishedPuzzle(s.setup, window);
     }
-    EXPECT_GT(crossingFirstFinished, 40);
 }
 
 // The real generator against the plain transcription: the same reports (every

@@ -232,6 +232,39 @@ TEST(DirectionOrders, SecondPassUsesTheFixedOrder) {
               (std::vector<std::string>{"NW", "SW", "SE", "NE", "N", "W", "S", "E"}));
 }
 
+// "k", a hole, "s": "kos" closes the hole with its two other letters already
+// there. Crossing first, both crossed letters given up, the empty-cell pass
+// anchors "o" on the hole itself; empty cells first, its crossing pass
+// anchors "k" on (1,1).
+TEST(DirectionOrders, AHoleClosedInOnAllSidesIsFilledByEitherStrategy) {
+    struct Case {
+        bool preferEmptyCells;
+        std::vector<int> draws;
+        std::vector<int> asked;
+    };
+    const Case cases[] = {
+        {false, {0, 5, 6}, {1, 8, 8}},
+        {true, {0, 2}, {1, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.preferEmptyCells ? "empty cells first" : "crossing first");
+        GeneratorSetup setup = gridSetup(3, 1);
+        setup.cells.at(1, 1).text = "k";
+        setup.cells.at(3, 1).text = "s";
+        setup.words = {"kos"};
+        setup.firstRun = false;
+        setup.preferEmptyCells = c.preferEmptyCells;
+        setup.onFailure = OnFailure::Stop;
+        GeneratorControl control;
+        ScriptedRandom random(c.draws, control);
+        const Result run = runGenerator(setup, random, control);
+        EXPECT_EQ(random.asked, c.asked);
+        EXPECT_EQ(run.outcome, GeneratorOutcome::Completed);
+        ASSERT_EQ(run.window->placements.size(), 1u);
+        EXPECT_EQ(run.window->placements[0].cells, cellsOf({{1, 1, "k"}, {2, 1, "o"}, {3, 1, "s"}}));
+    }
+}
+
 TEST(Suitability, WordsOverlappingPlacedWordsAreDropped) {
     struct Case {
         std::vector<std::string> placed;

@@ -254,7 +254,10 @@ void ReferenceGenerator::addToList(const std::string& drawn, const std::vector<C
     listener_.wordPlaced(drawn, cells);
 }
 
-bool ReferenceGenerator::tryPlace(int dx, int dy, const std::string& w, const std::string& drawn) {
+// `anchorCounts`: an empty anchor cell is the empty cell the word needs (the
+// empty-cell pass of crossing first); otherwise another cell must be empty.
+bool ReferenceGenerator::tryPlace(int dx, int dy, const std::string& w, const std::string& drawn,
+                                  bool anchorCounts) {
     const int n = static_cast<int>(w.size());
     auto inside = [this](int col, int row) { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; };
     bool anyEmpty = false;
@@ -280,6 +283,7 @@ bool ReferenceGenerator::tryPlace(int dx, int dy, const std::string& w, const st
             return false;
         }
     }
+    if (anchorCounts && cell(x_, y_).empty()) anyEmpty = true;
     if (!anyEmpty) return false;
     if (!acceptsWritten(x_ - (k_ - 1) * dx, y_ - (k_ - 1) * dy, dx, dy, w, drawn)) return false;
     for (int i = 1; i <= n - k_; ++i) writeLetter(x_ + i * dx, y_ + i * dy, w[k_ + i - 1]);
@@ -295,9 +299,10 @@ bool ReferenceGenerator::tryPlace(int dx, int dy, const std::string& w, const st
     return true;
 }
 
-bool ReferenceGenerator::tryOrder(const Order& order, const std::string& w, const std::string& drawn) {
+bool ReferenceGenerator::tryOrder(const Order& order, const std::string& w, const std::string& drawn,
+                                  bool anchorCounts) {
     for (const auto& [dx, dy] : order) {
-        if (tryPlace(dx, dy, w, drawn)) return true;
+        if (tryPlace(dx, dy, w, drawn, anchorCounts)) return true;
     }
     return false;
 }
@@ -336,7 +341,7 @@ void ReferenceGenerator::placeWord(const std::string& drawn) {
         for (k_ = 1; k_ <= n; ++k_) {
             if (findFirstEmptyCell()) {
                 do {
-                    if (tryOrder(kFixed, w, drawn)) return;
+                    if (tryOrder(kFixed, w, drawn, true)) return;
                 } while (findNextEmptyCell());
             }
         }

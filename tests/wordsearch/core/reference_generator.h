@@ -34,8 +34,9 @@ private:
     bool findFirstLetterCell(char letter);
     bool findNextLetterCell(char letter);
     bool advance();
-    bool tryPlace(int dx, int dy, const std::string& word, const std::string& drawn);
-    bool tryOrder(const std::vector<std::pair<int, int>>& order, const std::string& word, const std::string& drawn);
+    bool tryPlace(int dx, int dy, const std::string& word, const std::string& drawn, bool anchorCounts = false);
+    bool tryOrder(const std::vector<std::pair<int, int>>& order, const std::string& word, const std::string& drawn,
+                  bool anchorCounts = false);
     void placeWord(const std::string& drawn);
     bool tooFewLetters();
     bool firstWordCanFit() const;
