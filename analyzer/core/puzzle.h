@@ -50,7 +50,9 @@ using LoadResult = std::variant<LoadedPuzzle, FileError>;
 // The analyzer's reading of a word-search file: sizes 0 to 255, at most 6,000
 // words; the cell colours and the first (processed) phrase line are read and
 // dropped, the second (typed) phrase is kept; cells and words are kept exactly
-// as they stand, and refused when they hold a CR. A file over fileLimit::document
+// as they stand, and refused when they hold a CR, when a cell holds more than
+// one character, "ch" in any case or "@", or when a word is longer than the
+// longer side of the grid (as grilpad reads them, see osm_file.h). A file over fileLimit::document
 // is refused unread. The whole file is checked before anything is answered.
 ReadResult<Puzzle> parseOsmPuzzle(std::string_view bytes);
 LoadResult loadOsm(const std::string& path);  // applies the extension rule first

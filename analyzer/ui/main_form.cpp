@@ -250,8 +250,7 @@ void TForm1::loadOsm(const QString& path) {
     const QString tried = displayPath(withDocumentExtension(native, ".osm"));
     const LoadResult loaded = analyzer::loadOsm(native);
     if (const auto* error = std::get_if<FileError>(&loaded)) {
-        const QString allowed = QStringLiteral("velikost 0 až %1, nejvýše %2 slov").arg(kMaxPuzzleSize).arg(kMaxWords);
-        desktop::message(this, readFailureText(tried, *error, allowed));
+        desktop::message(this, readFailureText(tried, *error));
         return;
     }
     auto puzzle = std::make_shared<const Puzzle>(std::get<LoadedPuzzle>(loaded).puzzle);

@@ -22,17 +22,15 @@ KrsDocument parseKrsLines(LineCursor& lines) {
     for (KrsCell& cell : document.cells) {
         const std::string_view text = lines.text();
         if (!(text.empty() || text == hiddenCellText || (text.size() == 1 && isDigit(text[0]))))
-            lines.fail(FileError::Kind::BadValue);
+            lines.refuse(FileError::Expected::DigitCellText);
         cell.text = std::string(text);
-        const std::int64_t colour = lines.number(INT32_MIN, INT32_MAX);
-        if (colour != whiteColour && colour != redColour) lines.fail(FileError::Kind::OutOfRange);
-        cell.colour = static_cast<Color>(colour);
+        cell.colour = static_cast<Color>(lines.numberOf({whiteColour, redColour}));
     }
     document.codedSecretPhrase = keptText(lines.text());
     document.secretPhrase = keptText(lines.text());
     // Each distinct letter becomes one of ten digits, with "ch" as one letter
     // or as two, as the puzzle was made (the file does not say which).
-    if (!phraseFitsDigits(document.secretPhrase)) lines.fail(FileError::Kind::BadValue);
+    if (!phraseFitsDigits(document.secretPhrase)) lines.refuse(FileError::Expected::PhraseLetters, krs::digitCount);
 
     const std::int64_t count = lines.number(0, krs::maxNumbers);
     // No reserve by the announced count: a file that announces more numbers
@@ -40,16 +38,14 @@ KrsDocument parseKrsLines(LineCursor& lines) {
     for (std::int64_t i = 0; i < count; ++i) {
         const std::string_view number = lines.text();
         if (number.empty() || number.size() > static_cast<std::size_t>(krs::maxNumberLength) || !allDigits(number))
-            lines.fail(FileError::Kind::BadValue);
+            lines.refuse(FileError::Expected::Digits, krs::maxNumberLength);
         document.numberList.emplace_back(number);
     }
     for (int row = 1; row <= document.rows; ++row)
         for (int column = 1; column <= document.columns; ++column) {
             LetterUse& use = document.letterUse[column][row];
             for (std::uint8_t* byte : {&use.horizontal, &use.vertical}) {
-                const auto value = static_cast<std::uint8_t>(lines.number(letteruse::unused, letteruse::secretPhrase));
-                if (value == letteruse::placed) lines.fail(FileError::Kind::OutOfRange);
-                *byte = value;
+                *byte = static_cast<std::uint8_t>(lines.numberOf({letteruse::unused, letteruse::secretPhrase}));
             }
         }
     for (int digit = krs::digitCount - 1; digit >= 0; --digit)

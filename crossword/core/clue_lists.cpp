@@ -188,4 +188,10 @@ void rememberLegends(const std::vector<ClueRow>& rows, ClueIndex& userClues) {
     }
 }
 
+const ClueRow* firstOverlongClue(const std::vector<ClueRow>& rows) {
+    const auto overlong = std::find_if(rows.begin(), rows.end(),
+                                       [](const ClueRow& row) { return row.clue.size() > kMaxClueLength; });
+    return overlong == rows.end() ? nullptr : &*overlong;
+}
+
 }  // namespace crossword

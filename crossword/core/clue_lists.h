@@ -7,6 +7,7 @@
 
 #include "document/core/cell_grid.h"
 #include "document/core/letter_use.h"
+#include "platform/core/workbook.h"
 #include "stores/core/clue_index.h"
 
 #include <string>
@@ -77,6 +78,14 @@ struct ClueRow {
     int ordinal = 0;
     friend bool operator==(const ClueRow&, const ClueRow&) = default;
 };
+
+// The most characters a clue may have: what one cell of a workbook holds, so
+// that the spreadsheet export can write every clue.
+inline constexpr std::size_t kMaxClueLength = Workbook::maxTextLength;
+
+// The first row whose clue is longer than kMaxClueLength; nullptr when every
+// clue fits. A clue store or a file made elsewhere may hold a longer one.
+const ClueRow* firstOverlongClue(const std::vector<ClueRow>& rows);
 
 // The clue grid's rows for a freshly built table. A clue typed before stays
 // with its word: a row takes the clue of the earlier row with the same word,

@@ -9,7 +9,9 @@ namespace crossword {
 namespace {
 
 std::vector<ClueRow> readClueGrid(LineCursor& lines) {
-    const std::int64_t count = lines.number(1, kKriMaxClueRows);
+    // A count of 0 or below is read as 1: the grid keeps its one row, which
+    // the record below fills as it would fill the row of a count of 1.
+    const std::int64_t count = std::max<std::int64_t>(lines.number(INT32_MIN, kKriMaxClueRows), 1);
     std::vector<ClueRow> rows;
     for (std::int64_t k = 0; k <= count; ++k) {  // the last record is the spare one
         ClueRow row;
@@ -30,15 +32,16 @@ KriDocument parseKriLines(LineCursor& lines) {
     const int rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
     document.resize(columns, rows);
     for (KriCell& cell : document.cells) {
-        cell.text = lines.text();
+        cell.text = readLetterCell(lines, DigraphCase::lowerOnly);
         cell.colour = static_cast<std::int32_t>(lines.number(INT32_MIN, INT32_MAX));
-        cell.bottomBar = lines.boolean();
-        cell.rightBar = lines.boolean();
+        // A yes-or-no line other than "TRUE" or "FALSE" reads as no.
+        cell.bottomBar = lines.boolean(false);
+        cell.rightBar = lines.boolean(false);
     }
     document.reservedText1 = lines.text().substr(0, kKriMaxReservedText);
     document.reservedText2 = lines.text().substr(0, kKriMaxReservedText);
-    document.finished = lines.boolean();
-    document.legendMode = lines.boolean();
+    document.finished = lines.boolean(false);
+    document.legendMode = lines.boolean(false);
     document.across = readClueGrid(lines);
     document.down = readClueGrid(lines);
     for (KriCell& cell : document.cells) {
@@ -67,7 +70,9 @@ bool storable(const KriDocument& document) {
         return false;
     if (holdsLineBreak(document.reservedText1) || holdsLineBreak(document.reservedText2)) return false;
     for (const KriCell& cell : document.cells)
-        if (holdsLineBreak(cell.text) || cell.useAcross > 2 || cell.useDown > 2) return false;
+        if (!isLetterCellText(cell.text, DigraphCase::lowerOnly) || holdsLineBreak(cell.text) || cell.useAcross > 2 ||
+            cell.useDown > 2)
+            return false;
     for (const auto* grid : {&document.across, &document.down}) {
         if (static_cast<std::int64_t>(grid->size()) > kKriMaxClueRows) return false;
         for (const ClueRow& row : *grid)

@@ -58,9 +58,11 @@ struct KriDocument : CellMatrix<KriCell> {
 
 };
 
-// Reads and checks a whole .kri file: sizes 2 to 40, colours 32-bit numbers,
-// booleans "TRUE" or "FALSE" in any case, 1 to 1,600 rows per clue grid,
-// letter uses 0 to 2, no early end; the reserved texts are cut to 255 characters.
+// Reads and checks a whole .kri file: sizes 2 to 40, cell texts empty, one
+// character, "ch" or "@", colours 32-bit numbers, letter uses 0 to 2, no early
+// end. A yes-or-no line is "TRUE" or "FALSE" in any case, and any other text
+// reads as "FALSE". A clue grid holds at most 1,600 rows; a count of 0 or below
+// reads as 1. The reserved texts are cut to 255 characters.
 ReadResult<KriDocument> parseKri(std::string_view bytes);
 ReadResult<KriDocument> readKriFile(const std::filesystem::path& path);
 
@@ -69,8 +71,8 @@ std::vector<std::string> kriLines(const KriDocument& document);
 
 // Writes the file at exactly `path`, atomically. False when it could not be
 // written, or when the document cannot be stored as it is: cells that do not
-// match the size, a text holding a line break, a letter use above 2, more
-// clue rows than 1,600. The previous file is then left as it was.
+// match the size, a cell text the reader refuses, a text holding a line break,
+// a letter use above 2, more clue rows than 1,600. The previous file is then left as it was.
 bool writeKriFile(const std::filesystem::path& path, const KriDocument& document);
 
 inline constexpr DocumentCodec<KriDocument> kriCodec{readKriFile, writeKriFile};

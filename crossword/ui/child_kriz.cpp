@@ -33,13 +33,17 @@
 
 namespace {
 
-// The clue column takes one line of text the code page can hold.
+// The clue column takes one line of text the code page can hold, of at most
+// the length one cell of a workbook holds (typed or pasted).
 class ClueDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setValidator(new CodePageValidator(line));
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setValidator(new CodePageValidator(line));
+            line->setMaxLength(static_cast<int>(crossword::kMaxClueLength));
+        }
         return editor;
     }
 };
@@ -302,6 +306,16 @@ void TMDIChildKriz::actiskExecute() {
 
 void TMDIChildKriz::acExportExecute() {
     const crossword::KriDocument document = toDocument();
+    // A clue that no cell of the workbook can hold is named before a file is chosen.
+    for (const bool across : {true, false}) {
+        const crossword::ClueRow* row = crossword::firstOverlongClue(across ? document.across : document.down);
+        if (!row) continue;
+        const QString list = across ? QStringLiteral("vodorovně") : QStringLiteral("svisle");
+        desktop::warning(this, QStringLiteral("Legenda slova \"%1\" (%2) má víc než %3 znaků a do buňky sešitu se "
+                                              "nevejde. Zkraťte ji a export opakujte.")
+                                   .arg(toQString(row->word), list, QString::number(crossword::kMaxClueLength)));
+        return;
+    }
     exportBook([&](Workbook& book) { return crossword::fillCrosswordWorkbook(book, document); });
 }
 

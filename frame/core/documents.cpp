@@ -21,6 +21,18 @@ constexpr DocumentKindInfo kinds[] = {
 
 std::span<const DocumentKindInfo> documentKinds() { return kinds; }
 
+bool isLetterCellText(std::string_view text, DigraphCase digraph) {
+    if (text.size() <= 1 || text == "ch") return true;
+    return digraph == DigraphCase::anyCase && text.size() == 2 && (text[0] == 'c' || text[0] == 'C') &&
+           (text[1] == 'h' || text[1] == 'H');
+}
+
+std::string_view readLetterCell(LineCursor& lines, DigraphCase digraph) {
+    const std::string_view text = lines.text();
+    if (!isLetterCellText(text, digraph)) lines.refuse(FileError::Expected::CellText);
+    return text;
+}
+
 const DocumentKindInfo* documentKindInfo(int kind) {
     for (const DocumentKindInfo& info : kinds)
         if (info.kind == kind) return &info;

@@ -3,6 +3,8 @@
 // document base need to know of it, the limits every grid keeps to, and how
 // the frame lays out the document windows.
 
+#include "platform/core/textfile.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -32,6 +34,20 @@ constexpr int clampCellSize(int cellSize) {
 
 // The text of a hidden (blocked) cell in every kind of grid and file.
 inline constexpr std::string_view hiddenCellText = "@";
+
+// How the letter "ch" may stand in a cell of a file: in lower case only, as
+// the crossword and the Swedish crossword keep it, or in any case, as a word
+// search that upper-cases its finished grid writes it.
+enum class DigraphCase { lowerOnly, anyCase };
+
+// Whether a letter cell of a file may hold `text`: nothing, one character, the
+// letter "ch" or the hidden mark "@". Any longer text would spill over the
+// grid and could not be printed or exported.
+bool isLetterCellText(std::string_view text, DigraphCase digraph);
+
+// The next line of a file as the text of a letter cell; any other text is
+// refused naming the line.
+std::string_view readLetterCell(LineCursor& lines, DigraphCase digraph);
 
 // The actions of a kind's window that the frame's controls show while the
 // window is active, by object name.

@@ -165,17 +165,45 @@ std::string_view LineCursor::take() {
 
 std::string_view LineCursor::text() {
     const std::string_view line = take();
-    if (line.find('\r') != std::string_view::npos) fail(FileError::Kind::BadValue);
+    if (line.find('\r') != std::string_view::npos) refuse(FileError::Expected::TextWithoutCR);
     return line;
 }
+
+namespace {
+
+// A line that holds a sign and digits only is a number, however many digits
+// it has: one too large for any range is out of range, not "no number".
+bool looksLikeNumber(std::string_view text) {
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+}  // namespace
 
 std::int64_t LineCursor::number(std::int64_t min, std::int64_t max) {
     const std::string_view t = take();
     if (const auto value = parseNumber(t, min, max)) return *value;
-    fail(parseNumber(t, INT64_MIN, INT64_MAX) ? FileError::Kind::OutOfRange : FileError::Kind::NotANumber);
+    if (!looksLikeNumber(t)) fail(FileError::Kind::NotANumber);
+    FileError error{FileError::Kind::OutOfRange, lineNumber()};
+    error.expected = FileError::Expected::Number;
+    error.min = min;
+    error.max = max;
+    throw FileFormatError(std::move(error));
 }
 
-bool LineCursor::boolean() {
+std::int64_t LineCursor::numberOf(std::initializer_list<std::int64_t> allowed) {
+    const std::string_view t = take();
+    const auto value = parseNumber(t, INT64_MIN, INT64_MAX);
+    for (const std::int64_t a : allowed)
+        if (value == a) return a;
+    if (!looksLikeNumber(t)) fail(FileError::Kind::NotANumber);
+    FileError error{FileError::Kind::OutOfRange, lineNumber()};
+    error.expected = FileError::Expected::Number;
+    error.allowed = allowed;
+    throw FileFormatError(std::move(error));
+}
+
+bool LineCursor::boolean(bool otherwise) {
     const std::string_view t = take();
     auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
         if (a.size() != b.size()) return false;
@@ -188,9 +216,16 @@ bool LineCursor::boolean() {
     };
     if (equalsIgnoringCase(t, "TRUE")) return true;
     if (equalsIgnoringCase(t, "FALSE")) return false;
-    fail(FileError::Kind::BadValue);
+    return otherwise;
 }
 
 void LineCursor::fail(FileError::Kind kind) const {
     throw FileFormatError({kind, static_cast<int>(taken_)});
+}
+
+void LineCursor::refuse(FileError::Expected expected, std::int64_t max) const {
+    FileError error{FileError::Kind::BadValue, lineNumber()};
+    error.expected = expected;
+    error.max = max;
+    throw FileFormatError(std::move(error));
 }

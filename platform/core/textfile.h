@@ -35,12 +35,27 @@ struct FileError {
         TooLarge,      // the file holds more bytes than its kind may: see size and limit
         OutOfMemory,   // memory ran out while the file was read or parsed
     };
+    // What the refused line should have held, so that the message can say it.
+    enum class Expected {
+        Unsaid,         // nothing more than the kind of failure
+        Number,         // OutOfRange: a number from `min` to `max`, or one of `allowed` when given
+        TextWithoutCR,  // a text line: no CR inside it
+        CellText,       // a cell: empty, one character, the letter "ch" or "@"
+        DigitCellText,  // a cell: empty, one digit or "@"
+        Digits,         // 1 to `max` digits and nothing else
+        PhraseLetters,  // a phrase of at most `max` different letters
+        WordLetters,    // a word of at most `max` letters, the longer side of the grid
+    };
     Kind kind = Kind::CannotOpen;
     int line = 0;
     // TooLarge only: the bytes found (at least; a file that grew while it was
     // read may hold more) and the most bytes a file of its kind may hold.
     std::uint64_t size = 0;
     std::uint64_t limit = 0;
+    Expected expected = Expected::Unsaid;
+    std::int64_t min = 0;
+    std::int64_t max = 0;
+    std::vector<std::int64_t> allowed{};
 };
 
 // Thrown by LineCursor; parsers catch it once and hand the FileError upwards.
@@ -121,8 +136,15 @@ public:
 
     std::string_view text();                                  // next line; BadValue when it holds a CR
     std::int64_t number(std::int64_t min, std::int64_t max);  // next line as a number in range
-    bool boolean();                                           // "TRUE"/"FALSE", any case
+    // Next line as a number that must be one of `allowed`.
+    std::int64_t numberOf(std::initializer_list<std::int64_t> allowed);
+    // Next line as a yes or no: "TRUE" or "FALSE" in any letter case, and
+    // `otherwise` for any other text (files made elsewhere may hold one).
+    bool boolean(bool otherwise);
     [[noreturn]] void fail(FileError::Kind kind) const;       // reject the line last taken
+    // Rejects the line last taken as a BadValue that should have been
+    // `expected` (`max`: the count that expectation names).
+    [[noreturn]] void refuse(FileError::Expected expected, std::int64_t max = 0) const;
 
 private:
     std::string_view take();  // next line as it stands

@@ -14,8 +14,8 @@ std::filesystem::path localPath(const QString& path);
 QString displayPath(const std::filesystem::path& path);
 
 // Why a file could not be read, naming the file and the line: "Soubor …
-// nelze otevřít.", "Soubor … nelze načíst: …" or, for a file over the limit of
-// its kind, "Soubor … je příliš velký (… MB), nejvýše lze načíst … MB.". A number out of range names
-// `allowedRange` in brackets when the caller gives it (say, "velikost 0 až
-// 255, nejvýše 6000 slov").
-QString readFailureText(const QString& path, const FileError& error, const QString& allowedRange = {});
+// nelze otevřít.", "Soubor … nelze načíst: …" with what the line should have
+// held (the range of a number, the texts a cell may hold), or, for a file over
+// the limit of its kind, "Soubor … je příliš velký (… MB), nejvýše lze načíst
+// … MB.".
+QString readFailureText(const QString& path, const FileError& error);

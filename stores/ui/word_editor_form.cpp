@@ -90,6 +90,11 @@ void Tupravitslovaform::setWords(const std::vector<std::string>& words) { setSor
 
 std::vector<std::string> Tupravitslovaform::words() const { return sortedWords(ListBox1); }
 
+void Tupravitslovaform::setWordLimit(std::size_t letters, std::size_t (*measure)(std::string_view)) {
+    wordLimit_ = letters;
+    measure_ = measure;
+}
+
 void Tupravitslovaform::showEvent(QShowEvent* event) {
     centreWindow(this, programMainWindow());
     QDialog::showEvent(event);
@@ -107,6 +112,11 @@ void Tupravitslovaform::SpeedButton1Click() {
     const auto word = fromQString(typed);
     if (!word) {
         desktop::warning(this, codePageRefusal());
+        return;
+    }
+    if (measure_ && measure_(*word) > wordLimit_) {
+        desktop::warning(this, QStringLiteral("Slovo má víc písmen, než kolik se vejde do mřížky (nejvýše %1).")
+                                   .arg(wordLimit_));
         return;
     }
     insertSortedWord(ListBox1, *word);

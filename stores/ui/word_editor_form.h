@@ -5,11 +5,15 @@
 // touched; the dialog warns that an edited list may no longer match it.
 //
 // A word is added trimmed of blanks at both ends, unless the list holds that
-// very spelling already; "Pes" and "pes" are two words.
+// very spelling already; "Pes" and "pes" are two words. A word longer than
+// the grid can hold (setWordLimit) is refused with a message: no file could
+// keep it.
 
 #include <QDialog>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QFrame;
@@ -24,6 +28,8 @@ public:
     explicit Tupravitslovaform(QWidget* parent = nullptr);
 
     void setWords(const std::vector<std::string>& words);
+    // The most letters a word may have, as `measure` counts them.
+    void setWordLimit(std::size_t letters, std::size_t (*measure)(std::string_view));
     std::vector<std::string> words() const;
 
     void FormShow();
@@ -45,6 +51,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    std::size_t wordLimit_ = 0;
+    std::size_t (*measure_)(std::string_view) = nullptr;
 };
 
 // The one instance, created at start-up.

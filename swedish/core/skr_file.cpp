@@ -11,8 +11,6 @@ std::size_t skrLineCount(int columns, int rows) {
                    static_cast<std::size_t>(std::max(rows, 0));
 }
 
-bool isSkrCellText(std::string_view text) { return text.size() <= 1 || text == "ch"; }
-
 namespace {
 
 constexpr std::int64_t int32Min = INT32_MIN;
@@ -20,29 +18,16 @@ constexpr std::int64_t int32Max = INT32_MAX;
 
 bool isSkrColour(std::int64_t colour) { return colour == kSkrWhite || colour == kSkrRed || colour == kSkrBlack; }
 
-// "FALSE" in any letter case hides the cell; any other text shows it.
-bool shown(std::string_view line) {
-    constexpr std::string_view hidden = "FALSE";
-    if (line.size() != hidden.size()) return true;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i] >= 'a' && line[i] <= 'z' ? static_cast<char>(line[i] - 'a' + 'A') : line[i];
-        if (c != hidden[i]) return true;
-    }
-    return false;
-}
-
 SkrDocument parseSkrLines(LineCursor& lines) {
     SkrDocument document;
     const int columns = static_cast<int>(lines.number(minGridSide, maxGridSide));
     const int rows = static_cast<int>(lines.number(minGridSide, maxGridSide));
     document.resize(columns, rows);
     for (SkrCell& cell : document.cells) {
-        cell.visible = shown(lines.text());
-        cell.text = lines.text();
-        if (!isSkrCellText(cell.text)) lines.fail(FileError::Kind::BadValue);
-        const std::int64_t colour = lines.number(int32Min, int32Max);
-        if (!isSkrColour(colour)) lines.fail(FileError::Kind::OutOfRange);
-        cell.colour = static_cast<std::int32_t>(colour);
+        // "FALSE" in any letter case hides the cell; any other text shows it.
+        cell.visible = lines.boolean(true);
+        cell.text = readLetterCell(lines, DigraphCase::lowerOnly);
+        cell.colour = static_cast<std::int32_t>(lines.numberOf({kSkrWhite, kSkrRed, kSkrBlack}));
         cell.legend.setCount(static_cast<int>(lines.number(0, kLegendLineCount)));
         for (int number = 1; number <= kLegendLineCount; ++number) {
             const std::string_view text = lines.text();
@@ -91,8 +76,9 @@ bool skrStorable(const SkrDocument& document) {
         document.rows > maxGridSide || !document.matchesSize())
         return false;
     for (const SkrCell& cell : document.cells) {
-        if (!isSkrCellText(cell.text) || holdsLineBreak(cell.text) || !isSkrColour(cell.colour) ||
-            cell.useAcross > 1 || cell.useDown > 1 || cell.legend.count() < 0 || cell.legend.count() > kLegendLineCount)
+        if (!isLetterCellText(cell.text, DigraphCase::lowerOnly) || holdsLineBreak(cell.text) ||
+            !isSkrColour(cell.colour) || cell.useAcross > 1 || cell.useDown > 1 || cell.legend.count() < 0 ||
+            cell.legend.count() > kLegendLineCount)
             return false;
         for (int number = 1; number <= kLegendLineCount; ++number) {
             const std::string& text = cell.legend.line(number).text;

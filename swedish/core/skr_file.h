@@ -59,9 +59,6 @@ struct SkrDocument : CellMatrix<SkrCell> {
 // The number of lines of a file of that size.
 std::size_t skrLineCount(int columns, int rows);
 
-// Whether a cell text is one a file may hold: empty, one character, "ch" or "@".
-bool isSkrCellText(std::string_view text);
-
 // Reads and checks a whole .skr file: sizes 2 to 40, cell texts as above,
 // colours 16777215, 255 or 0, counts 0 to 10, tops and font sizes 32-bit
 // numbers, letter uses 0 or 1, no early end; clue texts are cut to 100

@@ -14,6 +14,7 @@
 #include "tests/analyzer/core/reference_check.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "wordsearch/core/osm_file.h"
+#include "wordsearch/core/reading.h"
 
 #include <algorithm>
 #include <atomic>
@@ -164,6 +165,14 @@ GRILPAD_FUZZ_TARGET {
               "a puzzle outside the analyzer's limits was read");
     fuzzCheck(puzzle.cells.size() == static_cast<std::size_t>(puzzle.width * puzzle.height),
               "the cells do not match the grid size");
+    fuzzCheck(std::all_of(puzzle.cells.begin(), puzzle.cells.end(),
+                          [](const std::string& cell) { return isLetterCellText(cell, DigraphCase::anyCase); }),
+              "a cell text no grid cell can hold was read");
+    fuzzCheck(std::all_of(puzzle.words.begin(), puzzle.words.end(),
+                          [&](const std::string& word) {
+                              return reading::fewestCells(word) <= longestWord(puzzle.width, puzzle.height);
+                          }),
+              "a word longer than the grid was read");
 
     const ReadResult<Puzzle> again = parseOsmPuzzle(puzzleBytes(puzzle));
     const auto* reread = std::get_if<Puzzle>(&again);

@@ -48,6 +48,11 @@ GRILPAD_FUZZ_TARGET {
                   static_cast<std::int64_t>(document.down.size()) <= crossword::kKriMaxClueRows,
               "more clue rows than a grid can have were read");
     fuzzCheck(storable(document), "a crossword opened that the writer cannot store");
+    fuzzCheck(std::all_of(document.cells.begin(), document.cells.end(),
+                          [](const crossword::KriCell& cell) {
+                              return isLetterCellText(cell.text, DigraphCase::lowerOnly);
+                          }),
+              "a cell text no grid cell can hold was read");
 
     const ReadResult<crossword::KriDocument> again = crossword::parseKri(writtenBytes(crossword::kriLines(document)));
     const auto* reread = std::get_if<crossword::KriDocument>(&again);

@@ -3,6 +3,7 @@
 
 #include "tests/fuzz/fuzz_check.h"
 #include "wordsearch/core/osm_file.h"
+#include "wordsearch/core/reading.h"
 
 #include <algorithm>
 #include <variant>
@@ -39,6 +40,14 @@ GRILPAD_FUZZ_TARGET {
                   document.typedPhrase.size() <= kOsmMaxPhraseLength,
               "a phrase longer than 255 characters was kept");
     fuzzCheck(storable(document), "a document opened that holds a line break the writer cannot store");
+    fuzzCheck(std::all_of(document.cells.begin(), document.cells.end(),
+                          [](const OsmCell& cell) { return isLetterCellText(cell.text, DigraphCase::anyCase); }),
+              "a cell text no grid cell can hold was read");
+    fuzzCheck(std::all_of(document.words.begin(), document.words.end(),
+                          [&](const std::string& word) {
+                              return reading::fewestCells(word) <= longestWord(document.columns, document.rows);
+                          }),
+              "a word longer than the grid was read");
 
     const OsmReadResult again = parseOsm(writtenBytes(osmLines(document)));
     const auto* reread = std::get_if<OsmDocument>(&again);

@@ -1,6 +1,10 @@
 #include "wordsearch/core/osm_file.h"
 
+#include "wordsearch/core/reading.h"
+
 #include <algorithm>
+
+std::size_t longestWord(int columns, int rows) { return static_cast<std::size_t>(std::max({columns, rows, 0})); }
 
 bool OsmDocument::isComplete() const {
     return std::none_of(cells.begin(), cells.end(), [](const OsmCell& c) { return c.text.empty(); });
@@ -12,15 +16,23 @@ OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits) {
     const int rows = static_cast<int>(lines.number(limits.minSize, limits.maxSize));
     document.resize(columns, rows);
     for (OsmCell& cell : document.cells) {
-        cell.text = lines.text();
+        cell.text = readLetterCell(lines, DigraphCase::anyCase);
         cell.colour = static_cast<std::int32_t>(lines.number(INT32_MIN, INT32_MAX));
     }
     document.processedPhrase = lines.text();
     document.typedPhrase = lines.text();
     const std::int64_t count = lines.number(0, limits.maxWords);
+    // A word longer than the longer side of the grid can never lie in it, nor
+    // be found there.
+    const std::size_t longestLine = longestWord(document.columns, document.rows);
     // No reserve by the announced count: a file that announces more words than it
     // holds ends at its last line.
-    for (std::int64_t i = 0; i < count; ++i) document.words.emplace_back(lines.text());
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::string_view word = lines.text();
+        if (reading::fewestCells(word) > longestLine)
+            lines.refuse(FileError::Expected::WordLetters, static_cast<std::int64_t>(longestLine));
+        document.words.emplace_back(word);
+    }
     return document;
 }
 
@@ -68,5 +80,11 @@ bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document
                         std::any_of(document.words.begin(), document.words.end(),
                                     [](const std::string& w) { return holdsLineBreak(w); });
     if (breaks) return false;
+    // Nothing the reader would refuse.
+    const std::size_t longestLine = longestWord(document.columns, document.rows);
+    for (const OsmCell& cell : document.cells)
+        if (!isLetterCellText(cell.text, DigraphCase::anyCase)) return false;
+    for (const std::string& word : document.words)
+        if (reading::fewestCells(word) > longestLine) return false;
     return writeLinesAtomic(path, osmLines(document));
 }

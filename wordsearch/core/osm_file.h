@@ -5,7 +5,8 @@
 // columns inner, its text and its colour; then the processed secret phrase, the
 // phrase as typed, the number of placed words and the words one a line.
 // A cell text is empty, one letter, "ch"/"CH" for the letter CH, or "@" for a
-// hidden cell. Colours are the 32-bit RGB values of the cell, in decimal.
+// hidden cell. Colours are the 32-bit RGB values of the cell, in decimal. No
+// word is longer than the longer side of the grid, counting "ch" as one letter.
 //
 // Texts are Windows-1250 bytes, written and read as they stand.
 
@@ -61,9 +62,14 @@ struct OsmLimits {
     std::int64_t maxWords = INT32_MAX;
 };
 
+// The most letters a listed word may have in a grid of that size ("ch" in any
+// case counted as one letter, see reading::fewestCells): the longer side.
+std::size_t longestWord(int columns, int rows);
+
 // Reads the lines of an .osm file from `lines`, checking every line against
-// `limits`; throws FileFormatError naming the first bad line. Phrases and words
-// are kept exactly as they stand.
+// `limits`, the cell texts (empty, one character, "ch" in any case or "@") and
+// the length of every word (longestWord); throws FileFormatError naming the
+// first bad line. Phrases and words are kept exactly as they stand.
 OsmDocument parseOsmLines(LineCursor& lines, const OsmLimits& limits);
 
 using OsmReadResult = ReadResult<OsmDocument>;
@@ -80,9 +86,9 @@ std::vector<std::string> osmLines(const OsmDocument& document);
 
 // Writes the file at exactly `path` (apply withDocumentExtension first). False
 // when it could not be written, or when the document cannot be stored: cells
-// that do not match the size, or a text holding a line break (CR or LF), which
-// is exactly a text no reading can give back. On false the
-// previous file at `path` is left as it was.
+// that do not match the size, a cell text or a word the reader refuses, or a
+// text holding a line break (CR or LF), which no reading can give back. On
+// false the previous file at `path` is left as it was.
 bool writeOsmFile(const std::filesystem::path& path, const OsmDocument& document);
 
 // The word search's document file, for the document window's file flow.

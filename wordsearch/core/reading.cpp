@@ -8,6 +8,12 @@ namespace {
 
 unsigned char upperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
 
+// Whether the letter CH, in any case, begins at `i` of `word`.
+bool digraphAt(std::string_view word, std::size_t i) {
+    return i + 1 < word.size() && upperAscii(static_cast<unsigned char>(word[i])) == 'C' &&
+           upperAscii(static_cast<unsigned char>(word[i + 1])) == 'H';
+}
+
 }  // namespace
 
 // Not joinDigraphs (platform/core/czech.h), on purpose: a listed word, in any
@@ -26,14 +32,20 @@ void convertWord(std::string_view word, bool chAsOneLetter, std::vector<Letter>&
     letters.reserve(word.size());
     for (std::size_t i = 0; i < word.size(); ++i) {
         const auto c = static_cast<unsigned char>(word[i]);
-        if (chAsOneLetter && i + 1 < word.size() && upperAscii(c) == 'C' &&
-            upperAscii(static_cast<unsigned char>(word[i + 1])) == 'H') {
+        if (chAsOneLetter && digraphAt(word, i)) {
             letters.push_back(kChLetter);
             ++i;
         } else {
             letters.push_back(czechUpperChar(c));
         }
     }
+}
+
+std::size_t fewestCells(std::string_view word) {
+    std::size_t cells = 0;
+    for (std::size_t i = 0; i < word.size(); ++i, ++cells)
+        if (digraphAt(word, i)) ++i;
+    return cells;
 }
 
 Letter convertCell(std::string_view text, bool chAsOneLetter) {

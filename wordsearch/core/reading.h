@@ -54,6 +54,9 @@ inline constexpr std::array<DirectionStep, 8> kDirections{{
 inline const DirectionStep& directionStep(Direction d) { return kDirections[static_cast<std::size_t>(d)]; }
 
 std::vector<Letter> convertWord(std::string_view word, bool chAsOneLetter);
+// The fewest cells `word` takes in any puzzle: its letters as convertWord
+// gives them with "ch" as one letter.
+std::size_t fewestCells(std::string_view word);
 // The same into `out`, which is cleared first, so a caller can reuse one buffer.
 void convertWord(std::string_view word, bool chAsOneLetter, std::vector<Letter>& out);
 Letter convertCell(std::string_view text, bool chAsOneLetter);

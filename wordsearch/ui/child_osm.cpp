@@ -16,7 +16,9 @@
 #include "stores/ui/dictionary_picker_form.h"
 #include "stores/ui/sorted_words.h"
 #include "stores/ui/word_editor_form.h"
+#include "wordsearch/core/osm_file.h"
 #include "wordsearch/core/osm_print.h"
+#include "wordsearch/core/reading.h"
 #include "wordsearch/core/word_pool.h"
 #include "wordsearch/ui/analyzer_start.h"
 
@@ -245,6 +247,7 @@ void TMDIChildOsm::addPlacedWord(const std::string& word) { insertSortedWord(Lis
 void TMDIChildOsm::acupravitslovaExecute() {
     if (!upravitslovaform) return;
     upravitslovaform->setWords(placedWords());
+    upravitslovaform->setWordLimit(longestWord(grid().currentCols(), grid().currentRows()), reading::fewestCells);
     if (upravitslovaform->exec() != QDialog::Accepted) return;
     setSortedWords(ListBox1, upravitslovaform->words());
 }

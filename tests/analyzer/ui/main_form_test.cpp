@@ -300,8 +300,15 @@ TEST_F(AnalyzerWindowTest, BadFilesLeaveThePuzzleShown) {
     const Case cases[] = {
         {"missing.osm", {}, QStringLiteral("Soubor %1/missing.osm nelze otevřít.")},
         {"wide.osm", "300\r\n1\r\n",
-         QStringLiteral("Soubor %1/wide.osm nelze načíst: číslo na řádku 1 je mimo povolený rozsah "
-                        "(velikost 0 až 255, nejvýše 6000 slov).")},
+         QStringLiteral("Soubor %1/wide.osm nelze načíst: číslo na řádku 1 je mimo povolený rozsah (0 až 255).")},
+        {"words.osm", "1\r\n1\r\nA\r\n16777215\r\n\r\n\r\n6001\r\n",
+         QStringLiteral("Soubor %1/words.osm nelze načíst: číslo na řádku 7 je mimo povolený rozsah (0 až 6000).")},
+        {"cell.osm", "1\r\n1\r\nACHB\r\n16777215\r\n",
+         QStringLiteral("Soubor %1/cell.osm nelze načíst: na řádku 3 má být text políčka: nic, jeden znak, \"ch\" "
+                        "nebo \"@\".")},
+        {"word.osm", "2\r\n1\r\nA\r\n16777215\r\nB\r\n16777215\r\n\r\n\r\n2\r\nch\r\n" + std::string(8'000'000, 'x'),
+         QStringLiteral("Soubor %1/word.osm nelze načíst: na řádku 11 má být slovo s nejvýše 2 písmeny, delší se do "
+                        "mřížky nevejde.")},
         {"short.osm", "1\r\n1\r\nA\r\n16777215\r\n\r\n",
          QStringLiteral("Soubor %1/short.osm nelze načíst: končí předčasně, chybí v něm řádek 6.")},
         {"letters.osm", "x\r\n",

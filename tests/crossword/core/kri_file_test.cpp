@@ -90,10 +90,14 @@ TEST(KriFile, ABadFileIsRefusedNamingItsLine) {
         {"one column", 1, "1", {K::OutOfRange, 1}},
         {"41 columns", 1, "41", {K::OutOfRange, 1}},
         {"columns not a number", 1, "abc", {K::NotANumber, 1}},
+        {"a size of 26 digits", 2, "12345678901234567890123456", {K::OutOfRange, 2}},
         {"a colour beyond 32 bits", 4, "4294967296", {K::OutOfRange, 4}},
-        {"a bar that is no boolean", 5, "ANO", {K::BadValue, 5}},
-        {"no clue rows", 31, "0", {K::OutOfRange, 31}},
+        {"a cell of three letters", 3, "ABC", {K::BadValue, 3}},
+        {"a cell of 300 letters", 7, std::string(300, 'x'), {K::BadValue, 7}},
+        {"CH in capitals", 11, "CH", {K::BadValue, 11}},
+        {"two hidden marks", 3, "@@", {K::BadValue, 3}},
         {"1,601 clue rows", 31, "1601", {K::OutOfRange, 31}},
+        {"a clue count below 32 bits", 31, "-2147483649", {K::OutOfRange, 31}},
         {"a line number that is no number", 34, "x", {K::NotANumber, 34}},
         {"a letter use of 3", static_cast<int>(good.size()), "3", {K::OutOfRange, static_cast<int>(good.size())}},
     };
@@ -113,12 +117,51 @@ TEST(KriFile, ABadFileIsRefusedNamingItsLine) {
     EXPECT_EQ(std::get<FileError>(read).line, 35);
 }
 
+// Files made elsewhere may hold any text on a yes-or-no line, which reads as
+// no, and a clue count of 0 or below, which reads as a count of 1.
+TEST(KriFile, ReadsYesOrNoLinesAndClueCountsAsFilesMadeElsewhereHoldThem) {
+    KriDocument document = KriDocument::blank(2, 2);
+    document.across = {{"pes", cp("zvíře"), 1, 1}};
+    document.cell(1, 1).text = "ch";
+    document.cell(2, 1).text = "\xE8";  // č
+    document.cell(1, 2).text = "@";
+    const std::vector<std::string> good = kriLines(document);
+    // Lines: 3 to 18 the cells (5 and 6 the bars of the first), 21 finished,
+    // 22 legend mode, 23 the count of rows across.
+    struct Case {
+        const char* what;
+        int line;
+        std::string text;
+        std::function<void(KriDocument&)> read;  // what the document reads as
+    };
+    const Case cases[] = {
+        {"a bottom bar ANO", 5, "ANO", [](KriDocument&) {}},
+        {"a right bar true", 6, "true", [](KriDocument& d) { d.cell(1, 1).rightBar = true; }},
+        {"a right bar 1", 6, "1", [](KriDocument&) {}},
+        {"finished in mixed case", 21, "tRUE", [](KriDocument& d) { d.finished = true; }},
+        {"legend mode empty", 22, "", [](KriDocument&) {}},
+        {"no rows across", 23, "0", [](KriDocument&) {}},
+        {"-5 rows across", 23, "-5", [](KriDocument&) {}},
+        {"the lowest 32-bit count", 23, "-2147483648", [](KriDocument&) {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = good;
+        lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+        const ReadResult<KriDocument> read = parseKri(joined(lines));
+        ASSERT_TRUE(std::holds_alternative<KriDocument>(read)) << c.what;
+        KriDocument expected = document;
+        c.read(expected);
+        EXPECT_EQ(std::get<KriDocument>(read), expected) << c.what;
+    }
+}
+
 TEST(KriFile, TheWriterRefusesWhatItCannotStoreAndKeepsTheOldFile) {
     TempFolder folder;
     folder.write("a.kri", "old");
     KriDocument document = KriDocument::blank(2, 2);
     for (const auto& change : std::vector<std::function<void(KriDocument&)>>{
              [](KriDocument& d) { d.cell(1, 1).text = "a\r\nb"; },
+             [](KriDocument& d) { d.cell(2, 1).text = "abc"; },
              [](KriDocument& d) { d.cell(1, 1).useDown = 3; },
              [](KriDocument& d) { d.cells.pop_back(); },
              [](KriDocument& d) { d.across.push_back({"x\ny", "", 1, 1}); },

@@ -663,13 +663,27 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
 
 TEST_F(CrosswordLegendTest, ABadFileIsReportedAndLeavesNoWindow) {
     startCrossword({});
-    folder.write("zla.kri", "41\r\n2\r\n");
-    const int before = static_cast<int>(windows().size());
-    MindgridMainForm->openFileByExtension(displayPath(folder / "zla.kri"));
-    settle();
-    EXPECT_EQ(static_cast<int>(windows().size()), before);
-    ASSERT_EQ(desktop.boxes.size(), 1);
-    EXPECT_TRUE(desktop.boxTexts().front().contains(QStringLiteral("zla.kri"))) << desktop.boxTexts().front().toStdString();
+    struct Case {
+        std::string bytes;
+        QString problem;  // after "Soubor … nelze načíst: "
+    };
+    const Case cases[] = {
+        {"41\r\n2\r\n", QStringLiteral("velikost mřížky na řádku 1 musí být od 2 do 40.")},
+        {"12345678901234567890123456\r\n2\r\n", QStringLiteral("velikost mřížky na řádku 1 musí být od 2 do 40.")},
+        {"2\r\n2\r\nABC\r\n", QStringLiteral("na řádku 3 má být text políčka: nic, jeden znak, \"ch\" nebo \"@\".")},
+        {"2\r\n2\r\na\r\n16777215\r\nFALSE\r\nFALSE\r\n" + std::string(300, 'x') + "\r\n",
+         QStringLiteral("na řádku 7 má být text políčka: nic, jeden znak, \"ch\" nebo \"@\".")},
+    };
+    for (const Case& c : cases) {
+        desktop.boxes.clear();
+        folder.write("zla.kri", c.bytes);
+        const int before = static_cast<int>(windows().size());
+        const QString path = displayPath(folder / "zla.kri");
+        MindgridMainForm->openFileByExtension(path);
+        settle();
+        EXPECT_EQ(static_cast<int>(windows().size()), before);
+        EXPECT_EQ(desktop.boxTexts(), QStringList{QStringLiteral("Soubor ") + path + QStringLiteral(" nelze načíst: ") + c.problem});
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QTest>
 #include <QTableWidget>
 
 #include <sys/resource.h>
@@ -297,30 +298,80 @@ TEST_F(CrosswordOutputTest, TheExportWritesBothSheetsFromTheClueGrids) {
 TEST_F(CrosswordOutputTest, AFailedExportIsReportedLeavesTheOldFileAndClosesTheHost) {
     TMDIChildKriz* window = crosswordWithLegend();
     ASSERT_NE(window, nullptr);
+    desktop.boxes.clear();
+    folder.write("stara.xls", "old");
+    typeClue(window->StringGrid1, 1, QStringLiteral("zvíře"));
+    desktop.answerFile(displayPath(folder / "stara.xls"));
+    {
+        FileSizeLimit limit(64);  // a write that does not fit on the disk
+        window->acExport->trigger();
+    }
+    EXPECT_EQ(desktop.boxTexts(), QStringList{Texcelform::writeFailure(displayPath(folder / "stara.xls"))});
+    EXPECT_EQ(folder.read("stara.xls"), "old");
+    EXPECT_EQ(openHosts(), 0);
+    EXPECT_EQ(namesWith("stara"), std::vector<std::string>{"stara.xls"}) << "no partial file is left";
+}
+
+// A clue that no workbook cell can hold (from a file or a clue store) is
+// named, word and list, before a file is chosen; one that fits exports.
+TEST_F(CrosswordOutputTest, AClueLongerThanAWorkbookCellIsNamedBeforeAnythingIsWritten) {
+    TMDIChildKriz* window = crosswordWithLegend();
+    ASSERT_NE(window, nullptr);
     struct Case {
         const char* what;
-        QString clue;
-        rlim_t fileLimit;  // 0: none
+        QTableWidget* grid;
+        int length;
+        QString message;  // empty: the export is written
     };
     const Case cases[] = {
-        {"a clue longer than a cell holds", QString(256, QLatin1Char('x')), 0},
-        {"a write that does not fit on the disk", QStringLiteral("zvíře"), 64},
+        {"256 characters down", window->StringGrid1, 256,
+         QStringLiteral("Legenda slova \"po\" (svisle) má víc než 255 znaků a do buňky sešitu se nevejde. "
+                        "Zkraťte ji a export opakujte.")},
+        {"300 characters across", window->StringGrid2, 300,
+         QStringLiteral("Legenda slova \"ok\" (vodorovně) má víc než 255 znaků a do buňky sešitu se nevejde. "
+                        "Zkraťte ji a export opakujte.")},
+        {"255 characters", window->StringGrid2, 255, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         desktop.boxes.clear();
-        folder.write("stara.xls", "old");
-        typeClue(window->StringGrid1, 1, c.clue);
-        desktop.answerFile(displayPath(folder / "stara.xls"));
-        {
-            std::optional<FileSizeLimit> limit;
-            if (c.fileLimit) limit.emplace(c.fileLimit);
-            window->acExport->trigger();
-        }
-        EXPECT_EQ(desktop.boxTexts(), QStringList{Texcelform::writeFailure(displayPath(folder / "stara.xls"))});
-        EXPECT_EQ(folder.read("stara.xls"), "old");
+        desktop.fileCaptions.clear();
+        std::filesystem::remove(folder / "sesit.xls");
+        for (QTableWidget* grid : {window->StringGrid1, window->StringGrid2})
+            for (int row = 1; row < grid->rowCount(); ++row) typeClue(grid, row, QStringLiteral("krátká"));
+        typeClue(c.grid, c.grid->rowCount() - 1, QString(c.length, QChar(u'ž')));
+        if (c.message.isEmpty()) desktop.answerFile(displayPath(folder / "sesit.xls"));
+        window->acExport->trigger();
         EXPECT_EQ(openHosts(), 0);
-        EXPECT_EQ(namesWith("stara"), std::vector<std::string>{"stara.xls"}) << "no partial file is left";
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(std::filesystem::exists(folder / "sesit.xls"));
+            continue;
+        }
+        EXPECT_EQ(desktop.boxTexts(), QStringList{c.message});
+        EXPECT_TRUE(desktop.fileCaptions.isEmpty()) << "no file was asked for";
+        EXPECT_TRUE(namesWith("sesit").empty());
+    }
+}
+
+// Typed or pasted, a clue takes at most what one workbook cell holds.
+TEST_F(CrosswordOutputTest, TheClueGridsTakeAtMost255Characters) {
+    TMDIChildKriz* window = crosswordWithLegend();
+    ASSERT_NE(window, nullptr);
+    for (QTableWidget* grid : {window->StringGrid2, window->StringGrid1}) {
+        SCOPED_TRACE(grid->objectName().toStdString());
+        grid->setCurrentCell(1, 1);
+        grid->editItem(grid->item(1, 1));
+        auto* editor = grid->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->clear();
+        editor->insert(QString(300, QLatin1Char('x')));  // as a paste puts it in
+        EXPECT_EQ(editor->text().size(), 255);
+        QTest::keyClick(editor, Qt::Key_Y);
+        EXPECT_EQ(editor->text().size(), 255) << "typing adds nothing";
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents();  // the delegate commits through a queued call
+        EXPECT_EQ(grid->item(1, 1)->text(), QString(255, QLatin1Char('x')));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
 #include <thread>
 
 TEST(LineReader, AcceptsBothLineEndsAndKeepsContent) {
@@ -63,8 +64,8 @@ TEST(LineCursor, NamesTheLineThatFailed) {
     const std::string text = "5\r\nTRUE\r\nfalse\r\nx\r\n";
     LineCursor cursor(text);
     EXPECT_EQ(cursor.number(0, 10), 5);
-    EXPECT_TRUE(cursor.boolean());
-    EXPECT_FALSE(cursor.boolean());
+    EXPECT_TRUE(cursor.boolean(false));
+    EXPECT_FALSE(cursor.boolean(true));
     try {
         cursor.number(0, 10);
         FAIL() << "x is no number";
@@ -85,6 +86,74 @@ TEST(LineCursor, NamesTheLineThatFailed) {
         FAIL();
     } catch (const FileFormatError& e) {
         EXPECT_EQ(e.error.kind, FileError::Kind::OutOfRange);
+    }
+}
+
+// A refused line carries what it should have held, for the message.
+TEST(LineCursor, SaysWhatARefusedLineShouldHaveHeld) {
+    using K = FileError::Kind;
+    using E = FileError::Expected;
+    struct Case {
+        const char* line;
+        std::function<void(LineCursor&)> read;
+        K kind;
+        E expected;
+        std::int64_t min, max;
+        std::vector<std::int64_t> allowed;
+    };
+    const auto size = [](LineCursor& c) { c.number(2, 40); };
+    const auto colour = [](LineCursor& c) { c.numberOf({16777215, 255}); };
+    const Case cases[] = {
+        {"41", size, K::OutOfRange, E::Number, 2, 40, {}},
+        // However many digits: a number, out of range.
+        {"12345678901234567890123456", size, K::OutOfRange, E::Number, 2, 40, {}},
+        {"-12345678901234567890123456", size, K::OutOfRange, E::Number, 2, 40, {}},
+        {"+", size, K::NotANumber, E::Unsaid, 0, 0, {}},
+        {"4 0", size, K::NotANumber, E::Unsaid, 0, 0, {}},
+        {"0", colour, K::OutOfRange, E::Number, 0, 0, {16777215, 255}},
+        {"99999999999999999999", colour, K::OutOfRange, E::Number, 0, 0, {16777215, 255}},
+        {"white", colour, K::NotANumber, E::Unsaid, 0, 0, {}},
+        {"a\rb", [](LineCursor& c) { c.text(); }, K::BadValue, E::TextWithoutCR, 0, 0, {}},
+        {"xyz", [](LineCursor& c) { c.text(), c.refuse(E::WordLetters, 7); }, K::BadValue, E::WordLetters, 0, 7, {}},
+    };
+    for (const Case& c : cases) {
+        const std::string text = std::string("1\r\n") + c.line + "\r\n";
+        LineCursor cursor(text);
+        cursor.number(0, 1);
+        try {
+            c.read(cursor);
+            ADD_FAILURE() << c.line << " was taken";
+        } catch (const FileFormatError& e) {
+            EXPECT_EQ(e.error.line, 2) << c.line;
+            EXPECT_EQ(e.error.kind, c.kind) << c.line;
+            EXPECT_EQ(e.error.expected, c.expected) << c.line;
+            EXPECT_EQ(e.error.min, c.min) << c.line;
+            EXPECT_EQ(e.error.max, c.max) << c.line;
+            EXPECT_EQ(e.error.allowed, c.allowed) << c.line;
+        }
+    }
+    // The colour that is allowed reads.
+    LineCursor good("255");
+    EXPECT_EQ(good.numberOf({16777215, 255}), 255);
+}
+
+// A yes-or-no line is TRUE or FALSE in any case; files made elsewhere may
+// hold anything else, which reads as the caller's choice.
+TEST(LineCursor, ReadsAnyOtherYesOrNoAsTheCallerSays) {
+    struct Case {
+        const char* line;
+        bool otherwise;
+        bool value;
+    };
+    const Case cases[] = {
+        {"TRUE", false, true}, {"true", false, true}, {"tRuE", false, true}, {"FALSE", true, false},
+        {"False", true, false}, {"ANO", false, false}, {"ANO", true, true}, {"", true, true},
+        {"TRUE ", false, false}, {"1", true, true},
+    };
+    for (const Case& c : cases) {
+        const std::string text = std::string(c.line) + "\r\n";
+        LineCursor cursor(text);
+        EXPECT_EQ(cursor.boolean(c.otherwise), c.value) << c.line << " otherwise " << c.otherwise;
     }
 }
 

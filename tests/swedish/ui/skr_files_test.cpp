@@ -100,7 +100,9 @@ TEST_F(SwedishFileTest, ABadFileIsReportedByNameAndLineAndLeavesNoWindow) {
     EXPECT_TRUE(windows().isEmpty());
     ASSERT_EQ(desktop.boxes.size(), 1);
     EXPECT_EQ(desktop.boxTexts().front(),
-              QStringLiteral("Soubor %1 nelze načíst: chybný řádek 4.").arg(displayPath(folder / "zla.skr")));
+              QStringLiteral("Soubor %1 nelze načíst: na řádku 4 má být text políčka: nic, jeden znak, \"ch\" nebo "
+                             "\"@\".")
+                  .arg(displayPath(folder / "zla.skr")));
 }
 
 TEST_F(SwedishFileTest, SavingTakesTheHighlightOffTheScreenAndKeepsTheSelection) {

@@ -53,9 +53,9 @@ TEST(OsmFile, AFileOverTheDocumentLimitIsRefusedWithoutTakingItsSize) {
         EXPECT_LT(rise, 16u << 20) << c.what << ": peak memory rose by " << rise << " bytes";
         std::filesystem::remove(path);
     }
-    // The largest document still opens.
+    // The largest document still opens (its typed phrase is cut on reading).
     std::vector<std::string> lines = kGoodLines;
-    lines.back().resize(fileLimit::document - crlf(kGoodLines).size() + 2, 'x');
+    lines[11].resize(fileLimit::document - crlf(kGoodLines).size() + 4, 'x');
     const auto path = folder.write("limit.osm", crlf(lines));
     ASSERT_EQ(std::filesystem::file_size(path), fileLimit::document);
     EXPECT_TRUE(std::holds_alternative<OsmDocument>(readOsmFile(path)));
@@ -107,7 +107,7 @@ TEST(OsmFile, LineEndsOpenAsTheWriterCanSaveThem) {
 
 // The writer refuses a text exactly when no reading could give it back.
 TEST(OsmFile, TheWriterRefusesExactlyTheTextsNoFileCanHold) {
-    const std::string texts[] = {"", "A", " a b ", "\x9E\xE1\x62", "a\tb", std::string(1, '\0'),
+    const std::string texts[] = {"", "A", " a b ", "\x9E\xE1\x62", "a\tb", std::string(1, '\0'), "ch", "CH", "cha", "@@",
                                  "a\rb", "a\r", "\ra", "a\nb", "a\r\nb", "\n"};
     struct Place {
         const char* what;

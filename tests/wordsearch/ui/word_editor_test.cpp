@@ -3,6 +3,7 @@
 #include "stores/ui/dictionary_picker_form.h"
 #include "stores/ui/word_editor_form.h"
 #include "support/ui/modal.h"
+#include "wordsearch/core/osm_file.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -64,6 +65,34 @@ TEST_F(OsmWindowTest, TheWordListEditorAddsTrimmedNewWordsAndRemovesTheSelectedO
     });
     window->acupravitslova->trigger();
     EXPECT_EQ(window->placedWords(), (std::vector<std::string>{"\xE8\xE1p", "Pes", "pes"}));
+}
+
+// A word longer than the longer side of the grid could never lie in it, and
+// no file could keep it: the editor refuses it ("ch" is one letter).
+TEST_F(OsmWindowTest, TheWordListEditorRefusesAWordLongerThanTheGrid) {
+    start();
+    TMDIChildOsm* window = newOsm();
+    ASSERT_NE(window, nullptr);
+    window->resizeGrid(3, 4);
+    whenDialog<Tupravitslovaform>([&](Tupravitslovaform* form) {
+        for (const QString& typed : {QStringLiteral("chata"), QStringLiteral("pess"), QStringLiteral("chatar"),
+                                     QStringLiteral("kolos"), QStringLiteral(" ryba ")}) {
+            desktop.boxes.clear();
+            form->Edit1->setText(typed);
+            form->SpeedButton1->click();
+            const bool tooLong = typed == QStringLiteral("chatar") || typed == QStringLiteral("kolos");
+            EXPECT_EQ(desktop.boxTexts(),
+                      tooLong ? QStringList{QStringLiteral("Slovo má víc písmen, než kolik se vejde do mřížky (nejvýše 4).")}
+                              : QStringList{})
+                << typed.toStdString();
+        }
+        form->SpeedButton3->click();
+    });
+    window->acupravitslova->trigger();
+    EXPECT_EQ(window->placedWords(), (std::vector<std::string>{"chata", "pess", "ryba"}));
+    const auto path = folder / "slova.osm";
+    ASSERT_TRUE(writeOsmFile(path, window->toDocument()));
+    EXPECT_TRUE(std::holds_alternative<OsmDocument>(readOsmFile(path))) << "what the list holds opens again";
 }
 
 TEST_F(OsmWindowTest, WordsOfAChosenDictionaryAreAppendedToTheEditor) {
