@@ -8,6 +8,7 @@
 #include "crisscross/ui/child_krs.h"
 #include "frame/core/config.h"
 #include "platform/core/random.h"
+#include "support/ui/modal.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -64,6 +65,7 @@ private:
     std::function<void(QWidget*)> answer_;
     QTimer timer_;
     QWidget* handled_ = nullptr;
+    ModalAnswering answering_;
 };
 
 class KrsWindowTest : public DocumentWindowTest<TMDIChildKrs, crissCrossDocument> {

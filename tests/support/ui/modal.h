@@ -1,7 +1,10 @@
 #pragma once
-// Drives a modal dialog that the code under test is about to open: `act` runs
-// on the dialog as soon as it is the active modal widget (or after `timeoutMs`
-// with nullptr, so a test fails instead of hanging).
+// Modal dialogs in window tests. A dialog that the code under test runs
+// modally (exec) must be answered by the test: whenModal / whenDialog answer
+// the next one, and a fixture that answers them by other means (a timer that
+// finds them) says so with ModalAnswering. A modal dialog that opens while
+// nothing is there to answer it fails the running test and is closed, so the
+// test goes on instead of waiting for a user (see qt_main.cpp).
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -9,6 +12,9 @@
 #include <functional>
 #include <utility>
 
+// Drives a modal dialog that the code under test is about to open: `act` runs
+// on the dialog as soon as it is the active modal widget (or after `timeoutMs`
+// with nullptr, so a test fails instead of hanging).
 void whenModal(std::function<void(QWidget* dialog)> act, int timeoutMs = 5000);
 
 // The same for a dialog of the class `Dialog`: the test fails, and `act` does
@@ -23,3 +29,16 @@ void whenDialog(std::function<void(Dialog* dialog)> act, int timeoutMs = 5000) {
         },
         timeoutMs);
 }
+
+// While one lives, the test answers modal dialogs by means of its own.
+class ModalAnswering {
+public:
+    ModalAnswering();
+    ~ModalAnswering();
+    ModalAnswering(const ModalAnswering&) = delete;
+    ModalAnswering& operator=(const ModalAnswering&) = delete;
+};
+
+// Makes an unanswered modal dialog fail the running test and closes it;
+// installed once on the application.
+void failOnUnansweredDialogs();
