@@ -1,4 +1,5 @@
 #include "document/core/slot_engine.h"
+#include "tests/document/core/shown_bars.h"
 
 #include <gtest/gtest.h>
 
@@ -31,17 +32,7 @@ struct Puzzle {
     }
     bool rightBar(int col, int row) const { return grid.rightBars()[col][row]->visible; }
     bool bottomBar(int col, int row) const { return grid.bottomBars()[col][row]->visible; }
-    // Every bar shown, row by row: "R3.2" the right bar of cell (3, 2), "B" a bottom bar.
-    std::vector<std::string> bars() const {
-        std::vector<std::string> shown;
-        for (int r = 1; r <= grid.currentRows(); ++r)
-            for (int c = 1; c <= grid.currentCols(); ++c) {
-                const std::string cell = std::to_string(c) + "." + std::to_string(r);
-                if (rightBar(c, r)) shown.push_back("R" + cell);
-                if (bottomBar(c, r)) shown.push_back("B" + cell);
-            }
-        return shown;
-    }
+    std::vector<std::string> bars() const { return shownBars(grid); }
 
     CellGrid grid;
     LetterUseTable letterUse{};
