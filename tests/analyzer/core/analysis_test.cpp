@@ -228,8 +228,12 @@ TEST(Analysis, CancelEndsTheCheckWithNothing) {
     cancel = false;
     std::atomic<int> progress{-1};
     std::optional<AnalysisResult> result{AnalysisResult{}};
-    std::jthread worker([&] { result = runAnalysis(huge, {}, random, cancel, &progress); });
-    while (progress.load() < 1) std::this_thread::yield();
+    std::atomic<bool> ended{false};
+    std::jthread worker([&] {
+        result = runAnalysis(huge, {}, random, cancel, &progress);
+        ended = true;
+    });
+    while (progress.load() < 1 && !ended.load()) std::this_thread::yield();  // under way, or over by itself
     cancel = true;
     worker.join();
     EXPECT_FALSE(result);
