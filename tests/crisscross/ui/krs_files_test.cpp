@@ -253,6 +253,7 @@ TEST_F(KrsWindowTest, ABadFileIsReportedWithItsLineAndChangesNothing) {
         desktop.boxes.clear();
         const QString file = qpath(folder.write(std::string(c.name) + ".krs", c.bytes));
         window->loadFromFile(file);
+        ASSERT_EQ(desktop.boxes.size(), 1);
         EXPECT_EQ(desktop.boxTexts(), QStringList{documentReadFailureText(file, c.error)});
         EXPECT_TRUE(desktop.boxTexts()[0].contains(QString::number(c.error.line)));
         EXPECT_EQ(window->toDocument(), before);

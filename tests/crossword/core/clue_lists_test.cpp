@@ -123,7 +123,7 @@ TEST(Legend, AFullFortyByFortyGridOfOneLetterWordsListsEveryWord) {
         }
     const LetterUseTable use{};
     const Legend legend = buildLegend(grid, use);
-    EXPECT_EQ(legend.across.size(), 1600u);
+    ASSERT_EQ(legend.across.size(), 1600u);
     EXPECT_EQ(legend.down.size(), 1600u);
     EXPECT_EQ(legend.across.back(), (WordEntry{"a", 40, 40, ""}));
 }

@@ -659,6 +659,7 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
     EXPECT_TRUE(finished->finished);
     EXPECT_FALSE(finished->dokoncitkrizovku->isEnabled());
     EXPECT_FALSE(finished->opravitkrizovku->isEnabled());
+    ASSERT_EQ(finished->horizontalWords.size(), 1u);
     EXPECT_EQ(finished->horizontalWords[0].clue, cp("zvíře"));
 }
 
