@@ -43,31 +43,6 @@ private:
     std::atomic<int> count_{0};
 };
 
-// Runs `answer` on every modal dialog that comes up while it lives, once
-// per dialog shown, so that a test can answer a chain of dialogs (and a
-// dialog that was not expected is closed instead of hanging the test).
-class ModalAnswers {
-public:
-    explicit ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog == handled_) return;
-            handled_ = dialog;
-            answer_(dialog);
-        });
-        timer_.start();
-    }
-    // The next showing of the same dialog counts as a new one.
-    void forget() { handled_ = nullptr; }
-
-private:
-    std::function<void(QWidget*)> answer_;
-    QTimer timer_;
-    QWidget* handled_ = nullptr;
-    ModalAnswering answering_;
-};
-
 class KrsWindowTest : public DocumentWindowTest<TMDIChildKrs, crissCrossDocument> {
 protected:
     void SetUp() override {

@@ -1,4 +1,5 @@
 #include "tests/document/core/shown_bars.h"
+#include "tests/document/ui/candidates.h"
 #include "tests/document/ui/document_checks.h"
 #include "tests/frame/ui/frame_fixture.h"
 
@@ -124,7 +125,6 @@ protected:
             return status == QStringLiteral("Nalezená slova") || status == QStringLiteral("Žádné slovo nebylo nalezeno");
         });
     }
-    static QStringList candidates(const TMDIChildKriz* window) { return candidateWords(window); }
     static std::string row(const TMDIChildKriz* window, int r) {
         std::string line;
         for (int c = 1; c <= window->grid().currentCols(); ++c) {

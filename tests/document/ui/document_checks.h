@@ -6,13 +6,11 @@
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "document/ui/document_window.h"
-#include "document/ui/slot_window.h"
 #include "frame/ui/main_form.h"
 #include "platform/ui/actions.h"
 
 #include <QAction>
 #include <QKeySequence>
-#include <QListWidget>
 #include <QMenu>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -91,11 +89,4 @@ inline void expectActions(const DocumentWindow* window, std::initializer_list<Ac
         EXPECT_EQ(action->isEnabled(), c.enabled) << c.name;
         EXPECT_EQ(action->shortcut(), c.shortcut) << c.name;
     }
-}
-
-// The words of a slot window's candidate list `ListBox1`, top to bottom.
-inline QStringList candidateWords(const SlotWindow* window) {
-    QStringList words;
-    for (int i = 0; i < window->ListBox1->count(); ++i) words << window->ListBox1->item(i)->text();
-    return words;
 }

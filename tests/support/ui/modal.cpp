@@ -91,4 +91,15 @@ void whenModal(std::function<void(QWidget*)> act, int timeoutMs) {
 ModalAnswering::ModalAnswering() { ++answerers(); }
 ModalAnswering::~ModalAnswering() { --answerers(); }
 
+ModalAnswers::ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == handled_) return;
+        handled_ = dialog;
+        answer_(dialog);
+    });
+    timer_.start();
+}
+
 void failOnUnansweredDialogs() { qApp->installEventFilter(new UnansweredDialogs(qApp)); }

@@ -6,6 +6,7 @@
 // nothing is there to answer it fails the running test and is closed, so the
 // test goes on instead of waiting for a user (see qt_main.cpp).
 
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -37,6 +38,25 @@ public:
     ~ModalAnswering();
     ModalAnswering(const ModalAnswering&) = delete;
     ModalAnswering& operator=(const ModalAnswering&) = delete;
+};
+
+// Runs `answer` on every modal dialog that comes up while it lives, once
+// per dialog shown, so that a test can answer a chain of dialogs (and a
+// dialog that was not expected is closed instead of hanging the test). A
+// dialog that `answer` closes by opening another (a refusal, say) has to be
+// closed after `answer` returns (QTimer::singleShot), so the next one is
+// answered too.
+class ModalAnswers {
+public:
+    explicit ModalAnswers(std::function<void(QWidget*)> answer);
+    // The next showing of the same dialog counts as a new one.
+    void forget() { handled_ = nullptr; }
+
+private:
+    std::function<void(QWidget*)> answer_;
+    QTimer timer_;
+    QWidget* handled_ = nullptr;
+    ModalAnswering answering_;
 };
 
 // Makes an unanswered modal dialog fail the running test and closes it;

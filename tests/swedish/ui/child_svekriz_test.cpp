@@ -1,3 +1,4 @@
+#include "tests/document/ui/candidates.h"
 #include "tests/document/ui/document_checks.h"
 #include "tests/swedish/ui/swedish_test_forms.h"
 #include "tests/frame/ui/frame_fixture.h"
@@ -115,7 +116,6 @@ protected:
             return status == QStringLiteral("Nalezená slova") || status == QStringLiteral("Žádné slovo nebylo nalezeno");
         });
     }
-    static QStringList candidates(const TMDIChildSveKriz* window) { return candidateWords(window); }
     static std::string row(const TMDIChildSveKriz* window, int r) {
         std::string line;
         for (int c = 1; c <= window->grid().currentCols(); ++c) {
