@@ -15,7 +15,7 @@
 
 namespace {
 
-// whenModal calls waiting for their dialog, and ModalAnswering objects alive.
+// whenModal calls waiting for their dialog, and ModalAnswers alive.
 int& answerers() {
     static int count = 0;
     return count;
@@ -88,10 +88,8 @@ void whenModal(std::function<void(QWidget*)> act, int timeoutMs) {
     QTimer::singleShot(0, [=] { poll(shared, clock, timeoutMs); });
 }
 
-ModalAnswering::ModalAnswering() { ++answerers(); }
-ModalAnswering::~ModalAnswering() { --answerers(); }
-
 ModalAnswers::ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+    ++answerers();
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -101,5 +99,7 @@ ModalAnswers::ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::
     });
     timer_.start();
 }
+
+ModalAnswers::~ModalAnswers() { --answerers(); }
 
 void failOnUnansweredDialogs() { qApp->installEventFilter(new UnansweredDialogs(qApp)); }

@@ -1,10 +1,9 @@
 #pragma once
 // Modal dialogs in window tests. A dialog that the code under test runs
 // modally (exec) must be answered by the test: whenModal / whenDialog answer
-// the next one, and a fixture that answers them by other means (a timer that
-// finds them) says so with ModalAnswering. A modal dialog that opens while
-// nothing is there to answer it fails the running test and is closed, so the
-// test goes on instead of waiting for a user (see qt_main.cpp).
+// the next one, ModalAnswers every one while it lives. A modal dialog that
+// opens while nothing is there to answer it fails the running test and is
+// closed, so the test goes on instead of waiting for a user (see qt_main.cpp).
 
 #include <QTimer>
 #include <QWidget>
@@ -31,15 +30,6 @@ void whenDialog(std::function<void(Dialog* dialog)> act, int timeoutMs = 5000) {
         timeoutMs);
 }
 
-// While one lives, the test answers modal dialogs by means of its own.
-class ModalAnswering {
-public:
-    ModalAnswering();
-    ~ModalAnswering();
-    ModalAnswering(const ModalAnswering&) = delete;
-    ModalAnswering& operator=(const ModalAnswering&) = delete;
-};
-
 // Runs `answer` on every modal dialog that comes up while it lives, once
 // per dialog shown, so that a test can answer a chain of dialogs (and a
 // dialog that was not expected is closed instead of hanging the test). A
@@ -49,6 +39,7 @@ public:
 class ModalAnswers {
 public:
     explicit ModalAnswers(std::function<void(QWidget*)> answer);
+    ~ModalAnswers();
     // The next showing of the same dialog counts as a new one.
     void forget() { handled_ = nullptr; }
 
@@ -56,7 +47,6 @@ private:
     std::function<void(QWidget*)> answer_;
     QTimer timer_;
     QWidget* handled_ = nullptr;
-    ModalAnswering answering_;
 };
 
 // Makes an unanswered modal dialog fail the running test and closes it;
