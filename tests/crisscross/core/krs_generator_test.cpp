@@ -11,13 +11,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <future>
 #include <initializer_list>
 #include <mutex>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -58,7 +59,8 @@ bool allDiffer(std::vector<std::string> numbers) {
 
 // Hands out the draws it was given, then zeros; counts every draw. Each draw
 // is one of ten digits unless `anyRange` (the search draws among the digits
-// a cell has not tried yet).
+// a cell has not tried yet). A test can wait until a run has drawn a
+// number of times or has ended.
 class ScriptedRandom : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<int> draws = {}, bool anyRange = false)
@@ -66,6 +68,7 @@ public:
     int random(int n) override {
         std::lock_guard lock(mutex_);
         ++count_;
+        changed_.notify_all();
         EXPECT_TRUE(anyRange_ || n == 10) << n;
         if (draws_.empty()) return 0;
         const int value = draws_.front();
@@ -76,12 +79,27 @@ public:
         std::lock_guard lock(mutex_);
         return count_;
     }
+    // The run drawing from this source handed over its result.
+    void runEnded() {
+        std::lock_guard lock(mutex_);
+        ended_ = true;
+        changed_.notify_all();
+    }
+    // Waits until `draws` draws were made or the run ended; true when the run
+    // is still going after that many draws.
+    bool drawsWhileRunning(int draws) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return count_ >= draws || ended_; });
+        return !ended_;
+    }
 
 private:
     std::mutex mutex_;
+    std::condition_variable changed_;
     std::deque<int> draws_;
     bool anyRange_;
     int count_ = 0;
+    bool ended_ = false;
 };
 
 const std::atomic<bool> goOn{false};
@@ -441,15 +459,21 @@ TEST(CrissCrossWorker, TheStopFlagEndsARunAndTheResultSaysSo) {
     EXPECT_EQ(random.count(), 0);
 
     std::promise<CrissCrossResult> delivered;
+    std::future<CrissCrossResult> handedOver = delivered.get_future();
     {
         CrissCrossWorker worker(random);
-        worker.start(setup, [&](CrissCrossResult result) { delivered.set_value(std::move(result)); });
-        while (random.count() < 100) std::this_thread::yield();  // it is drawing
+        worker.start(setup, [&](CrissCrossResult result) {
+            delivered.set_value(std::move(result));
+            random.runEnded();
+        });
+        ASSERT_TRUE(random.drawsWhileRunning(100)) << "the run ended before it was stopped";
         EXPECT_TRUE(worker.running());
         worker.stop();
         EXPECT_FALSE(worker.running());
     }
-    const CrissCrossResult result = delivered.get_future().get();
+    // The run's thread has ended: its result is there or never comes.
+    ASSERT_EQ(handedOver.wait_for(std::chrono::seconds(0)), std::future_status::ready) << "no result handed over";
+    const CrissCrossResult result = handedOver.get();
     EXPECT_EQ(result.outcome, CrissCrossOutcome::stopped);
     EXPECT_GT(result.attempts, 0);
     EXPECT_TRUE(result.cells.empty());

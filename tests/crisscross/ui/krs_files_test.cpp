@@ -371,6 +371,7 @@ TEST_F(KrsWindowTest, ABadFileIsReportedWithItsLineAndChangesNothing) {
         desktop.boxes.clear();
         const QString file = qpath(folder.write(std::string(c.name) + ".krs", c.bytes));
         window->loadFromFile(file);
+        ASSERT_EQ(desktop.boxes.size(), 1);
         EXPECT_EQ(desktop.boxTexts(), QStringList{QStringLiteral("Soubor ") + file + QStringLiteral(" nelze načíst: ") + c.problem});
         EXPECT_EQ(window->toDocument(), before);
         EXPECT_EQ(window->windowTitle(), caption);

@@ -12,13 +12,15 @@ using Kind = LegendProblem::Kind;
 
 // A crossword grid drawn as text, a row a line: a letter is a cell holding it,
 // "." an empty cell, "#" a hidden cell, "|" after a cell its right bar; "*"
-// after a cell marks it as a secret-phrase cell. Bottom bars are set apart.
+// after a cell marks it as a secret-phrase cell both ways, ">" across only
+// and "^" down only. Bottom bars are set apart.
 struct Drawn {
     explicit Drawn(std::vector<std::string> rows) {
+        const auto isMark = [](char c) { return c == '|' || c == '*' || c == '>' || c == '^'; };
         int cols = 0;
         for (const std::string& row : rows) {
             int n = 0;
-            for (const char c : row) n += c != '|' && c != '*';
+            for (const char c : row) n += !isMark(c);
             cols = std::max(cols, n);
         }
         CellGrid::Kind kind;
@@ -31,6 +33,8 @@ struct Drawn {
                 const int row = static_cast<int>(r) + 1;
                 if (c == '|') grid.setRightBarVisible(col, row, true);
                 else if (c == '*') letterUse[col][row] = {letteruse::secretPhrase, letteruse::secretPhrase};
+                else if (c == '>') letterUse[col][row].horizontal = letteruse::secretPhrase;
+                else if (c == '^') letterUse[col][row].vertical = letteruse::secretPhrase;
                 else if (c == '#') grid.setHidden(++col, row, true);
                 else if (c == '.') ++col;
                 else grid.setText(++col, row, std::string(1, c));
@@ -102,6 +106,15 @@ TEST(Legend, ClosedSecretPhraseRunsAreWordsCalledTajenka) {
     // "ta" is a closed secret run; "ko" is secret too but the word there is "sko".
     const Legend legend = Drawn({"pes|t*a*|sk*o*|"}).legend();
     EXPECT_EQ(words(legend.across), (std::vector<std::string>{"pes 1.1", "ta 1.2 tajenka", "sko 1.3"}));
+
+    // Each direction reads its own byte: "pes" is secret across only, "ab"
+    // down only; the one-letter words across through "ab" are no secret words.
+    Drawn oneWay({"a^|p>e>s>|", "b^|"});
+    oneWay.grid.setBottomBarVisible(1, 2, true);
+    const Legend ownBytes = oneWay.legend();
+    EXPECT_EQ(words(ownBytes.across), (std::vector<std::string>{"a 1.1", "pes 1.2 tajenka", "b 2.1"}));
+    EXPECT_EQ(words(ownBytes.down), std::vector<std::string>{"ab 1.1 tajenka"});
+    EXPECT_TRUE(ownBytes.problems.empty());
 }
 
 TEST(Legend, AFullFortyByFortyGridOfOneLetterWordsListsEveryWord) {
@@ -118,7 +131,7 @@ TEST(Legend, AFullFortyByFortyGridOfOneLetterWordsListsEveryWord) {
         }
     const LetterUseTable use{};
     const Legend legend = buildLegend(grid, use);
-    EXPECT_EQ(legend.across.size(), 1600u);
+    ASSERT_EQ(legend.across.size(), 1600u);
     EXPECT_EQ(legend.down.size(), 1600u);
     EXPECT_EQ(legend.across.back(), (WordEntry{"a", 40, 40, ""}));
 }

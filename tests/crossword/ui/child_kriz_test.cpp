@@ -1,3 +1,4 @@
+#include "tests/document/core/shown_bars.h"
 #include "tests/document/ui/candidates.h"
 #include "tests/document/ui/document_checks.h"
 #include "tests/frame/ui/frame_fixture.h"
@@ -137,7 +138,210 @@ protected:
         }
         return line;
     }
+    static std::vector<std::string> bars(const TMDIChildKriz* window) { return shownBars(window->grid()); }
+    // Every cell's letter uses, "hv" each, a row a line.
+    static std::vector<std::string> uses(const TMDIChildKriz* window) {
+        std::vector<std::string> lines;
+        for (int r = 1; r <= window->grid().currentRows(); ++r) {
+            std::string line;
+            for (int c = 1; c <= window->grid().currentCols(); ++c)
+                line += std::to_string(window->letterUse[c][r].horizontal) +
+                        std::to_string(window->letterUse[c][r].vertical) + " ";
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    static Color brush(const TMDIChildKriz* window, int col, int row) {
+        return window->grid().cellShapes()[col][row]->brush;
+    }
 };
+
+TEST_F(CrosswordFillTest, TheEndMarkButtonsAndTajenkaShowTheBarsOfTheirSelection) {
+    TMDIChildKriz* window = startCrossword({});
+    window->grid().setText(3, 2, "t");
+    window->letterUse[4][2] = {letteruse::secretPhrase, letteruse::secretPhrase};
+    const std::vector<std::string> usesBefore = uses(window);
+
+    struct Case {
+        const char* what;
+        CellPos first, second;
+        QAction* TMDIChildKriz::*button;
+        std::vector<std::string> bars;
+    };
+    const Case cases[] = {
+        {"↔ on one cell", {4, 4}, {4, 4}, &TMDIChildKriz::btnvodorovne, {"R3.4", "R4.4"}},
+        {"↔ in column 1: its own bar only", {1, 5}, {1, 5}, &TMDIChildKriz::btnvodorovne, {"R1.5"}},
+        {"↕ on one cell", {4, 4}, {4, 4}, &TMDIChildKriz::btnsvisle, {"B4.3", "B4.4"}},
+        {"↕ in row 1: its own bar only", {6, 1}, {6, 1}, &TMDIChildKriz::btnsvisle, {"B6.1"}},
+        {"Tajenka across, clicked right to left", {6, 2}, {3, 2}, &TMDIChildKriz::IsTajenka, {"R2.2", "R6.2"}},
+        {"Tajenka down", {2, 3}, {2, 7}, &TMDIChildKriz::IsTajenka, {"B2.2", "B2.7"}},
+        {"Tajenka from column 1", {1, 8}, {4, 8}, &TMDIChildKriz::IsTajenka, {"R4.8"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int col = 1; col <= 10; ++col)
+            for (int r = 1; r <= 10; ++r) {
+                window->grid().setRightBarVisible(col, r, false);
+                window->grid().setBottomBarVisible(col, r, false);
+            }
+        select(window, c.first.col, c.first.row, c.second.col, c.second.row);
+        (window->*c.button)->trigger();
+        EXPECT_EQ(bars(window), c.bars);
+    }
+    EXPECT_EQ(row(window, 2), "..t.......") << "letters stay";
+    EXPECT_EQ(uses(window), usesBefore) << "letter uses stay";
+}
+
+TEST_F(CrosswordFillTest, SmazatPismenaKeepsTheSecretLettersAndEveryUseAndHidesTheBars) {
+    TMDIChildKriz* window = startCrossword({});
+    CellGrid& grid = window->grid();
+    const struct {
+        int col;
+        const char* text;
+        LetterUse use;
+    } cells[] = {
+        {1, "a", {letteruse::placed, letteruse::unused}},
+        {2, "b", {letteruse::secretPhrase, letteruse::unused}},
+        {3, "c", {letteruse::unused, letteruse::secretPhrase}},
+        {4, "ch", {letteruse::placed, letteruse::placed}},
+        {6, "d", {letteruse::secretPhrase, letteruse::secretPhrase}},
+    };
+    for (const auto& cell : cells) {
+        grid.setText(cell.col, 1, cell.text);
+        window->letterUse[cell.col][1] = cell.use;
+    }
+    grid.setHidden(5, 1, true);
+    grid.setBrush(6, 1, colors::red);
+    grid.setRightBarVisible(1, 1, true);
+    grid.setBottomBarVisible(3, 1, true);
+    grid.setRightBarVisible(10, 10, true);
+    const std::vector<std::string> usesBefore = uses(window);
+
+    window->acSmazatpismena->trigger();
+    EXPECT_EQ(row(window, 1), ".bc.@d....");
+    EXPECT_TRUE(grid.isHidden(5, 1));
+    EXPECT_EQ(brush(window, 6, 1), colors::red);
+    EXPECT_EQ(uses(window), usesBefore);
+    EXPECT_EQ(bars(window), std::vector<std::string>{});
+}
+
+TEST_F(CrosswordFillTest, ATemplateOfTheSameSizeEmptiesTheGridAndDropsTheSelection) {
+    TMDIChildKriz* window = startCrossword({"pes"});
+    CellGrid& grid = window->grid();
+    grid.setText(4, 4, "x");
+    grid.setBrush(5, 5, colors::red);
+    grid.setHidden(9, 9, true);
+    grid.setRightBarVisible(2, 2, true);
+    grid.setBottomBarVisible(3, 3, true);
+    window->letterUse[4][4] = {letteruse::placed, letteruse::secretPhrase};
+    select(window, 1, 1, 3, 1);
+    ASSERT_TRUE(searched(window));
+    ASSERT_EQ(candidates(window), QStringList{"pes"});
+
+    // 10 × 10 with (2, 1) and (10, 10) hidden; (9, 9) is shown again.
+    std::string lines = "10\r\n10\r\n";
+    for (int r = 1; r <= 10; ++r)
+        for (int c = 1; c <= 10; ++c) lines += (c == 2 && r == 1) || (c == 10 && r == 10) ? "0\r\n" : "1\r\n";
+    folder.write("Sablony/ctverec.sbl", lines);
+    desktop.answerFile(displayPath(folder / "Sablony" / "ctverec"));
+    window->aczvolsablonu->trigger();
+
+    EXPECT_EQ(row(window, 1), ".@........");
+    EXPECT_EQ(row(window, 4), "..........");
+    EXPECT_EQ(row(window, 9), "..........");
+    EXPECT_EQ(row(window, 10), ".........@");
+    EXPECT_FALSE(grid.isHidden(9, 9));
+    EXPECT_EQ(brush(window, 5, 5), colors::white);
+    EXPECT_EQ(brush(window, 1, 1), colors::white) << "no highlight left";
+    EXPECT_EQ(bars(window), std::vector<std::string>{});
+    EXPECT_EQ(uses(window), uses(newDocument())) << "every use free";
+    EXPECT_EQ(window->engine().selection().firstCell.col, 0);
+    EXPECT_TRUE(candidates(window).isEmpty());
+    EXPECT_TRUE(window->infopanel->text().isEmpty());
+    EXPECT_FALSE(window->smazatslovo->isEnabled());
+    EXPECT_FALSE(window->IsTajenka->isEnabled());
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(CrosswordFillTest, TheDictionaryChoiceListsTheWordsOfItsOwnStores) {
+    start();
+    dictionaryWords.addKey("pes");
+    userWords.addKey("lev");
+    builtinWords.addKey("kos");
+    TMDIChildKriz* window = newDocument();
+    ASSERT_NE(window, nullptr);
+    const struct {
+        int choice;
+        QStringList listed;
+    } cases[] = {
+        {0, {"kos", "lev", "pes"}},  // all
+        {1, {"kos"}},                // the crossword words only
+        {2, {"lev"}},                // the user's words only
+    };
+    for (const auto& c : cases) {
+        crosswordSettings.bytes[3] = static_cast<std::uint8_t>(c.choice);
+        select(window, 1, 1, 3, 1);
+        ASSERT_TRUE(searched(window)) << c.choice;
+        EXPECT_EQ(candidates(window), c.listed) << c.choice;
+    }
+}
+
+TEST_F(CrosswordFillTest, TypedWordsCountChAsTheSettingSaysAndOnlyNewOnesJoinTheUserWords) {
+    TMDIChildKriz* window = startCrossword({"pes"});
+    userWords.addKey("lev");
+    window->documentUserWords.addKey("lev");
+    builtinWords.addKey("kos");
+
+    // "Vložit" takes a word of as many letters as the slot has cells.
+    select(window, 1, 2, 4, 2);
+    ASSERT_TRUE(searched(window));
+    const struct {
+        bool chAsOne;
+        const char* typed;
+        bool enabled;
+    } typings[] = {{true, "chata", true}, {true, "chat", false}, {false, "chata", false}, {false, "chat", true}};
+    for (const auto& t : typings) {
+        crosswordSettings.bytes[2] = t.chAsOne ? 1 : 0;
+        window->inputword->clear();
+        window->inputword->setText(QString::fromLatin1(t.typed));
+        EXPECT_EQ(window->vlozitbutton->isEnabled(), t.enabled) << t.typed << " ch as one letter " << t.chAsOne;
+    }
+    window->inputword->clear();
+
+    // Inserted words the dictionary or the user's words hold are not added.
+    crosswordSettings.bytes[1] = 1;
+    int r = 4;
+    for (const char* word : {"pes", "lev", "kos"}) {
+        select(window, 1, r, 3, r);
+        ASSERT_TRUE(searched(window)) << word;
+        window->inputword->setText(QString::fromLatin1(word));
+        window->vlozitbutton->click();
+        EXPECT_EQ(row(window, r), std::string(word) + ".......");
+        ++r;
+    }
+    EXPECT_EQ(walkKeys(userWords), (std::vector<std::string>{"lev", "kos"}));
+    EXPECT_EQ(walkKeys(window->documentUserWords), (std::vector<std::string>{"lev", "kos"}));
+}
+
+TEST_F(CrosswordFillTest, AFileOpensFieldByFieldAndSavesBackAsItWas) {
+    TMDIChildKriz* window = startCrossword({});
+    ASSERT_NE(window, nullptr);
+    const std::string bytes = folder.read(testDataFolder() / "crossword" / "fixtures" / "building.kri");
+    folder.write("stavba.kri", bytes);
+    MindgridMainForm->openFileByExtension(displayPath(folder / "stavba.kri"));
+    ASSERT_EQ(windows().size(), 2);
+    auto* opened = qobject_cast<TMDIChildKriz*>(windows().last());
+    ASSERT_NE(opened, nullptr);
+    ASSERT_EQ(opened->grid().currentCols(), 3);
+    EXPECT_EQ(row(opened, 1), "chat");
+    EXPECT_EQ(row(opened, 2), "@.u");
+    EXPECT_EQ(brush(opened, 2, 1), colors::red);
+    EXPECT_EQ(bars(opened), (std::vector<std::string>{"R3.1", "B3.1", "R2.2", "B3.2"}));
+    EXPECT_EQ(uses(opened), (std::vector<std::string>{"10 22 11 ", "00 00 01 "}));
+
+    ASSERT_TRUE(opened->saveToFile(displayPath(folder / "kopie.kri")));
+    EXPECT_EQ(folder.read("kopie.kri"), bytes);
+}
 
 TEST_F(CrosswordFillTest, TwoClicksHighlightTheSlotAndListTheWordsThatFitSorted) {
     TMDIChildKriz* window = startCrossword({"pes", "les", "kos", "les", "stan", "chata"});
@@ -239,7 +443,7 @@ TEST_F(CrosswordFillTest, ShrinkingUnderTheHoverFrameAndASelectionIsSafe) {
     EXPECT_EQ(window->hoverCell(), (CellPos{1, 1}));
     EXPECT_EQ(window->engine().selection().firstCell.col, 0);
     EXPECT_FALSE(window->engine().selection().waitingForSecondClick);
-    EXPECT_TRUE(window->ListBox1->count() == 0 && window->infopanel->text().isEmpty());
+    EXPECT_TRUE(candidates(window).isEmpty() && window->infopanel->text().isEmpty());
     EXPECT_EQ(window->grid().cellShapes()[5][5]->cursor, cellcursor::startCursor);
 
     for (int col = 1; col <= 10; ++col) QTest::mouseMove(window->cellGrid, centre(col, col));
@@ -658,6 +862,7 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
     EXPECT_TRUE(finished->finished);
     EXPECT_FALSE(finished->dokoncitkrizovku->isEnabled());
     EXPECT_FALSE(finished->opravitkrizovku->isEnabled());
+    ASSERT_EQ(finished->horizontalWords.size(), 1u);
     EXPECT_EQ(finished->horizontalWords[0].clue, cp("zvíře"));
 }
 

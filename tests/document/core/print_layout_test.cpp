@@ -174,7 +174,7 @@ TEST(RunningText, StartsNoEmptyPageAfterItsLastPiece) {
         RunningText text(canvas, 1100 - 60 * pieces + 45);
         for (int i = 0; i < pieces; ++i) text.write(wide);
         EXPECT_EQ(canvas.pageCount(), 1);
-        EXPECT_EQ(canvas.operationsOf(Kind::Text).size(), static_cast<std::size_t>(pieces));
+        ASSERT_EQ(canvas.operationsOf(Kind::Text).size(), static_cast<std::size_t>(pieces));
         EXPECT_EQ(canvas.operationsOf(Kind::Text).back().top, 1085);
         // What follows goes to the next page.
         text.write("dal");

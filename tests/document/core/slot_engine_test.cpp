@@ -1,4 +1,5 @@
 #include "document/core/slot_engine.h"
+#include "tests/document/core/shown_bars.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,7 @@ struct Puzzle {
     }
     bool rightBar(int col, int row) const { return grid.rightBars()[col][row]->visible; }
     bool bottomBar(int col, int row) const { return grid.bottomBars()[col][row]->visible; }
+    std::vector<std::string> bars() const { return shownBars(grid); }
 
     CellGrid grid;
     LetterUseTable letterUse{};
@@ -163,6 +165,27 @@ TEST(SlotEngine, AnInsertedWordHasItsLettersUsesAndEndBars) {
     ASSERT_TRUE(p.engine.secondClick({6, 1}));
     EXPECT_FALSE(p.engine.insertWord("xyz", true));
     EXPECT_EQ(p.row(1), "......");
+
+    // The bars a word shows, wherever it stands: after it, and before it
+    // unless it starts at the grid's first column or row.
+    struct Case {
+        const char* what;
+        CellPos first, second;
+        std::vector<std::string> bars;
+    };
+    const Case cases[] = {
+        {"across from column 1", {1, 2}, {3, 2}, {"R3.2"}},
+        {"across from column 2", {2, 2}, {4, 2}, {"R1.2", "R4.2"}},
+        {"across to the last column", {6, 3}, {4, 3}, {"R3.3", "R6.3"}},
+        {"down from row 1", {3, 1}, {3, 3}, {"B3.3"}},
+        {"down from row 2", {5, 2}, {5, 4}, {"B5.1", "B5.4"}},
+    };
+    for (const Case& c : cases) {
+        Puzzle fresh(6, 4);
+        ASSERT_TRUE(fresh.select(c.first, c.second)) << c.what;
+        ASSERT_TRUE(fresh.engine.insertWord("pes", false)) << c.what;
+        EXPECT_EQ(fresh.bars(), c.bars) << c.what;
+    }
 }
 
 TEST(SlotEngine, DeletingAWordKeepsWhatOtherWordsAndTheSecretPhraseNeed) {
@@ -196,6 +219,17 @@ TEST(SlotEngine, DeletingAWordKeepsWhatOtherWordsAndTheSecretPhraseNeed) {
     EXPECT_FALSE(p.rightBar(10, 3));
     EXPECT_FALSE(p.rightBar(7, 3));
     EXPECT_EQ(p.row(3), "...k......");
+
+    // A word ending just before the deleted one keeps the bar that ends it.
+    ASSERT_TRUE(p.select({1, 1}, {3, 1}));
+    ASSERT_TRUE(p.engine.insertWord("ano", false));
+    ASSERT_TRUE(p.select({4, 1}, {6, 1}));
+    ASSERT_TRUE(p.engine.insertWord("pes", false));
+    ASSERT_TRUE(p.select({4, 1}, {6, 1}));
+    ASSERT_TRUE(p.engine.deleteWord());
+    EXPECT_EQ(p.row(1), "ano.......");
+    EXPECT_TRUE(p.rightBar(3, 1)) << "the end of the word before";
+    EXPECT_FALSE(p.rightBar(6, 1));
 
     // Without a current selection nothing goes.
     p.engine.firstClick({7, 2});

@@ -58,7 +58,7 @@ TEST(GridProgress, WithoutMemoryForTheWindowTheGridStaysAsItWas) {
     grid.setText(10, 10, "a");
     OutOfMemory progress(&owner);
     EXPECT_EQ(grid.resizeGrid(5, 5, 20, &progress), CellGrid::ResizeResult::noProgress);
-    EXPECT_EQ(desktop.boxTexts(),
+    ASSERT_EQ(desktop.boxTexts(),
               QStringList{"Chyba při otevírání okna pro ukazatel průběhu. Pravděpodobně není dostatek paměti."});
     EXPECT_EQ(desktop.boxes[0].kind, desktop::DesktopHooks::Box::Warning);
     EXPECT_EQ(grid.currentCols(), 10);

@@ -118,6 +118,7 @@ TEST(PropsStorage, StoresEachKindAsText) {
     f.checkBox.ordinals["Checked"] = 7;
     f.checkBox.strings["Caption"] = "";
     ini.storage("Okno").storeObjectsProps(f.form, list);
+    ASSERT_EQ(ini.writes.size(), 9u);
     EXPECT_EQ(ini.writes[2], "Okno|CheckBox1_Caption=") << "an empty string is written";
     EXPECT_EQ(ini.writes[6], "Okno|Combo_Options=[]");
     EXPECT_EQ(ini.values.count({"Okno", "CheckBox1_Checked"}), 1u) << "from the first store";

@@ -65,7 +65,7 @@ TEST_F(FrameTest, StartsWithTheShippedDataAndExitsOnFileExit) {
     EXPECT_EQ(frameSettings.cellSize(), 25);
     EXPECT_EQ(wordSearchSettings.failureReaction(), FailureReaction::Restart);
     EXPECT_TRUE(wordSearchSettings.preferWholeWords());
-    EXPECT_EQ(captions(), QStringList{QStringLiteral("Osmisměrka1")});
+    ASSERT_EQ(captions(), QStringList{QStringLiteral("Osmisměrka1")});
     EXPECT_FALSE(windows().first()->isMaximized());
     // The start window lies wholly inside the frame's free area.
     const QRect area = MindgridMainForm->clientArea()->viewport()->rect();
@@ -288,7 +288,7 @@ TEST_F(FrameTest, NewDocumentsAreCountedAndNamed) {
 
     const QStringList expected = {QStringLiteral("Osmisměrka1"), QStringLiteral("Klasická křížovka2"),
                                   QStringLiteral("Kris-kros3"), QStringLiteral("Švédská křížovka4")};
-    EXPECT_EQ(captions(), expected);
+    ASSERT_EQ(captions(), expected);
     EXPECT_EQ(names(), (QStringList{"okno1", "okno2", "okno3", "okno4"}));
     EXPECT_EQ(windows().last()->property("tag").toInt(), 4);
     EXPECT_EQ(windowMenuCaptions(), expected);
@@ -297,7 +297,7 @@ TEST_F(FrameTest, NewDocumentsAreCountedAndNamed) {
     // An extension that names no kind is refused, but still uses up a number.
     frame->openFileByExtension(QStringLiteral("/home/jana/slova.txt"));
     EXPECT_EQ(desktop.boxTexts(), QStringList{QStringLiteral("Z přípony souboru nelze určit typ křížovky.")});
-    EXPECT_EQ(windows().size(), 4);
+    ASSERT_EQ(windows().size(), 4);
     desktop.answerFile(QStringLiteral("/home/jana/TAJENKA.OSM"));
     frame->FileOpen1->trigger();
     EXPECT_EQ(windows().last()->windowTitle(), QStringLiteral("Osmisměrka (/home/jana/TAJENKA.OSM)"));
@@ -323,6 +323,7 @@ TEST_F(FrameTest, WindowMenuFollowsTheActiveWindow) {
         ++frame->windowCounter;
         frame->createChild(QStringLiteral("Kris-kros%1").arg(frame->windowCounter), 3, {}, false);
     }
+    ASSERT_EQ(windows().size(), 3);
     EXPECT_EQ(checkedWindowItem(), QStringLiteral("okno3"));
     frame->windowMenuClick(frame->windowMenuItem(QStringLiteral("okno1")));
     EXPECT_EQ(frame->clientArea()->activeSubWindow()->objectName(), QStringLiteral("okno1"));
@@ -356,6 +357,7 @@ TEST_F(FrameTest, WindowsCanBeArranged) {
     for (int i = 0; i < 2; ++i) {
         ++frame->windowCounter;
         frame->createChild(QStringLiteral("Osmisměrka%1").arg(frame->windowCounter), 1, {}, false);
+        ASSERT_EQ(windows().size(), i + 1);
         EXPECT_TRUE(windows().last()->isMaximized());
     }
     const QSize area = frame->clientArea()->viewport()->size();

@@ -47,4 +47,31 @@ TEST(ClueIndex, PairsAddedOrChangedLaterAreSeenAtTheNextLookUp) {
     EXPECT_EQ(index.clues("les"), Clues{"hvozd"});
 }
 
+// Every pair of the store, the empty-keyed ones too.
+std::vector<std::pair<std::string, std::string>> pairsOf(const StringPairList& store) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t i = 0; i < store.size(); ++i) pairs.emplace_back(store.keyAt(i), store.valueAt(i));
+    return pairs;
+}
+
+TEST(ClueIndex, RememberSetsTheFirstPairAndAppendsOnlyAWordWithAClue) {
+    StringPairList store;
+    store.addPair("pes", "hafan");
+    ClueIndex index(store);
+    ASSERT_EQ(index.clue("pes"), "hafan");
+    store.addPair("les", "bor");  // appended past the index, as a store file is read
+
+    index.remember("les", "hvozd");  // the pair appended directly
+    index.remember("vlk", "");       // unknown and without a clue
+    index.remember("", "prazdne slovo");
+    index.remember("p@s", "zablokovane pole");
+    index.remember("pes", "");  // an emptied clue overwrites
+    index.remember("kos", "ptak");
+    EXPECT_EQ(pairsOf(store), (std::vector<std::pair<std::string, std::string>>{
+                                  {"pes", ""}, {"les", "hvozd"}, {"kos", "ptak"}}));
+    EXPECT_EQ(index.clues("les"), Clues{"hvozd"});
+    EXPECT_EQ(index.clue("pes"), "");
+    EXPECT_EQ(index.clue("vlk"), std::nullopt);
+}
+
 }  // namespace

@@ -1,7 +1,9 @@
 #pragma once
-// Drives a modal dialog that the code under test is about to open: `act` runs
-// on the dialog as soon as it is the active modal widget (or after `timeoutMs`
-// with nullptr, so a test fails instead of hanging).
+// Modal dialogs in window tests. A dialog that the code under test runs
+// modally (exec) must be answered by the test: whenModal / whenDialog answer
+// the next one, ModalAnswers every one while it lives. A modal dialog that
+// opens while nothing is there to answer it fails the running test and is
+// closed, so the test goes on instead of waiting for a user (see qt_main.cpp).
 
 #include <QTimer>
 #include <QWidget>
@@ -10,6 +12,9 @@
 #include <functional>
 #include <utility>
 
+// Drives a modal dialog that the code under test is about to open: `act` runs
+// on the dialog as soon as it is the active modal widget (or after `timeoutMs`
+// with nullptr, so a test fails instead of hanging).
 void whenModal(std::function<void(QWidget* dialog)> act, int timeoutMs = 5000);
 
 // The same for a dialog of the class `Dialog`: the test fails, and `act` does
@@ -34,6 +39,7 @@ void whenDialog(std::function<void(Dialog* dialog)> act, int timeoutMs = 5000) {
 class ModalAnswers {
 public:
     explicit ModalAnswers(std::function<void(QWidget*)> answer);
+    ~ModalAnswers();
     // The next showing of the same dialog counts as a new one.
     void forget() { handled_ = nullptr; }
 
@@ -42,3 +48,7 @@ private:
     QTimer timer_;
     QWidget* handled_ = nullptr;
 };
+
+// Makes an unanswered modal dialog fail the running test and closes it;
+// installed once on the application.
+void failOnUnansweredDialogs();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
@@ -35,15 +36,14 @@ SkrDocument parsed(std::string_view bytes) {
 }
 
 TEST(SkrFile, ACellIsThirtySixLines) {
-    struct Case {
-        int columns, rows;
-        std::size_t lines;
-    };
-    for (const Case& c : {Case{2, 2, 146}, Case{3, 5, 542}, Case{10, 10, 3602}, Case{40, 40, 57602}}) {
-        EXPECT_EQ(skrLineCount(c.columns, c.rows), c.lines);
-        EXPECT_EQ(skrLines(SkrDocument::blank(c.columns, c.rows)).size(), c.lines);
-    }
+    // The hand-written file of 3 × 2 cells.
+    const std::string bytes = fixture("small.skr");
+    const auto lineCount = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    EXPECT_EQ(lineCount, 218u);
+    EXPECT_EQ(skrLineCount(3, 2), lineCount);
+
     const std::vector<std::string> lines = skrLines(SkrDocument::blank(2, 2));
+    ASSERT_EQ(lines.size(), 146u);
     const std::vector<std::string> firstCell(lines.begin() + 2, lines.begin() + 8);
     EXPECT_EQ(firstCell, (std::vector<std::string>{"TRUE", "", "16777215", "0", "", "0"}));
     EXPECT_EQ(lines[37], "0");

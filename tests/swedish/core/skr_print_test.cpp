@@ -130,6 +130,7 @@ TEST(SkrPrint, FarTopsAndLargeGridsStayWithinWhatThePageHolds) {
     const RecordingCanvas farCanvas = printed(far);
     ASSERT_EQ(farCanvas.operationsOf(Kind::Text).size(), 1u);
     EXPECT_EQ(farCanvas.operationsOf(Kind::Text)[0].top, 1000000) << "off the page, without overflowing";
+    ASSERT_EQ(farCanvas.operationsOf(Kind::Line).size(), 1u);
     EXPECT_EQ(farCanvas.operationsOf(Kind::Line)[0].top, -1000000);
 
     // 40 × 40 is 5,802 pixels wide at full size: drawn smaller, wholly on the page.
@@ -149,6 +150,7 @@ TEST(SkrPrint, FarTopsAndLargeGridsStayWithinWhatThePageHolds) {
     EXPECT_NEAR(f, 2480.0 / 5848.0, 1e-12);
     EXPECT_EQ(box(squares.back()), (Box{static_cast<int>(std::lround(f * 5658)), static_cast<int>(std::lround(f * 5568)),
                                         static_cast<int>(std::lround(f * 5798)), static_cast<int>(std::lround(f * 5708))}));
+    ASSERT_EQ(canvas.operationsOf(Kind::Text).size(), 1u);
     EXPECT_EQ(canvas.operationsOf(Kind::Text)[0].font.pointSize, std::max(1L, std::lround(f * 8)));
     EXPECT_EQ(skrprint::printScale(2480, 3508, 10, 10, 4), 1.0);
 }

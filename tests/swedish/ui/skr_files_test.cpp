@@ -92,6 +92,24 @@ TEST_F(SwedishFileTest, AWindowSavedClosedAndOpenedAgainShowsEverythingItHad) {
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char(' ')).toStdString();
 }
 
+TEST_F(SwedishFileTest, AHandWrittenFileShowsEachUseInItsDirectionAndSavesBackAsItWas) {
+    const std::string bytes = folder.read(testDataFolder() / "swedish" / "fixtures" / "small.skr");
+    const QString path = displayPath(folder.write("mala.skr", bytes));
+    MindgridMainForm->openFileByExtension(path);
+    TMDIChildSveKriz* window = lastWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->grid().currentCols(), 3);
+    // "ch" was placed across, the red "a" down, the "ž" both ways.
+    EXPECT_EQ(window->letterUse[2][1], (LetterUse{letteruse::placed, letteruse::unused}));
+    EXPECT_EQ(window->letterUse[3][1], (LetterUse{letteruse::unused, letteruse::placed}));
+    EXPECT_EQ(window->letterUse[2][2], (LetterUse{letteruse::placed, letteruse::placed}));
+    EXPECT_EQ(window->letterUse[1][1], LetterUse{});
+
+    window->uloz->trigger();
+    EXPECT_EQ(folder.read("mala.skr"), bytes);
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(QLatin1Char(' ')).toStdString();
+}
+
 TEST_F(SwedishFileTest, ABadFileIsReportedByNameAndLineAndLeavesNoWindow) {
     std::string bytes = "2\r\n2\r\nTRUE\r\nxyz\r\n";
     folder.write("zla.skr", bytes);

@@ -428,6 +428,8 @@ TEST_F(OsmWindowTest, TheAnalyzerGetsACopyInAFolderOfItsOwnUnderTheTemporaryFold
         EXPECT_EQ(window->windowTitle(), caption);
         // The next start of this program run uses the same folder while it exists.
         window->acanalyzovat->trigger();
+        ASSERT_EQ(desktop.starts.size(), 2);
+        ASSERT_EQ(desktop.starts[1].arguments.size(), 1);
         EXPECT_EQ(localPath(desktop.starts[1].arguments[0]), copy);
         fs::remove_all(copy.parent_path());
     }
@@ -437,7 +439,8 @@ TEST_F(OsmWindowTest, TheAnalyzerGetsACopyInAFolderOfItsOwnUnderTheTemporaryFold
     desktop.boxes.clear();
     window->acanalyzovat->trigger();
     EXPECT_EQ(desktop.boxTexts(), QStringList{QStringLiteral("Chyba při spouštění programu Analyzer.")});
-    fs::remove_all(localPath(desktop.starts.last().arguments[0]).parent_path());
+    if (!desktop.starts.isEmpty() && !desktop.starts.last().arguments.isEmpty())
+        fs::remove_all(localPath(desktop.starts.last().arguments[0]).parent_path());
     for (const auto& [name, value] : environment)
         if (value) setenv(name.c_str(), value->c_str(), 1);
 }
