@@ -176,6 +176,7 @@ void TMindgridMainForm::createComponents() {
     // ActionList1
     auto* list = new QObject(this);
     list->setObjectName(QStringLiteral("ActionList1"));
+    actionList_ = list;
     FileNew1 = makeAction(list, "FileNew1", "File", 6, QKeySequence(Qt::CTRL | Qt::Key_N));
     FileOpen1 = makeAction(list, "FileOpen1", "File", 7, QKeySequence(Qt::CTRL | Qt::Key_O));
     FileClose1 = makeAction(list, "FileClose1", "File");
@@ -506,6 +507,11 @@ void TMindgridMainForm::windowActivated(DocumentWindow& window) {
     Tisk2->setAction(window.ownAction(own.print));
     Export2->setAction(window.ownAction(own.spreadsheetExport));
     Uloitjakoobrzek1->setAction(window.ownAction(own.pictureExport));
+    // While the window is the active one its keys (Ctrl+S, Ctrl+P) answer
+    // wherever the focus is in the frame, as the frame's own keys do.
+    for (const char* name : {own.size, own.designer, own.save, own.saveAs, own.print, own.spreadsheetExport,
+                             own.pictureExport})
+        if (QAction* action = window.ownAction(name)) addAction(action);
 
     const auto lendMenu = [](QToolButton* button, QMenu* menu, bool enabled) {
         setRowMenu(button, menu);
@@ -553,6 +559,8 @@ void TMindgridMainForm::giveBackControls(const std::function<bool(const QObject*
     for (const ItemBack& i : {ItemBack{Uloit1, FileSave1}, ItemBack{Uloitjako1, FileSaveAs1}, ItemBack{Export2, FileExport},
                               ItemBack{Uloitjakoobrzek1, FileObr}, ItemBack{Tisk2, FilePrint}})
         if (lent(i.item->action())) i.item->setAction(i.placeholder);
+    for (QAction* action : actions())
+        if (action->parent() != actionList_ && lent(action)) removeAction(action);
     // The menus go with their window, so no button may keep one.
     for (QToolButton* button : {toolupravy, tooltvorba, toolsablony}) {
         if (!lent(button->menu())) continue;
@@ -626,6 +634,10 @@ void TMindgridMainForm::windowMenuClick(QAction* item) {
         if (window->isMinimized()) window->showNormal();
         else window->show();
         mdiArea_->setActiveSubWindow(window);
+        // The keys go to the window the user picked: a window with nothing
+        // that takes the focus takes it itself, rather than leaving it on the
+        // frame's menu row (it is given when the frame is next active).
+        if (!window->isAncestorOf(focusWidget())) window->setFocus(Qt::OtherFocusReason);
     }
 }
 

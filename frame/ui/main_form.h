@@ -207,8 +207,9 @@ protected:
 
 private:
     // Gives the frame's own actions back to the buttons and menu items that
-    // show an action `lent` accepts, and takes such menus from the menu-row
-    // buttons; the size and designer buttons only with `sizeAndDesigner`.
+    // show an action `lent` accepts, takes such menus from the menu-row
+    // buttons and such actions' keys from the frame; the size and designer
+    // buttons only with `sizeAndDesigner`.
     void giveBackControls(const std::function<bool(const QObject*)>& lent, bool sizeAndDesigner);
     void createComponents();
     // The active document window changed: the one before gives the shared
@@ -224,6 +225,7 @@ private:
 
     QStringList parameters_;
     QMdiArea* mdiArea_;
+    QObject* actionList_;  // ActionList1, the parent of the frame's own actions
     QActionGroup* windowItems_;
     QPointer<DocumentWindow> activeDocument_;
     std::unique_ptr<QPrinter> printer_;

@@ -7,8 +7,10 @@
 #include "crisscross/ui/child_krs.h"
 #include "crossword/ui/child_kriz.h"
 #include "document/ui/size_form.h"
+#include "frame/ui/new_form.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/file_messages.h"
+#include "platform/ui/printing.h"
 #include "stores/core/word_stores.h"
 #include "support/ui/modal.h"
 #include "swedish/ui/child_svekriz.h"
@@ -19,6 +21,7 @@
 #include <QSpinBox>
 
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
@@ -169,6 +172,38 @@ TYPED_TEST(KindWindowTest, WhileActiveTheWindowLendsItsControlsAndClosingGivesTh
     for (QObject* target : sharedControlTargets()) EXPECT_FALSE(belongsTo(target, window));
     EXPECT_TRUE(Kind<TypeParam>::wordListsFreed(window)) << "freed on closing";
     EXPECT_TRUE(windowMenuItems().isEmpty());
+}
+
+TYPED_TEST(KindWindowTest, EveryShortcutRunsItsOneActionWhileTheWindowIsActive) {
+    TMindgridMainForm* frame = this->start();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    this->reactivate(frame);
+    const auto realCheck = printing::printerCheck();
+    printing::printerCheck() = [] { return false; };  // printing asks for a PDF name, which is cancelled
+
+    const LentActions& own = window->kindInfo().lent;
+    struct KeyCase {
+        const char* key;
+        const char* action;
+    };
+    const KeyCase cases[] = {{"Ctrl+N", "FileNew1"}, {"Ctrl+O", "FileOpen1"}, {"F1", "acobsaharejstrik"},
+                             {"Ctrl+S", own.save},   {"Ctrl+P", own.print}};
+    // Where the window put the focus, and on the frame's menu row, whose
+    // menus show the same keys.
+    for (const bool onMenuRow : {false, true}) {
+        SCOPED_TRACE(onMenuRow ? "focus on the menu row" : "focus where the new window put it");
+        if (onMenuRow) frame->toolsoubor->setFocus();
+        else EXPECT_TRUE(window->isAncestorOf(QApplication::focusWidget()));
+        for (const KeyCase& c : cases) {
+            SCOPED_TRACE(c.key);
+            if (c.action == std::string_view("FileNew1"))
+                whenDialog<Tnovyform>([](Tnovyform* form) { form->BitBtn2->click(); });
+            EXPECT_EQ(this->actionsRunBy(QKeySequence(QString::fromLatin1(c.key))), QStringList{QLatin1String(c.action)});
+        }
+    }
+    printing::printerCheck() = realCheck;
+    EXPECT_EQ(this->windows().size(), 1);
 }
 
 // The kinds whose file is built: what a window saves opens again as it was.

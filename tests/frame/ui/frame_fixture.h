@@ -12,6 +12,7 @@
 #include "support/ui/scripted_desktop.h"
 #include "tests/frame/core/frame_state.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -62,7 +63,24 @@ protected:
     static void reactivate(QWidget* frame) {
         QApplication::processEvents();
         frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        // What the shortcuts and the focus go by, not only the window system's word.
+        ASSERT_TRUE(QTest::qWaitFor([frame] { return QApplication::activeWindow() == frame; }));
+    }
+
+    // The names of the actions of the frame and its windows that `key` runs,
+    // pressed where the focus is in the active frame (a dialog the last key
+    // opened has taken the activation away). A key that two actions answer at
+    // once runs neither.
+    static QStringList actionsRunBy(const QKeySequence& key) {
+        if (QApplication::activeWindow() != MindgridMainForm) reactivate(MindgridMainForm);
+        QStringList ran;
+        QList<QMetaObject::Connection> watches;
+        for (QAction* action : MindgridMainForm->findChildren<QAction*>())
+            watches << QObject::connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keySequence(focus ? focus : MindgridMainForm, key);
+        for (const QMetaObject::Connection& watch : watches) QObject::disconnect(watch);
+        return ran;
     }
 
     // Lets closed windows go.
