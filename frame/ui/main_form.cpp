@@ -46,12 +46,19 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
+
 TMindgridMainForm* MindgridMainForm = nullptr;
 
 namespace {
 
 // Window-menu items of document windows form this group.
 constexpr int windowItemGroup = 10;
+
+// A document window's size that shows it whole, and the size the frame last
+// gave it to come near that.
+constexpr const char* wantedSizeKey = "wantedSize";
+constexpr const char* fittedSizeKey = "fittedSize";
 
 QAction* makeAction(QObject* list, const char* name, const char* category, int image = -1,
                     const QKeySequence& shortcut = {}) {
@@ -172,6 +179,7 @@ void TMindgridMainForm::createComponents() {
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
+    mdiArea_->viewport()->installEventFilter(this);
 
     // ActionList1
     auto* list = new QObject(this);
@@ -572,10 +580,11 @@ void TMindgridMainForm::giveBackControls(const std::function<bool(const QObject*
 QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, const QString& path, bool openFile) {
     DocumentWindow* window = createDocumentWindow(kind);
     if (!window) return nullptr;
-    // A new window starts inside the frame's free area, never larger than it,
-    // so the area places it where all of it can be seen.
+    const QSize designed = window->size();
+    // The window joins the area no larger than the area, so that the area
+    // places it where all of it can be seen; its size comes when it is whole.
     const QSize room = mdiArea_->viewport()->size();
-    if (!room.isEmpty()) window->resize(window->size().boundedTo(room));
+    if (!room.isEmpty()) window->resize(designed.boundedTo(room));
     window->setWindowTitle(caption);
     window->setProperty("tag", kind);
     const QString name = QStringLiteral("okno") + QString::number(windowCounter);
@@ -601,6 +610,11 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
         return nullptr;
     }
 
+    // The window shows its controls uncut and its whole grid, as far as the
+    // free area allows; it is never smaller than it was designed.
+    window->setProperty(wantedSizeKey, window->wantedSize().expandedTo(designed));
+    fitToArea(window);
+
     auto* item = new QAction(caption, menuokno);
     item->setObjectName(name);
     item->setProperty("tag", windowCounter);
@@ -613,6 +627,30 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     windowMenuClick(item);
     updateWindowActions();
     return window;
+}
+
+void TMindgridMainForm::fitToArea(QMdiSubWindow* window) {
+    const QSize wanted = window->property(wantedSizeKey).toSize();
+    QSize room = mdiArea_->viewport()->size();
+    if (window->isVisible()) room -= QSize(std::max(0, window->x()), std::max(0, window->y()));
+    if (!wanted.isValid() || room.isEmpty() || window->isMaximized() || window->isMinimized()) return;
+    QSize size = wanted.boundedTo(room);
+    // A side cut short gets a scroll bar, which takes room from the other side.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    if (size.height() < wanted.height()) size.setWidth(std::min(room.width(), wanted.width() + bar));
+    if (size.width() < wanted.width()) size.setHeight(std::min(room.height(), wanted.height() + bar));
+    window->resize(size);
+    window->setProperty(fittedSizeKey, window->size());
+}
+
+bool TMindgridMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A window made while the frame was smaller (the first one is made while
+    // the frame is still on its way to its full size) grows with the area
+    // towards its wanted size, as long as the user has not sized it.
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
+        for (QMdiSubWindow* window : mdiArea_->subWindowList())
+            if (window->size() == window->property(fittedSizeKey).toSize()) fitToArea(window);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMindgridMainForm::openFileByExtension(const QString& path) {

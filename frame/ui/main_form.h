@@ -60,8 +60,10 @@ public:
     // Creates the document window of `kind` (see registerDocumentKind), named
     // "okno" + windowCounter, hands it its word lists, lists it in the window
     // menu and shows it as the active window (maximised when the settings say
-    // so); until then it stays hidden and takes nothing from the active one. With `openFile` it loads `path`, otherwise it is a
-    // new 10 × 10 document. nullptr when no window of that kind can be made,
+    // so); until then it stays hidden and takes nothing from the active one.
+    // With `openFile` it loads `path`, otherwise it is a new 10 × 10 document.
+    // It gets the size that shows its controls and its grid whole, as far as
+    // the frame's area allows, and grows with the area until the user sizes it. nullptr when no window of that kind can be made,
     // or when the file could not be read (the window is closed again).
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
     // Counts a window, then opens `path` as the kind its extension names, or
@@ -202,6 +204,7 @@ public:
     FileChooser* OpenSabDialog;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -217,6 +220,9 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     void updateWindowActions();
     void tile(bool sideBySide);
+    // Gives a document window the size it wants, as far as the area's room
+    // beside and below its place allows.
+    void fitToArea(QMdiSubWindow* window);
 
     // The word and clue stores: created and loaded at start-up (while the
     // start-up window shows), written back when the frame closes.

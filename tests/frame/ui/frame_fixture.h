@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRect>
+#include <QSize>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -25,6 +27,10 @@
 
 // Readable failures for texts.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
+}
 
 // 01 01 00 02 19 01 01 01 00 00 01 00 01 01 00 01: both tool bars, a new
 // crossword at start, cells of 25 pixels, a failed generation pauses.
