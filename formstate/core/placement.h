@@ -114,9 +114,9 @@ void readFormPlacement(PlacementForm& form, IniFile* ini, std::string_view secti
 // The normal rectangle `rect` of a window moved, and cut when it is larger,
 // so that the window with its frame lies whole in one free area: that of the
 // screen where its top left corner is, else that of the screen it overlaps
-// most, else the first one (the primary screen's). With `keepSize` the size stays and only the place changes
-// (the top left corner stays in the area). Unchanged when there is no area
-// that can hold the frame.
+// most, else the first one (the primary screen's). With `keepSize` the size
+// stays and only the place changes (the top left corner stays in the area).
+// Unchanged when there is no area that can hold the frame.
 PlacementRect fitOnScreen(const PlacementRect& rect, const FrameMargins& frame,
                           const std::vector<PlacementRect>& areas, bool keepSize);
 

@@ -63,8 +63,9 @@ public:
     // so); until then it stays hidden and takes nothing from the active one.
     // With `openFile` it loads `path`, otherwise it is a new 10 × 10 document.
     // It gets the size that shows its controls and its grid whole, as far as
-    // the frame's area allows, and grows with the area until the user sizes it. nullptr when no window of that kind can be made,
-    // or when the file could not be read (the window is closed again).
+    // the frame's area allows, and grows with the area until the user sizes
+    // it. nullptr when no window of that kind can be made, or when the file
+    // could not be read (the window is closed again).
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
     // Counts a window, then opens `path` as the kind its extension names, or
     // warns that the extension names no kind.

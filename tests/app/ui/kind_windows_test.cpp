@@ -202,7 +202,8 @@ TYPED_TEST(KindWindowTest, EveryShortcutRunsItsOneActionWhileTheWindowIsActive) 
             SCOPED_TRACE(c.key);
             if (c.action == std::string_view("FileNew1"))
                 whenDialog<Tnovyform>([](Tnovyform* form) { form->BitBtn2->click(); });
-            EXPECT_EQ(this->actionsRunBy(QKeySequence(QString::fromLatin1(c.key))), QStringList{QLatin1String(c.action)});
+            EXPECT_EQ(this->actionsRunBy(QKeySequence(QString::fromLatin1(c.key))),
+                      QStringList{QLatin1String(c.action)});
         }
     }
     printing::printerCheck() = realCheck;

@@ -95,6 +95,12 @@ TEST(Placement, ARestoredWindowLiesWholeInAScreensFreeAreaFrameIncluded) {
     const PlacementRect rect{-5000, -5000, -4000, -4000};
     EXPECT_EQ(fitOnScreen(rect, frame, {}, false), rect) << "no screen";
     EXPECT_EQ(fitOnScreen(rect, frame, {{0, 0, 2, 28}}, false), rect) << "no room for the frame";
+
+    // Restored from the file, with the window's own frame.
+    fake::Form form;
+    form.frame = frame;
+    restore(form, "NormPos=0,0,5000,4000\r\n", false, true);
+    EXPECT_EQ(form.normal, (PlacementRect{1, 23, 1023, 735}));
 }
 
 TEST(Placement, AnotherPixelDensityKeepsOnlyTheState) {

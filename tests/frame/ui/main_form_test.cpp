@@ -503,9 +503,6 @@ TEST_F(FrameTest, ShortcutsRunTheirActionOnceWhereverTheFocusIs) {
     TMindgridMainForm* frame = start();
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-    desktop.boxes.clear();
-    QTest::keyClick(frame, Qt::Key_F1);
-    EXPECT_EQ(desktop.boxes.size(), 1) << "from the frame";
 
     // With no document window the frame's keys run its actions, each once,
     // and the keys of a document window run nothing.
@@ -516,14 +513,16 @@ TEST_F(FrameTest, ShortcutsRunTheirActionOnceWhereverTheFocusIs) {
     for (const KeyCase& c : {KeyCase{"Ctrl+N", {"FileNew1"}}, KeyCase{"Ctrl+O", {"FileOpen1"}},
                              KeyCase{"F1", {"acobsaharejstrik"}}, KeyCase{"Ctrl+S", {}}, KeyCase{"Ctrl+P", {}}}) {
         SCOPED_TRACE(c.key);
-        if (c.ran.contains(QStringLiteral("FileNew1"))) whenDialog<Tnovyform>([](Tnovyform* form) { form->BitBtn2->click(); });
+        if (c.ran.contains(QStringLiteral("FileNew1")))
+            whenDialog<Tnovyform>([](Tnovyform* form) { form->BitBtn2->click(); });
         EXPECT_EQ(actionsRunBy(QKeySequence(QString::fromLatin1(c.key))), c.ran);
     }
     EXPECT_EQ(desktop.fileCaptions, QStringList{QStringLiteral("Otevřít")});
     EXPECT_TRUE(windows().isEmpty());
+
     desktop.boxes.clear();
     QTest::keyClick(frame, Qt::Key_F1);
-    EXPECT_EQ(desktop.boxes.size(), 1) << "once more from the frame";
+    EXPECT_EQ(desktop.boxes.size(), 1) << "from the frame";
 
     ++frame->windowCounter;
     QMdiSubWindow* window = frame->createChild(QStringLiteral("Osmisměrka1"), 1, {}, false);
