@@ -45,6 +45,18 @@ const DocumentKindInfo& infoOf(int kind) {
     return info ? *info : noKind;
 }
 
+// The scroll box of a document's grid asks for room for every cell (the
+// platform's scroll area asks for no more than a share of the screen), so a
+// window laid out at its size hint shows the whole grid.
+class GridScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return (widget() ? widget()->sizeHint() : QSize(0, 0)) + QSize(frame, frame);
+    }
+};
+
 QMenu* makeMenu(QWidget* parent, const char* name) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QLatin1String(name));
@@ -72,7 +84,7 @@ DocumentWindow::DocumentWindow(int kind) : kind_(infoOf(kind)) {
     menusablony = makeMenu(this, "menusablony");
 
     // The kinds place the scroll box in their own layout.
-    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1 = new GridScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setWidgetResizable(false);
     cellGrid = new CellGridWidget;
@@ -91,6 +103,13 @@ DocumentWindow::~DocumentWindow() {
 }
 
 DocumentHost* DocumentWindow::host() const { return documentHost(); }
+
+QSize DocumentWindow::wantedSize() {
+    // The grid's size may have changed since the layout last asked.
+    ScrollBox1->updateGeometry();
+    if (QWidget* client = widget(); client && client->layout()) client->layout()->activate();
+    return sizeHint();
+}
 
 CellGrid::ResizeResult DocumentWindow::resizeGrid(int cols, int rows) {
     return resizeGridWithProgress(this, grid_, cols, rows, frameSettings.cellSize());

@@ -77,6 +77,10 @@ public:
     // empty and white. The same size as before changes nothing.
     virtual CellGrid::ResizeResult resizeGrid(int cols, int rows);
 
+    // The size that shows every control of the window uncut and the whole
+    // grid, frame and title included.
+    QSize wantedSize();
+
     // Opens the document at `path` (the kind's extension appended by the
     // extension rule). The whole file is read and checked first; only a good
     // file changes the window, which then shows the path in its caption. A

@@ -12,6 +12,10 @@ Twaitform::Twaitform(QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowMinimizeButtonHint) {
     setObjectName(QStringLiteral("waitform"));
+    // It only shows how far the work is: the window the user works in keeps
+    // the activation and the keys.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     setWindowTitle(QStringLiteral("Mindgrid!"));
     Label1 = new QLabel(QStringLiteral("Upravuji prostředí...."), this);
     Label1->setObjectName(QStringLiteral("Label1"));

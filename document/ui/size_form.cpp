@@ -3,10 +3,11 @@
 #include "platform/ui/clamping_spin_box.h"
 #include "platform/ui/dialog_buttons.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
-
 
 Tnastavvelform* nastavvelform = nullptr;
 
@@ -46,6 +47,13 @@ Tnastavvelform::Tnastavvelform(QWidget* parent) : QDialog(parent) {
     layout->addLayout(fields);
     layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the whole caption, which the window system draws in
+    // bold beside the window's icon and its buttons (each about as wide as
+    // the title bar is high).
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    layout->addStrut(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 5 * titleBar);
 }
 
 void Tnastavvelform::setGridSize(int cols, int rows) {

@@ -44,17 +44,42 @@ void writeFormPlacement(const PlacementForm& form, IniFile* ini, std::string_vie
     writeScreenString(ini, section, "NormPos", suffix, fourNumbers(r.left, r.top, r.right, r.bottom));
 }
 
-PlacementRect keepOnScreen(const PlacementRect& rect, const std::vector<PlacementRect>& screens,
-                           const PlacementRect& area) {
-    for (const PlacementRect& screen : screens)
-        if (rect.top >= screen.top && rect.top < screen.bottom && rect.left < screen.right && rect.right > screen.left)
-            return rect;
-    if (area.width() <= 0 || area.height() <= 0) return rect;
-    const int width = std::min(rect.width(), area.width());
-    const int height = std::min(rect.height(), area.height());
-    const int left = std::clamp(rect.left, area.left, area.right - width);
-    const int top = std::clamp(rect.top, area.top, area.bottom - height);
-    return {left, top, left + width, top + height};
+PlacementRect fitOnScreen(const PlacementRect& rect, const FrameMargins& frame,
+                          const std::vector<PlacementRect>& areas, bool keepSize) {
+    // Worked out in 64 bits: the rectangle comes from a file.
+    using Wide = std::int64_t;
+    const Wide left = Wide{rect.left} - frame.left;
+    const Wide top = Wide{rect.top} - frame.top;
+    const Wide right = Wide{rect.right} + frame.right;
+    const Wide bottom = Wide{rect.bottom} + frame.bottom;
+    const auto overlap = [&](const PlacementRect& area) {
+        const Wide width = std::min<Wide>(right, area.right) - std::max<Wide>(left, area.left);
+        const Wide height = std::min<Wide>(bottom, area.bottom) - std::max<Wide>(top, area.top);
+        return width > 0 && height > 0 ? width * height : Wide{0};
+    };
+    // The screen where the window starts (its top left corner), else the one
+    // it overlaps most, else the first.
+    const PlacementRect* chosen = nullptr;
+    for (const PlacementRect& area : areas)
+        if (rect.left >= area.left && rect.left < area.right && rect.top >= area.top && rect.top < area.bottom) {
+            chosen = &area;
+            break;
+        }
+    if (!chosen)
+        for (const PlacementRect& area : areas)
+            if (!chosen || overlap(area) > overlap(*chosen)) chosen = &area;
+    if (!chosen || chosen->width() <= frame.left + frame.right || chosen->height() <= frame.top + frame.bottom)
+        return rect;
+    const PlacementRect& area = *chosen;
+
+    const Wide width = keepSize ? right - left : std::min<Wide>(right - left, area.width());
+    const Wide height = keepSize ? bottom - top : std::min<Wide>(bottom - top, area.height());
+    // A window larger than the area keeps its top left corner in it.
+    const Wide outerLeft = std::max<Wide>(area.left, std::min<Wide>(left, Wide{area.right} - width));
+    const Wide outerTop = std::max<Wide>(area.top, std::min<Wide>(top, Wide{area.bottom} - height));
+    const auto inside = [](Wide v) { return static_cast<int>(v); };
+    return {inside(outerLeft + frame.left), inside(outerTop + frame.top), inside(outerLeft + width - frame.right),
+            inside(outerTop + height - frame.bottom)};
 }
 
 void readFormPlacement(PlacementForm& form, IniFile* ini, std::string_view section, bool loadState,
@@ -101,7 +126,7 @@ void readFormPlacement(PlacementForm& form, IniFile* ini, std::string_view secti
                 r.right = static_cast<int>(r.left + width);
                 r.bottom = static_cast<int>(r.top + height);
                 if (form.isCentred()) form.useDesignedPosition();
-                r = keepOnScreen(r, form.screens(), form.primaryFreeArea());
+                r = fitOnScreen(r, form.frameMargins(), form.freeAreas(), !form.isSizeable());
                 form.setPlacement(placement);
             }
         }

@@ -33,6 +33,14 @@ struct PlacementRect {
     bool operator==(const PlacementRect&) const = default;
 };
 
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
 namespace showCmd {
 inline constexpr int hidden = 0;
 inline constexpr int normal = 1;
@@ -82,12 +90,14 @@ public:
     virtual PlacementRect bounds() const = 0;
 
     virtual int screenPixelsPerInch() const = 0;
-    // The primary screen's size in pixels, the screens' rectangles and the
-    // primary screen's free area (without panels).
+    // The primary screen's size in pixels, and the free area (without
+    // panels) of every screen, the primary screen's first.
     virtual int screenWidth() const = 0;
     virtual int screenHeight() const = 0;
-    virtual std::vector<PlacementRect> screens() const = 0;
-    virtual PlacementRect primaryFreeArea() const = 0;
+    virtual std::vector<PlacementRect> freeAreas() const = 0;
+    // What the window system's frame (title bar and borders) adds around
+    // the window's normal rectangle on each side.
+    virtual FrameMargins frameMargins() const = 0;
 };
 
 // Writes Flags, ShowCmd, PixelsPerInch, MinMaxPos and NormPos.
@@ -95,14 +105,19 @@ void writeFormPlacement(const PlacementForm& form, IniFile* ini, std::string_vie
 
 // Reads the placement back: the position (NormPos, unless PixelsPerInch
 // differs from the screen's) when `loadPosition`, the state when `loadState`.
-// A rectangle with no positive width or height is not applied; one whose top
-// edge lies on no screen is moved onto the primary screen's free area and cut
-// to fit. A stored minimised state opens the window normal.
+// A rectangle with no positive width or height is not applied; any other is
+// brought onto a screen by fitOnScreen. A stored minimised state opens the
+// window normal.
 void readFormPlacement(PlacementForm& form, IniFile* ini, std::string_view section, bool loadState,
                        bool loadPosition);
 
-// The rectangle moved onto `area` and cut to fit, when its top edge lies on none of `screens`.
-PlacementRect keepOnScreen(const PlacementRect& rect, const std::vector<PlacementRect>& screens,
-                           const PlacementRect& area);
+// The normal rectangle `rect` of a window moved, and cut when it is larger,
+// so that the window with its frame lies whole in one free area: that of the
+// screen where its top left corner is, else that of the screen it overlaps
+// most, else the first one (the primary screen's). With `keepSize` the size
+// stays and only the place changes (the top left corner stays in the area).
+// Unchanged when there is no area that can hold the frame.
+PlacementRect fitOnScreen(const PlacementRect& rect, const FrameMargins& frame,
+                          const std::vector<PlacementRect>& areas, bool keepSize);
 
 }  // namespace formstate

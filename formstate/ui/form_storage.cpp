@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QWidget>
 
 #include <bit>
@@ -272,14 +273,27 @@ public:
     }
     int screenWidth() const override { return screenSize().width(); }
     int screenHeight() const override { return screenSize().height(); }
-    std::vector<PlacementRect> screens() const override {
+    std::vector<PlacementRect> freeAreas() const override {
+        const QScreen* primary = QGuiApplication::primaryScreen();
         std::vector<PlacementRect> result;
-        for (const QScreen* screen : QGuiApplication::screens()) result.push_back(rectOf(screen->geometry()));
+        if (primary) result.push_back(rectOf(primary->availableGeometry()));
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen != primary) result.push_back(rectOf(screen->availableGeometry()));
         return result;
     }
-    PlacementRect primaryFreeArea() const override {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? rectOf(screen->availableGeometry()) : PlacementRect{};
+    FrameMargins frameMargins() const override {
+        const QRect outer = form_->frameGeometry();
+        const QRect inner = form_->geometry();
+        if (outer != inner)
+            return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom()};
+        // Before the window system has framed the window (as when it is
+        // first shown): about a title bar above, a border at the sides and
+        // a wider one below, where window systems put a grip.
+        const QStyle* style = form_->style();
+        const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, form_);
+        const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, form_);
+        return {border, titleBar + border, border, 2 * border};
     }
 
     Component& component() override { return *storage_->component(form_); }

@@ -4,7 +4,8 @@
 // window state keeps between runs ("ToolBar2.Left", ...). A bar that is shown
 // tells where it lies; a hidden one the place it last had or was given.
 // layOutToolBars puts the bars back: an equal Top means one row, ordered by
-// Left; a larger Top a later row.
+// Left; a larger Top a later row. In a row a bar after the first starts at
+// its Left (the first one of a row starts at the left edge).
 
 #include <QList>
 #include <QToolBar>

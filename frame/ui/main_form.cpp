@@ -46,12 +46,19 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
+
 TMindgridMainForm* MindgridMainForm = nullptr;
 
 namespace {
 
 // Window-menu items of document windows form this group.
 constexpr int windowItemGroup = 10;
+
+// A document window's size that shows it whole, and the size the frame last
+// gave it to come near that.
+constexpr const char* wantedSizeKey = "wantedSize";
+constexpr const char* fittedSizeKey = "fittedSize";
 
 QAction* makeAction(QObject* list, const char* name, const char* category, int image = -1,
                     const QKeySequence& shortcut = {}) {
@@ -172,10 +179,12 @@ void TMindgridMainForm::createComponents() {
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
+    mdiArea_->viewport()->installEventFilter(this);
 
     // ActionList1
     auto* list = new QObject(this);
     list->setObjectName(QStringLiteral("ActionList1"));
+    actionList_ = list;
     FileNew1 = makeAction(list, "FileNew1", "File", 6, QKeySequence(Qt::CTRL | Qt::Key_N));
     FileOpen1 = makeAction(list, "FileOpen1", "File", 7, QKeySequence(Qt::CTRL | Qt::Key_O));
     FileClose1 = makeAction(list, "FileClose1", "File");
@@ -506,6 +515,11 @@ void TMindgridMainForm::windowActivated(DocumentWindow& window) {
     Tisk2->setAction(window.ownAction(own.print));
     Export2->setAction(window.ownAction(own.spreadsheetExport));
     Uloitjakoobrzek1->setAction(window.ownAction(own.pictureExport));
+    // While the window is the active one its keys (Ctrl+S, Ctrl+P) answer
+    // wherever the focus is in the frame, as the frame's own keys do.
+    for (const char* name : {own.size, own.designer, own.save, own.saveAs, own.print, own.spreadsheetExport,
+                             own.pictureExport})
+        if (QAction* action = window.ownAction(name)) addAction(action);
 
     const auto lendMenu = [](QToolButton* button, QMenu* menu, bool enabled) {
         setRowMenu(button, menu);
@@ -553,6 +567,8 @@ void TMindgridMainForm::giveBackControls(const std::function<bool(const QObject*
     for (const ItemBack& i : {ItemBack{Uloit1, FileSave1}, ItemBack{Uloitjako1, FileSaveAs1}, ItemBack{Export2, FileExport},
                               ItemBack{Uloitjakoobrzek1, FileObr}, ItemBack{Tisk2, FilePrint}})
         if (lent(i.item->action())) i.item->setAction(i.placeholder);
+    for (QAction* action : actions())
+        if (action->parent() != actionList_ && lent(action)) removeAction(action);
     // The menus go with their window, so no button may keep one.
     for (QToolButton* button : {toolupravy, tooltvorba, toolsablony}) {
         if (!lent(button->menu())) continue;
@@ -564,10 +580,11 @@ void TMindgridMainForm::giveBackControls(const std::function<bool(const QObject*
 QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, const QString& path, bool openFile) {
     DocumentWindow* window = createDocumentWindow(kind);
     if (!window) return nullptr;
-    // A new window starts inside the frame's free area, never larger than it,
-    // so the area places it where all of it can be seen.
+    const QSize designed = window->size();
+    // The window joins the area no larger than the area, so that the area
+    // places it where all of it can be seen; its size comes when it is whole.
     const QSize room = mdiArea_->viewport()->size();
-    if (!room.isEmpty()) window->resize(window->size().boundedTo(room));
+    if (!room.isEmpty()) window->resize(designed.boundedTo(room));
     window->setWindowTitle(caption);
     window->setProperty("tag", kind);
     const QString name = QStringLiteral("okno") + QString::number(windowCounter);
@@ -593,6 +610,11 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
         return nullptr;
     }
 
+    // The window shows its controls uncut and its whole grid, as far as the
+    // free area allows; it is never smaller than it was designed.
+    window->setProperty(wantedSizeKey, window->wantedSize().expandedTo(designed));
+    fitToArea(window);
+
     auto* item = new QAction(caption, menuokno);
     item->setObjectName(name);
     item->setProperty("tag", windowCounter);
@@ -605,6 +627,30 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     windowMenuClick(item);
     updateWindowActions();
     return window;
+}
+
+void TMindgridMainForm::fitToArea(QMdiSubWindow* window) {
+    const QSize wanted = window->property(wantedSizeKey).toSize();
+    QSize room = mdiArea_->viewport()->size();
+    if (window->isVisible()) room -= QSize(std::max(0, window->x()), std::max(0, window->y()));
+    if (!wanted.isValid() || room.isEmpty() || window->isMaximized() || window->isMinimized()) return;
+    QSize size = wanted.boundedTo(room);
+    // A side cut short gets a scroll bar, which takes room from the other side.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    if (size.height() < wanted.height()) size.setWidth(std::min(room.width(), wanted.width() + bar));
+    if (size.width() < wanted.width()) size.setHeight(std::min(room.height(), wanted.height() + bar));
+    window->resize(size);
+    window->setProperty(fittedSizeKey, window->size());
+}
+
+bool TMindgridMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A window made while the frame was smaller (the first one is made while
+    // the frame is still on its way to its full size) grows with the area
+    // towards its wanted size, as long as the user has not sized it.
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize)
+        for (QMdiSubWindow* window : mdiArea_->subWindowList())
+            if (window->size() == window->property(fittedSizeKey).toSize()) fitToArea(window);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMindgridMainForm::openFileByExtension(const QString& path) {
@@ -626,6 +672,10 @@ void TMindgridMainForm::windowMenuClick(QAction* item) {
         if (window->isMinimized()) window->showNormal();
         else window->show();
         mdiArea_->setActiveSubWindow(window);
+        // The keys go to the window the user picked: a window with nothing
+        // that takes the focus takes it itself, rather than leaving it on the
+        // frame's menu row (it is given when the frame is next active).
+        if (!window->isAncestorOf(focusWidget())) window->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -60,9 +60,12 @@ public:
     // Creates the document window of `kind` (see registerDocumentKind), named
     // "okno" + windowCounter, hands it its word lists, lists it in the window
     // menu and shows it as the active window (maximised when the settings say
-    // so); until then it stays hidden and takes nothing from the active one. With `openFile` it loads `path`, otherwise it is a
-    // new 10 × 10 document. nullptr when no window of that kind can be made,
-    // or when the file could not be read (the window is closed again).
+    // so); until then it stays hidden and takes nothing from the active one.
+    // With `openFile` it loads `path`, otherwise it is a new 10 × 10 document.
+    // It gets the size that shows its controls and its grid whole, as far as
+    // the frame's area allows, and grows with the area until the user sizes
+    // it. nullptr when no window of that kind can be made, or when the file
+    // could not be read (the window is closed again).
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
     // Counts a window, then opens `path` as the kind its extension names, or
     // warns that the extension names no kind.
@@ -202,13 +205,15 @@ public:
     FileChooser* OpenSabDialog;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // Gives the frame's own actions back to the buttons and menu items that
-    // show an action `lent` accepts, and takes such menus from the menu-row
-    // buttons; the size and designer buttons only with `sizeAndDesigner`.
+    // show an action `lent` accepts, takes such menus from the menu-row
+    // buttons and such actions' keys from the frame; the size and designer
+    // buttons only with `sizeAndDesigner`.
     void giveBackControls(const std::function<bool(const QObject*)>& lent, bool sizeAndDesigner);
     void createComponents();
     // The active document window changed: the one before gives the shared
@@ -216,6 +221,9 @@ private:
     void subWindowActivated(QMdiSubWindow* window);
     void updateWindowActions();
     void tile(bool sideBySide);
+    // Gives a document window the size it wants, as far as the area's room
+    // beside and below its place allows.
+    void fitToArea(QMdiSubWindow* window);
 
     // The word and clue stores: created and loaded at start-up (while the
     // start-up window shows), written back when the frame closes.
@@ -224,6 +232,7 @@ private:
 
     QStringList parameters_;
     QMdiArea* mdiArea_;
+    QObject* actionList_;  // ActionList1, the parent of the frame's own actions
     QActionGroup* windowItems_;
     QPointer<DocumentWindow> activeDocument_;
     std::unique_ptr<QPrinter> printer_;

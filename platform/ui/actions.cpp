@@ -29,9 +29,6 @@ void enableActions(std::initializer_list<QAction*> actions, bool on) {
 
 MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) {
     setObjectName(name);
-    // The shortcut is shown in the menu; it belongs to the bound action, which
-    // answers it in the frame, so the item itself reacts only while its menu is open.
-    setShortcutContext(Qt::WidgetShortcut);
     connect(this, &QAction::triggered, this, [this] {
         if (action_ && action_->isEnabled()) action_->trigger();
     });
@@ -55,11 +52,15 @@ void MenuItem::follow() {
         setEnabled(false);
         return;
     }
-    setText(action_->text());
+    // The menu shows the bound action's shortcut after a tab, as it shows a
+    // shortcut of its own; the item takes none, so the key stays with the one
+    // action that answers it, wherever the focus is.
+    const QKeySequence shortcut = action_->shortcut();
+    setText(shortcut.isEmpty() ? action_->text()
+                               : action_->text() + QLatin1Char('\t') + shortcut.toString(QKeySequence::NativeText));
     setIcon(action_->icon());
     setToolTip(action_->toolTip());
     setStatusTip(action_->statusTip());
-    setShortcut(action_->shortcut());
     setCheckable(action_->isCheckable());
     setChecked(action_->isChecked());
     setVisible(action_->isVisible());

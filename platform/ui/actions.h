@@ -25,7 +25,8 @@ void setHint(QWidget* widget, const QString& hint);
 void enableActions(std::initializer_list<QAction*> actions, bool on);
 
 // A menu item that stands for the action it is bound to: it shows the action
-// and triggering it runs the action's own handler.
+// (its shortcut too, as text after a tab, holding none itself) and triggering
+// it runs the action's own handler.
 class MenuItem : public QAction {
     Q_OBJECT
 public:

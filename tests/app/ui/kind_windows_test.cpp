@@ -7,8 +7,11 @@
 #include "crisscross/ui/child_krs.h"
 #include "crossword/ui/child_kriz.h"
 #include "document/ui/size_form.h"
+#include "frame/ui/new_form.h"
+#include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/file_messages.h"
+#include "platform/ui/printing.h"
 #include "stores/core/word_stores.h"
 #include "support/ui/modal.h"
 #include "swedish/ui/child_svekriz.h"
@@ -19,12 +22,15 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
@@ -209,6 +215,102 @@ TYPED_TEST(KindWindowTest, ATemplateNameTypedWithoutItsExtensionIsFound) {
     EXPECT_EQ(window->grid().currentCols(), 3);
     EXPECT_EQ(window->grid().currentRows(), 2);
     EXPECT_TRUE(window->grid().isHidden(2, 1));
+}
+
+TYPED_TEST(KindWindowTest, EveryShortcutRunsItsOneActionWhileTheWindowIsActive) {
+    TMindgridMainForm* frame = this->start();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    this->reactivate(frame);
+    const auto realCheck = printing::printerCheck();
+    printing::printerCheck() = [] { return false; };  // printing asks for a PDF name, which is cancelled
+
+    const LentActions& own = window->kindInfo().lent;
+    struct KeyCase {
+        const char* key;
+        const char* action;
+    };
+    const KeyCase cases[] = {{"Ctrl+N", "FileNew1"}, {"Ctrl+O", "FileOpen1"}, {"F1", "acobsaharejstrik"},
+                             {"Ctrl+S", own.save},   {"Ctrl+P", own.print}};
+    // Where the window put the focus, and on the frame's menu row, whose
+    // menus show the same keys.
+    for (const bool onMenuRow : {false, true}) {
+        SCOPED_TRACE(onMenuRow ? "focus on the menu row" : "focus where the new window put it");
+        if (onMenuRow) frame->toolsoubor->setFocus();
+        else EXPECT_TRUE(window->isAncestorOf(QApplication::focusWidget()));
+        for (const KeyCase& c : cases) {
+            SCOPED_TRACE(c.key);
+            if (c.action == std::string_view("FileNew1"))
+                whenDialog<Tnovyform>([](Tnovyform* form) { form->BitBtn2->click(); });
+            EXPECT_EQ(this->actionsRunBy(QKeySequence(QString::fromLatin1(c.key))),
+                      QStringList{QLatin1String(c.action)});
+        }
+    }
+    printing::printerCheck() = realCheck;
+    EXPECT_EQ(this->windows().size(), 1);
+}
+
+// The controls of `window` drawn smaller than they ask to be (texts cut), by
+// name and size, and "grid" when the grid's box cannot show every cell.
+QStringList cutParts(DocumentWindow* window) {
+    QStringList cut;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool hasText = qobject_cast<QAbstractButton*>(control) || qobject_cast<QGroupBox*>(control) ||
+                             (qobject_cast<QLabel*>(control) && !qobject_cast<QLabel*>(control)->wordWrap());
+        if (!hasText || !control->isVisibleTo(window)) continue;
+        const QSize wanted = control->sizeHint();
+        if (control->width() >= wanted.width() && control->height() >= wanted.height()) continue;
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const QString name = control->objectName().isEmpty() && button ? button->text() : control->objectName();
+        cut << QStringLiteral("%1 %2x%3").arg(name).arg(control->width()).arg(control->height());
+    }
+    const QSize view = window->ScrollBox1->viewport()->size();
+    const QSize cells = window->cellGrid->size();
+    if (view.width() < cells.width() || view.height() < cells.height()) cut << QStringLiteral("grid");
+    return cut;
+}
+
+// Resizes the frame and waits until it has the new size (its area follows at once).
+void resizeFrame(TMindgridMainForm* frame, const QSize& size) {
+    frame->resize(size);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->size() == size; }));
+}
+
+TYPED_TEST(KindWindowTest, ANewOrOpenedWindowShowsItsControlsUncutAndItsGridAsFarAsTheAreaAllows) {
+    TMindgridMainForm* frame = this->start();
+    frame->showNormal();
+    QWidget* room = frame->clientArea()->viewport();
+
+    // Made while the frame still has its first small size (as the first
+    // window is, before the window system has made the frame full size), it
+    // grows with the frame; then a new one in the full frame.
+    resizeFrame(frame, QSize(537, 350));
+    TypeParam* first = this->newDocument();
+    ASSERT_NE(first, nullptr);
+    EXPECT_LE(first->width(), room->width());
+    EXPECT_LE(first->height(), room->height());
+    resizeFrame(frame, QSize(1500, 1100));
+    EXPECT_EQ(cutParts(first), QStringList{}) << "grown with the frame";
+    TypeParam* second = this->newDocument();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(cutParts(second), QStringList{}) << "made in the full frame";
+
+    // A size the user gave the window stays.
+    first->resize(400, 300);
+    resizeFrame(frame, QSize(1500, 1050));
+    EXPECT_EQ(first->size(), QSize(400, 300));
+
+    // An opened 40 × 40 grid takes all the room there is.
+    second->resizeGrid(40, 40);
+    const QString file = displayPath(this->folder / "velka") + toQString(second->kindInfo().extension);
+    ASSERT_TRUE(second->saveToFile(file));
+    first->close();
+    second->close();
+    this->settle();
+    resizeFrame(frame, QSize(900, 700));
+    frame->openFileByExtension(file);
+    ASSERT_EQ(this->windows().size(), 1);
+    EXPECT_EQ(this->windows().first()->geometry(), QRect(QPoint(0, 0), room->size()));
 }
 
 // The kinds whose file is built: what a window saves opens again as it was.

@@ -7,11 +7,17 @@
 
 #include "document/ui/document_window.h"
 #include "frame/ui/main_form.h"
+#include "frame/ui/new_form.h"
 #include "platform/ui/actions.h"
+#include "support/ui/modal.h"
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -41,6 +47,50 @@ inline QStringList windowMenuItems() {
     for (qsizetype i = items.indexOf(MindgridMainForm->N7) + 1; i < items.size(); ++i)
         names << items[i]->objectName() + (items[i]->isChecked() ? QStringLiteral("*") : QString());
     return names;
+}
+
+// The document window under `point` of the area's viewport, as the user sees it.
+inline QMdiSubWindow* windowShownAt(const QPoint& point) {
+    QWidget* widget = MindgridMainForm->clientArea()->viewport()->childAt(point);
+    for (; widget; widget = widget->parentWidget())
+        if (auto* window = qobject_cast<QMdiSubWindow*>(widget)) return window;
+    return nullptr;
+}
+
+inline QMdiSubWindow* windowNamed(const QString& name) {
+    for (QMdiSubWindow* window : MindgridMainForm->clientArea()->subWindowList())
+        if (window->objectName() == name) return window;
+    return nullptr;
+}
+
+// Everything that says which window the user works in names `window`: the
+// area's active window, in front and not covered, checked in the window
+// menu, lending the shared controls and holding the keyboard focus.
+inline void expectInFront(QMdiSubWindow* window, bool maximised, const char* step) {
+    ASSERT_NE(window, nullptr) << step;
+    QMdiArea* area = MindgridMainForm->clientArea();
+    const QString name = window->objectName();
+    EXPECT_EQ(area->activeSubWindow(), window) << step;
+    EXPECT_TRUE(window->isVisible()) << step;
+    EXPECT_FALSE(window->isMinimized()) << step;
+    EXPECT_EQ(window->isMaximized(), maximised) << step;
+    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), window) << step;
+    EXPECT_EQ(windowShownAt(window->geometry().center()), window) << step << ": covered by another window";
+    EXPECT_EQ(windowMenuItems().filter(QStringLiteral("*")), QStringList{name + QStringLiteral("*")}) << step;
+    const QList<QObject*> shown = sharedControlTargets();
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        EXPECT_TRUE(belongsTo(shown[i], window)) << step << ": shared control " << i << " is not lent by " << name.toStdString();
+    EXPECT_TRUE(window->isAncestorOf(MindgridMainForm->focusWidget())) << step << ": the keys go elsewhere";
+}
+
+// "Nový" with `kind` chosen in its dialog.
+inline void newDocumentChosen(int kind) {
+    whenDialog<Tnovyform>([kind](Tnovyform* form) {
+        QRadioButton* const choices[] = {form->radioosm, form->radiokri, form->radiokrs, form->radiosvekri};
+        choices[kind - 1]->click();
+        form->BitBtn1->click();
+    });
+    MindgridMainForm->FileNew1->trigger();
 }
 
 // A new document of `kind` as the frame makes it for "Nový".

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -140,6 +141,18 @@ TEST(Tnastavvelform, SizesAreHandedOverWithinTwoToForty) {
         EXPECT_EQ(form.SpinEdit2->value(), c.rows);
         EXPECT_EQ(form.columns(), 12);
     }
+}
+
+TEST(Tnastavvelform, IsWideEnoughForItsTitle) {
+    Tnastavvelform form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(form.windowTitle(), QStringLiteral("Nastavení velikosti"));
+    // The caption in bold, beside the icon and three buttons as wide as the title bar is high.
+    QFont bold = form.font();
+    bold.setBold(true);
+    const int titleBar = form.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &form);
+    EXPECT_GE(form.width(), QFontMetrics(bold).horizontalAdvance(form.windowTitle()) + 4 * titleBar);
 }
 
 TEST(Tnastavvelform, OkAndStornoCloseTheDialog) {

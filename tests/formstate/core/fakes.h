@@ -10,8 +10,18 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace formstate {
+
+// Readable failures for rectangles.
+inline void PrintTo(const PlacementRect& r, std::ostream* out) {
+    *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+}  // namespace formstate
 
 namespace fake {
 
@@ -146,7 +156,7 @@ public:
     std::vector<Component*> forms;
 };
 
-// A form's window on a screen of 1024 × 768 at 96 pixels per inch.
+// A form's window on a screen of 1024 × 768 (free above 740) at 96 pixels per inch.
 class Form : public StorageForm {
 public:
     Form() : component_("Form1", "TForm1") { component_.form = true; }
@@ -173,8 +183,8 @@ public:
     int screenPixelsPerInch() const override { return 96; }
     int screenWidth() const override { return 1024; }
     int screenHeight() const override { return 768; }
-    std::vector<PlacementRect> screens() const override { return {{0, 0, 1024, 768}}; }
-    PlacementRect primaryFreeArea() const override { return {0, 0, 1024, 740}; }
+    std::vector<PlacementRect> freeAreas() const override { return {{0, 0, 1024, 740}}; }
+    FrameMargins frameMargins() const override { return frame; }
     Component& component() override { return component_; }
     std::string className() const override { return component_.className(); }
 
@@ -185,6 +195,7 @@ public:
     bool frameWindow = false;
     bool visible = true;
     bool sizeable = true;
+    FrameMargins frame;  // none unless a test gives one
     int placementsApplied = 0;
 };
 

@@ -49,7 +49,8 @@ TEST(Placement, OnlyAUsableRectangleOnAScreenIsApplied) {
         {"-2147483648,0,2147483647,100", std::nullopt},  // wider than 32 bits hold
         {"-5000,-5000,-4000,-4000", PlacementRect{0, 0, 1000, 740}},  // moved onto the free area, cut to fit
         {"2000,100,2300,300", PlacementRect{724, 100, 1024, 300}},    // off to the right
-        {"-100,700,200,900", PlacementRect{-100, 700, 200, 900}},     // the top edge still lies on the screen
+        {"-100,700,200,900", PlacementRect{0, 540, 300, 740}},        // hanging off the left and the bottom
+        {"0,0,100000,100000", PlacementRect{0, 0, 1024, 740}},        // far larger than the screen
     };
     for (const Case& c : cases) {
         fake::Form form;
@@ -59,6 +60,47 @@ TEST(Placement, OnlyAUsableRectangleOnAScreenIsApplied) {
             EXPECT_EQ(form.normal, *c.applied) << c.normPos;
         }
     }
+}
+
+TEST(Placement, ARestoredWindowLiesWholeInAScreensFreeAreaFrameIncluded) {
+    // A free area of 1280 × 870 on the primary screen and one of 1280 × 1024
+    // to its right; a frame of a 23-pixel title bar, 5 pixels below and 1 at
+    // the sides.
+    const std::vector<PlacementRect> areas = {{0, 0, 1280, 870}, {1280, 0, 2560, 1024}};
+    const FrameMargins frame{1, 23, 1, 5};
+    struct Case {
+        const char* name;
+        PlacementRect rect;
+        bool keepSize;
+        PlacementRect expected;
+    };
+    const Case cases[] = {
+        {"inside already", {100, 100, 740, 580}, false, {100, 100, 740, 580}},
+        {"far larger than the screen", {0, 0, 100000, 100000}, false, {1, 23, 1279, 865}},
+        {"title bar buttons beyond the right edge", {0, 0, 5000, 4000}, false, {1, 23, 1279, 865}},
+        {"on no screen: onto the primary one", {-5000, -5000, -4000, -4000}, false, {1, 23, 1001, 865}},
+        {"title bar above the top", {100, 0, 500, 300}, false, {100, 23, 500, 323}},
+        {"beyond every screen to the right", {3000, 100, 3400, 400}, false, {879, 100, 1279, 400}},
+        {"below the panel", {100, 700, 500, 900}, false, {100, 665, 500, 865}},
+        {"on the second screen", {1500, 200, 2000, 600}, false, {1500, 200, 2000, 600}},
+        {"off the second screen's right edge", {2400, 100, 2900, 400}, false, {2059, 100, 2559, 400}},
+        {"starting on the first screen, mostly on the second", {1100, 100, 1600, 400}, false, {779, 100, 1279, 400}},
+        {"starting on no screen, mostly on the second", {1300, -400, 1800, 100}, false, {1300, 23, 1800, 523}},
+        {"a fixed size larger than the area keeps its corner in it", {-50, -50, 1950, 1450}, true, {1, 23, 2001, 1523}},
+        {"a fixed size on no screen", {-5000, -5000, -4700, -4800}, true, {1, 23, 301, 223}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(fitOnScreen(c.rect, frame, areas, c.keepSize), c.expected) << c.name;
+
+    // Nowhere to go: the rectangle stays as it is.
+    const PlacementRect rect{-5000, -5000, -4000, -4000};
+    EXPECT_EQ(fitOnScreen(rect, frame, {}, false), rect) << "no screen";
+    EXPECT_EQ(fitOnScreen(rect, frame, {{0, 0, 2, 28}}, false), rect) << "no room for the frame";
+
+    // Restored from the file, with the window's own frame.
+    fake::Form form;
+    form.frame = frame;
+    restore(form, "NormPos=0,0,5000,4000\r\n", false, true);
+    EXPECT_EQ(form.normal, (PlacementRect{1, 23, 1023, 735}));
 }
 
 TEST(Placement, AnotherPixelDensityKeepsOnlyTheState) {

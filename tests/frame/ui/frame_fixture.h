@@ -12,9 +12,12 @@
 #include "support/ui/scripted_desktop.h"
 #include "tests/frame/core/frame_state.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRect>
+#include <QSize>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,6 +27,10 @@
 
 // Readable failures for texts.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
+}
 
 // 01 01 00 02 19 01 01 01 00 00 01 00 01 01 00 01: both tool bars, a new
 // crossword at start, cells of 25 pixels, a failed generation pauses.
@@ -62,7 +69,24 @@ protected:
     static void reactivate(QWidget* frame) {
         QApplication::processEvents();
         frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        // What the shortcuts and the focus go by, not only the window system's word.
+        ASSERT_TRUE(QTest::qWaitFor([frame] { return QApplication::activeWindow() == frame; }));
+    }
+
+    // The names of the actions of the frame and its windows that `key` runs,
+    // pressed where the focus is in the active frame (a dialog the last key
+    // opened has taken the activation away). A key that two actions answer at
+    // once runs neither.
+    static QStringList actionsRunBy(const QKeySequence& key) {
+        if (QApplication::activeWindow() != MindgridMainForm) reactivate(MindgridMainForm);
+        QStringList ran;
+        QList<QMetaObject::Connection> watches;
+        for (QAction* action : MindgridMainForm->findChildren<QAction*>())
+            watches << QObject::connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keySequence(focus ? focus : MindgridMainForm, key);
+        for (const QMetaObject::Connection& watch : watches) QObject::disconnect(watch);
+        return ran;
     }
 
     // Lets closed windows go.

@@ -169,8 +169,10 @@ TEST_F(FrameTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     ASSERT_TRUE(windows().isEmpty());
 
     // Menu items and tool buttons show their actions; the status bar gets the long hint.
-    EXPECT_EQ(frame->Nov1->text(), QStringLiteral("&Nový"));
-    EXPECT_EQ(frame->Nov1->shortcut(), QKeySequence("Ctrl+N"));
+    // An item shows its action's shortcut and holds none: the action alone answers the key.
+    EXPECT_EQ(frame->Nov1->text(), QStringLiteral("&Nový\tCtrl+N"));
+    EXPECT_TRUE(frame->Nov1->shortcut().isEmpty());
+    EXPECT_EQ(frame->Zavt1->text(), QStringLiteral("&Zavřít"));
     EXPECT_FALSE(frame->Uloit1->isEnabled());
     EXPECT_EQ(frame->Export1->text(), QStringLiteral("&Export"));
     EXPECT_EQ(frame->ToolButton9->defaultAction(), frame->FileNew1);
@@ -503,6 +505,23 @@ TEST_F(FrameTest, ShortcutsRunTheirActionOnceWhereverTheFocusIs) {
     TMindgridMainForm* frame = start();
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+
+    // With no document window the frame's keys run its actions, each once,
+    // and the keys of a document window run nothing.
+    struct KeyCase {
+        const char* key;
+        QStringList ran;
+    };
+    for (const KeyCase& c : {KeyCase{"Ctrl+N", {"FileNew1"}}, KeyCase{"Ctrl+O", {"FileOpen1"}},
+                             KeyCase{"F1", {"acobsaharejstrik"}}, KeyCase{"Ctrl+S", {}}, KeyCase{"Ctrl+P", {}}}) {
+        SCOPED_TRACE(c.key);
+        if (c.ran.contains(QStringLiteral("FileNew1")))
+            whenDialog<Tnovyform>([](Tnovyform* form) { form->BitBtn2->click(); });
+        EXPECT_EQ(actionsRunBy(QKeySequence(QString::fromLatin1(c.key))), c.ran);
+    }
+    EXPECT_EQ(desktop.fileCaptions, QStringList{QStringLiteral("Otevřít")});
+    EXPECT_TRUE(windows().isEmpty());
+
     desktop.boxes.clear();
     QTest::keyClick(frame, Qt::Key_F1);
     EXPECT_EQ(desktop.boxes.size(), 1) << "from the frame";

@@ -6,56 +6,6 @@
 #include "frame_fixture.h"
 #include "tests/document/ui/document_checks.h"
 
-#include "frame/ui/new_form.h"
-#include "support/ui/modal.h"
-
-#include <QPushButton>
-#include <QRadioButton>
-
-namespace {
-
-// The document window under `point` of the area's viewport, as the user sees it.
-QMdiSubWindow* windowShownAt(const QPoint& point) {
-    QWidget* widget = MindgridMainForm->clientArea()->viewport()->childAt(point);
-    for (; widget; widget = widget->parentWidget())
-        if (auto* window = qobject_cast<QMdiSubWindow*>(widget)) return window;
-    return nullptr;
-}
-
-// Everything that says which window the user works in names `window`.
-void expectInFront(QMdiSubWindow* window, bool maximised, const char* step) {
-    ASSERT_NE(window, nullptr) << step;
-    QMdiArea* area = MindgridMainForm->clientArea();
-    const QString name = window->objectName();
-    EXPECT_EQ(area->activeSubWindow(), window) << step;
-    EXPECT_TRUE(window->isVisible()) << step;
-    EXPECT_FALSE(window->isMinimized()) << step;
-    EXPECT_EQ(window->isMaximized(), maximised) << step;
-    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), window) << step;
-    EXPECT_EQ(windowShownAt(window->geometry().center()), window) << step << ": covered by another window";
-    EXPECT_EQ(windowMenuItems().filter(QStringLiteral("*")), QStringList{name + QStringLiteral("*")}) << step;
-    const QList<QObject*> shown = sharedControlTargets();
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        EXPECT_TRUE(belongsTo(shown[i], window)) << step << ": shared control " << i << " is not lent by " << name.toStdString();
-}
-
-// "Nový" with the kind chosen in its dialog.
-void newDocument(QRadioButton* Tnovyform::*choice) {
-    whenDialog<Tnovyform>([choice](Tnovyform* form) {
-        (form->*choice)->click();
-        form->BitBtn1->click();
-    });
-    MindgridMainForm->FileNew1->trigger();
-}
-
-QMdiSubWindow* windowNamed(const QString& name) {
-    for (QMdiSubWindow* window : MindgridMainForm->clientArea()->subWindowList())
-        if (window->objectName() == name) return window;
-    return nullptr;
-}
-
-}  // namespace
-
 TEST_F(FrameTest, TheWindowJustMadeOpenedOrPickedIsInFrontAndLendsTheControls) {
     for (const bool maximise : {false, true}) {
         SCOPED_TRACE(maximise ? "windows open maximised" : "windows open as they are");
@@ -72,9 +22,9 @@ TEST_F(FrameTest, TheWindowJustMadeOpenedOrPickedIsInFrontAndLendsTheControls) {
             expectInFront(windowNamed(name), maximised, step);
         };
 
-        newDocument(&Tnovyform::radioosm);
+        newDocumentChosen(wordSearchDocument);
         check(QStringLiteral("okno1"), maximise, "the first new window");
-        newDocument(&Tnovyform::radiokri);
+        newDocumentChosen(crosswordDocument);
         check(QStringLiteral("okno2"), maximise, "a new window over another");
 
         desktop.answerFile(QStringLiteral("/home/jana/krizovka.skr"));

@@ -105,6 +105,45 @@ TEST_F(WindowStateTest, ToolBarRowsAndTheNormalPlacementSurviveANewFrame) {
     }
 }
 
+TEST_F(WindowStateTest, AToolBarMovedAlongItsRowComesBackWhereItWasLeft) {
+    struct Case {
+        const char* name;
+        int left3, top3;  // as stored for Úpravy; Standardní is stored at 0, 0
+        int x3;           // where Úpravy comes back; -1: right after Standardní
+        bool secondRow;   // Úpravy below Standardní
+    };
+    const Case cases[] = {
+        {"Úpravy moved along the row", 300, 0, 300, false},
+        {"Úpravy put back packed", 5, 0, -1, false},
+        {"Úpravy on a row of its own starts at the left", 300, 30, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeIni(cp("[Hlavní okno]\r\nToolBar2_Left=0\r\nToolBar3_Left=") + std::to_string(c.left3) +
+                 "\r\nToolBar2_Top=0\r\nToolBar3_Top=" + std::to_string(c.top3) + "\r\n");
+        TMindgridMainForm* frame = start();
+        QToolBar* standard = frame->ToolBar2;
+        QToolBar* edits = frame->ToolBar3;
+        // The rows are laid out, and the bars take their sizes, when the frame's layout next runs.
+        const auto x3 = [&] { return c.x3 < 0 ? standard->sizeHint().width() : c.x3; };
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return standard->isVisible() && edits->isVisible() && edits->x() == x3() &&
+                   (edits->y() > standard->y()) == c.secondRow;
+        })) << edits->x() << "," << edits->y() << " after " << standard->width() << " at " << standard->y();
+        EXPECT_EQ(standard->x(), 0);
+        const int kept = x3();
+        exitFrame(frame);
+        EXPECT_EQ(iniValue("ToolBar3_Left"), std::to_string(kept)) << "kept";
+    }
+    // A place beyond the window's right edge keeps the bar inside the window.
+    writeIni(cp("[Hlavní okno]\r\nToolBar3_Left=99999\r\nToolBar2_Top=0\r\nToolBar3_Top=0\r\n"));
+    TMindgridMainForm* frame = start();
+    EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->ToolBar3->isVisible() && frame->ToolBar3->x() > 0; }));
+    EXPECT_EQ(frame->ToolBar3->y(), frame->ToolBar2->y());
+    EXPECT_LE(frame->ToolBar3->geometry().right(), frame->width() - 1);
+    exitFrame(frame);
+}
+
 TEST_F(WindowStateTest, AGarbageFileOpensAUsableFrameWithoutAWord) {
     std::mt19937 random(20);
     std::string noise(4000, '\0');
@@ -112,9 +151,10 @@ TEST_F(WindowStateTest, AGarbageFileOpensAUsableFrameWithoutAWord) {
     const std::string cases[] = {
         noise,
         cp("[Hlavní okno]\r\nNormPos=-5000,-5000,-4000,-4000\r\nShowCmd=1\r\n"),
+        cp("[Hlavní okno]\r\nNormPos=0,0,100000,100000\r\nShowCmd=1\r\n"),
         cp("[Hlavní okno]\nNormPos=10,10,5,5\nShowCmd=6\nToolBar3_Top=x\nToolBar2_Left=99999999999\n") + noise,
     };
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (const std::string& bytes : cases) {
         writeIni(bytes);
         TMindgridMainForm* frame = start();
@@ -122,7 +162,7 @@ TEST_F(WindowStateTest, AGarbageFileOpensAUsableFrameWithoutAWord) {
         EXPECT_FALSE(frame->isMinimized());
         EXPECT_GT(frame->width(), 0);
         EXPECT_GT(frame->height(), 0);
-        EXPECT_TRUE(screen.intersects(frame->geometry())) << "on a screen";
+        EXPECT_TRUE(screen.contains(frame->frameGeometry())) << "whole on the screen";
         exitFrame(frame);
         EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(' ').toStdString();
     }
