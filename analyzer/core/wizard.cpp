@@ -1,7 +1,7 @@
 #include "analyzer/core/wizard.h"
 
+#include "document/core/document_kinds.h"
 #include "document/core/phrase_letters.h"
-#include "frame/core/documents.h"
 #include "platform/core/czech.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "analyzer/ui/puzzle_view.h"
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/ui/codec.h"
 
 #include <QPaintEvent>

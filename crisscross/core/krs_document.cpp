@@ -1,6 +1,6 @@
 #include "crisscross/core/krs_document.h"
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "crisscross/core/krs_file.h"
 
 #include "crisscross/core/krs_phrase.h"
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 
 #include <algorithm>
 

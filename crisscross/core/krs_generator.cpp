@@ -1,7 +1,7 @@
 #include "crisscross/core/krs_generator.h"
 
 #include "crisscross/core/krs_document.h"
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 
 #include <algorithm>
 #include <bit>

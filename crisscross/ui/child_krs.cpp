@@ -2,6 +2,7 @@
 
 #include "crisscross/core/krs_phrase.h"
 #include "crisscross/core/krs_print.h"
+#include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/core/phrase_letters.h"
 #include "document/core/print_layout.h"
@@ -9,7 +10,6 @@
 #include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
-#include "frame/core/documents.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"

@@ -1,6 +1,6 @@
 #include "crossword/core/kri_file.h"
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "crossword/core/kri_print.h"
 
+#include "document/core/document_kinds.h"
 #include "document/core/print_layout.h"
-#include "frame/core/documents.h"
 #include "platform/core/scaled_canvas.h"
 
 #include <algorithm>

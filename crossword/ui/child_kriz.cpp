@@ -2,11 +2,11 @@
 
 #include "crossword/ui/print_form.h"
 
+#include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
 #include "document/ui/icons.h"
-#include "frame/core/documents.h"
 #include "frame/core/config.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/cell_grid_widget.h"

@@ -6,7 +6,7 @@
 // place and size come from the cell size in force when the cell was created,
 // so after a change of that setting old and new cells may differ in size.
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/grid_cells.h"
 
 #include <functional>

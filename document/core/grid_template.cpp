@@ -1,6 +1,6 @@
 #include "document/core/grid_template.h"
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/folders.h"
 
 GridTemplate GridTemplate::allVisible(int columns, int rows) {

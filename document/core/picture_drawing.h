@@ -4,7 +4,7 @@
 // centred when asked for, and for crosswords the secret-phrase cells in a
 // colour of their own and the word-end bars.
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/canvas.h"
 #include "platform/core/color.h"
 

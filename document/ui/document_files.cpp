@@ -1,9 +1,9 @@
 #include "document/ui/document_files.h"
 
+#include "document/core/document_kinds.h"
 #include "document/core/grid_template.h"
 #include "document/ui/document_host.h"
 #include "document/ui/document_window.h"
-#include "frame/core/documents.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/file_chooser.h"
 

@@ -22,9 +22,9 @@
 
 #include "document/core/cell_grid.h"
 #include "document/core/document_codec.h"
+#include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/ui/excel_form.h"
-#include "frame/core/documents.h"
 #include "platform/core/canvas.h"
 #include "platform/ui/printing.h"
 

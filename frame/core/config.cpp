@@ -1,6 +1,6 @@
 #include "frame/core/config.h"
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/folders.h"
 #include "platform/core/textfile.h"
 

@@ -1,8 +1,8 @@
 #include "frame/ui/settings_form.h"
 
+#include "document/core/document_kinds.h"
 #include "document/ui/icons.h"
 #include "frame/core/config.h"
-#include "frame/core/documents.h"
 #include "frame/ui/config_messages.h"
 #include "frame/ui/main_form.h"
 #include "platform/ui/dialog_buttons.h"

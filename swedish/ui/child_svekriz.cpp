@@ -1,8 +1,8 @@
 #include "swedish/ui/child_svekriz.h"
 
+#include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/ui/document_files.h"
-#include "frame/core/documents.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/placement.h"
 #include "stores/ui/store_files.h"

@@ -9,7 +9,7 @@
 
 #include "analyzer/core/analysis.h"
 #include "analyzer/core/puzzle.h"
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/random.h"
 #include "tests/analyzer/core/reference_check.h"
 #include "tests/fuzz/fuzz_check.h"

@@ -1,8 +1,8 @@
 // Grid templates (.sbl): what reads is a template within the grid limits, and the template
 // written back reads as the same template.
 
+#include "document/core/document_kinds.h"
 #include "document/core/grid_template.h"
-#include "frame/core/documents.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <variant>

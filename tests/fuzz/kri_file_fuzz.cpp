@@ -2,7 +2,7 @@
 // the writer can store, and the crossword written back reads as the same crossword.
 
 #include "crossword/core/kri_file.h"
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <algorithm>

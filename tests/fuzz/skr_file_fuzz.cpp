@@ -1,7 +1,7 @@
 // The Swedish crossword's file (.skr): what reads is a document within the reader's limits that
 // the writer can store, and the document written back reads as the same document.
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "swedish/core/skr_file.h"
 #include "tests/fuzz/fuzz_check.h"
 

@@ -18,7 +18,7 @@
 // does not fit (see listed_reading.h), and a pass whose grid does not read so
 // as it starts fails.
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/random.h"
 
 #include <array>

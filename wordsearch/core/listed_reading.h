@@ -18,7 +18,7 @@
 // Cells are numbered as the generator numbers them, row * kStride + col, with a
 // frame of cells that read nothing around the largest grid.
 
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "wordsearch/core/reading.h"
 
 #include <array>

@@ -12,7 +12,7 @@
 
 #include "document/core/cell_matrix.h"
 #include "document/core/document_codec.h"
-#include "frame/core/documents.h"
+#include "document/core/document_kinds.h"
 #include "platform/core/textfile.h"
 
 #include <cstdint>

@@ -1,12 +1,12 @@
 #include "wordsearch/ui/child_osm.h"
 
+#include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/core/phrase_letters.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
-#include "frame/core/documents.h"
 #include "platform/core/czech.h"
 #include "platform/core/folders.h"
 #include "platform/ui/actions.h"

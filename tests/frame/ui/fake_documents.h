@@ -3,8 +3,8 @@
 // a window of any kind with that kind's lent actions (named as the kind names
 // them) and three menus of one action each.
 
+#include "document/core/document_kinds.h"
 #include "document/ui/document_window.h"
-#include "frame/core/documents.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,6 @@
 #pragma once
 // Kinds of puzzle document: one row per kind with everything the frame and the
-// document base need to know of it, the limits every grid keeps to, and how
-// the frame lays out the document windows.
+// document base need to know of it, and the limits every grid keeps to.
 
 #include "platform/core/textfile.h"
 
@@ -9,7 +8,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // documentKind: the four kinds of puzzle, as stored in settings and window tags.
 enum DocumentKind : int {
@@ -93,17 +91,3 @@ std::optional<std::string> pathFromCaption(std::string_view caption);
 // The kind a file belongs to, from the extension of its file name compared
 // without regard to letter case; noDocument for any other extension.
 DocumentKind documentKindOfPath(std::string_view path);
-
-// Tiling of document windows. `sideBySide` puts the windows next to each
-// other in columns (vertical tiling); otherwise they lie one above another in
-// rows (horizontal tiling). Two or three windows share one column or row; more
-// windows form a grid of about square shape whose last column (or row) takes
-// the windows left over. Together the pieces cover the whole area.
-struct TileRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const TileRect&) const = default;
-};
-std::vector<TileRect> tileWindows(int count, int areaWidth, int areaHeight, bool sideBySide);
