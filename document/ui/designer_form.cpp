@@ -1,7 +1,6 @@
 #include "document/ui/designer_form.h"
 
 #include "document/ui/grid_progress.h"
-#include "frame/core/config.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
@@ -142,9 +141,9 @@ Tnavrharform::Tnavrharform(QWidget* parent) : QDialog(parent) {
     resize(480, 420);
 }
 
-CellGrid::ResizeResult Tnavrharform::resizeGrid(int cols, int rows) {
+CellGrid::ResizeResult Tnavrharform::resizeGrid(int cols, int rows, int cellSize) {
     GridProgress progress(this);
-    return designer_.resizeGrid(cols, rows, frameSettings.cellSize(), &progress);
+    return designer_.resizeGrid(cols, rows, cellSize, &progress);
 }
 
 QString Tnavrharform::allDigitsPlaced() { return QStringLiteral("Již jsou určeny všechny cifry."); }

@@ -4,7 +4,7 @@
 // and in a criss-cross places the digits of the coded phrase into the red
 // cells with the right mouse button.
 //
-// A caller calls resizeGrid with its size, copies each cell's visibility and
+// A caller calls resizeGrid with its size and cell size, copies each cell's visibility and
 // colour into designer() (a criss-cross caller also the texts of its red
 // cells, hasDigits and fullDigits), sets the tag to its kind, shows the
 // window modally and, on OK only, reads the cells back (a criss-cross caller
@@ -31,10 +31,10 @@ public:
     ShapeDesigner& designer() { return designer_; }
     const ShapeDesigner& designer() const { return designer_; }
 
-    // The designer's grid gets cols × rows cells of the frame's cell size,
-    // with the progress window (a warning and no change when it cannot be
+    // The designer's grid gets cols × rows cells of `cellSize` pixels, with
+    // the progress window (a warning and no change when it cannot be
     // opened); every cell's text is emptied.
-    CellGrid::ResizeResult resizeGrid(int cols, int rows);
+    CellGrid::ResizeResult resizeGrid(int cols, int rows, int cellSize);
 
     void setTag(int tag) { designer_.tag = tag; }
     int tag() const { return designer_.tag; }

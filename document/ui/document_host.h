@@ -1,16 +1,26 @@
 #pragma once
 // What the frame lends every document window: the printer, the file choosers
-// of exports and templates, the picture window and the shape designer, and
-// the frame's part of the window protocol (its shared controls and its
-// window menu). The frame sets itself as the host once; a window made without
-// a frame (in a test) may be given a host of its own. With no host the
-// outputs do nothing.
+// of exports and templates, the picture window and the shape designer, what
+// the settings say, and the frame's part of the window protocol (its shared
+// controls and its window menu). The frame sets itself as the host once; a
+// window made without a frame (in a test) may be given a host of its own.
+// With no host the outputs do nothing and the settings are all off.
+
+#include "stores/core/word_index.h"
 
 class DocumentWindow;
 class FileChooser;
 class QPrinter;
 class Tnavrharform;
 class Tpictureform;
+
+// What the settings say about filling a grid word by word (the crossword and
+// the Swedish crossword).
+struct WordFillSettings {
+    bool chAsOneLetter = false;
+    CandidateSource candidateSource = CandidateSource::All;
+    bool addWordsToUserStore = false;  // a typed word joins the user's words
+};
 
 class DocumentHost {
 public:
@@ -20,6 +30,12 @@ public:
     virtual FileChooser* templateOpenChooser() = 0;
     virtual Tpictureform* pictureWindow() = 0;
     virtual Tnavrharform* designer() = 0;
+
+    // The settings as they are now: the user may change them while a window
+    // is open, so a window asks at each use. The side of a grid cell on the
+    // screen, in pixels (20 to 40), is given to every grid made or resized.
+    virtual int cellSize() = 0;
+    virtual WordFillSettings wordFillSettings() = 0;
 
     // The window's caption changed (its file got a new name): the frame's
     // window-menu item follows it.

@@ -8,7 +8,6 @@
 #include "document/ui/icons.h"
 #include "document/ui/picture_form.h"
 #include "document/ui/size_form.h"
-#include "frame/core/config.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
@@ -112,8 +111,10 @@ QSize DocumentWindow::wantedSize() {
 }
 
 CellGrid::ResizeResult DocumentWindow::resizeGrid(int cols, int rows) {
-    return resizeGridWithProgress(this, grid_, cols, rows, frameSettings.cellSize());
+    return resizeGridWithProgress(this, grid_, cols, rows, cellSize());
 }
+
+int DocumentWindow::cellSize() const { return host() ? host()->cellSize() : minCellSize; }
 
 QString DocumentWindow::fileCaption(const QString& path) const {
     return toQString(kind_.name) + QStringLiteral(" (") + path + QLatin1Char(')');
@@ -304,7 +305,7 @@ void DocumentWindow::showPicture(const PictureGrid& picture) {
 std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const DesignerDigits& digits) {
     Tnavrharform* form = host() ? host()->designer() : nullptr;
     if (!form) return std::nullopt;
-    const CellGrid::ResizeResult resized = form->resizeGrid(shape.columns, shape.rows);
+    const CellGrid::ResizeResult resized = form->resizeGrid(shape.columns, shape.rows, cellSize());
     if (resized != CellGrid::ResizeResult::resized && resized != CellGrid::ResizeResult::sameSize) return std::nullopt;
     loadDesigner(form->designer(), shape);
     form->setTag(documentKind());

@@ -72,7 +72,7 @@ public:
     CellGrid& grid() { return grid_; }
     const CellGrid& grid() const { return grid_; }
 
-    // Gives the document cols × rows cells (2 to 40 each) of the frame's cell
+    // Gives the document cols × rows cells (2 to 40 each) of the host's cell
     // size, with the progress window; every cell inside the new size ends up
     // empty and white. The same size as before changes nothing.
     virtual CellGrid::ResizeResult resizeGrid(int cols, int rows);
@@ -215,6 +215,8 @@ protected:
     std::optional<GridShape> design(const GridShape& shape) { return design(shape, DesignerDigits()); }
 
     DocumentHost* host() const;
+    // The side of a grid cell the host's settings give.
+    int cellSize() const;
 
     void setWordLists(const DocumentWordLists& lists) { wordLists_ = lists; }
 

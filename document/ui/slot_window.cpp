@@ -2,7 +2,7 @@
 
 #include "document/ui/direction_form.h"
 #include "document/ui/document_files.h"
-#include "frame/core/config.h"
+#include "document/ui/document_host.h"
 #include "platform/core/czech.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
@@ -98,7 +98,9 @@ QAction* SlotWindow::addDeleteWordAction(const QString& caption, QMenu* menu) {
     return smazatslovo;
 }
 
-bool SlotWindow::chAsOneLetter() const { return crosswordSettings.chAsOneLetter(); }
+WordFillSettings SlotWindow::settings() const { return host() ? host()->wordFillSettings() : WordFillSettings{}; }
+
+bool SlotWindow::chAsOneLetter() const { return settings().chAsOneLetter; }
 
 WordIndex& SlotWindow::userIndex() {
     std::unique_ptr<WordIndex>& index = userIndexes_[chAsOneLetter() ? 1 : 0];
@@ -191,7 +193,7 @@ void SlotWindow::timerzobrazenislovTimer() {
     if (selection.selectionValid && selection.selectionCurrent) {
         const bool chAsOne = chAsOneLetter();
         CandidateStores stores;
-        switch (crosswordSettings.candidateSource()) {
+        switch (settings().candidateSource) {
         case CandidateSource::All:
             stores = {&sharedWordIndex(dictionaryWords, chAsOne), &userIndex(), &sharedWordIndex(builtinWords, chAsOne)};
             break;
@@ -269,7 +271,7 @@ void SlotWindow::vlozitbuttonClick() {
         desktop::warning(this, cannotInsert());
         return;
     }
-    if (crosswordSettings.addWordsToUserStore()) addToUserWords(*word);
+    if (settings().addWordsToUserStore) addToUserWords(*word);
     insertWord(*word);
 }
 

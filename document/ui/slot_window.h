@@ -29,6 +29,7 @@
 #include "document/core/letter_use.h"
 #include "document/core/slot_engine.h"
 #include "document/ui/candidate_list.h"
+#include "document/ui/document_host.h"
 #include "document/ui/document_window.h"
 #include "stores/core/string_pair_list.h"
 #include "stores/core/word_index.h"
@@ -125,6 +126,7 @@ protected:
     SlotEngine& slotEngine() { return engine_; }
 
 private:
+    WordFillSettings settings() const;
     bool chAsOneLetter() const;
     WordIndex& userIndex();
     // The one-cell direction question; false when the user closed it.

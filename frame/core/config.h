@@ -12,6 +12,8 @@
 // accessors below: they keep a damaged or missing file from producing cells of
 // 0 pixels or choices that do not exist.
 
+#include "stores/core/word_index.h"  // CandidateSource
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -60,8 +62,6 @@ struct FrameSettings {  // record bytes 0 to 4
     // Side of a grid cell in pixels, always within 20 to 40.
     int cellSize() const;
 };
-
-enum class CandidateSource { All = 0, BuiltinOnly = 1, UserOnly = 2 };
 
 struct CrosswordSettings {  // record bytes 5 to 8
     std::array<std::uint8_t, 4> bytes{};

@@ -500,6 +500,13 @@ Tpictureform* TMindgridMainForm::pictureWindow() { return pictureform; }
 
 Tnavrharform* TMindgridMainForm::designer() { return navrharform; }
 
+int TMindgridMainForm::cellSize() { return frameSettings.cellSize(); }
+
+WordFillSettings TMindgridMainForm::wordFillSettings() {
+    return {crosswordSettings.chAsOneLetter(), crosswordSettings.candidateSource(),
+            crosswordSettings.addWordsToUserStore()};
+}
+
 void TMindgridMainForm::captionChanged(DocumentWindow& window) {
     if (QAction* item = windowMenuItem(window.objectName())) item->setText(window.windowTitle());
 }

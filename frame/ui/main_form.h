@@ -91,6 +91,8 @@ public:
     FileChooser* templateOpenChooser() override { return OpenSabDialog; }
     Tpictureform* pictureWindow() override;
     Tnavrharform* designer() override;
+    int cellSize() override;
+    WordFillSettings wordFillSettings() override;
     void captionChanged(DocumentWindow& window) override;
     void windowActivated(DocumentWindow& window) override;
     void windowDeactivated(DocumentWindow& window) override;

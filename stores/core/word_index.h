@@ -75,6 +75,9 @@ private:
     std::vector<Group> groups_;  // by length in letter units
 };
 
+// Which stores the settings let offer candidates.
+enum class CandidateSource { All = 0, BuiltinOnly = 1, UserOnly = 2 };
+
 // The stores a search takes words from, in this order.
 struct CandidateStores {
     WordIndex* dictionary = nullptr;  // the dictionary words

@@ -40,7 +40,7 @@ const std::pair<int, int> redCells[] = {{1, 1}, {2, 1}, {3, 1}, {1, 2}};
 // The criss-cross caller: a 3 × 2 grid, four red cells, the first of which
 // the document filled in an earlier use; the phrase coded as "3141".
 void prepareCrissCross(Tnavrharform& form) {
-    form.resizeGrid(3, 2);
+    form.resizeGrid(3, 2, minCellSize);
     ShapeDesigner& d = form.designer();
     for (auto [col, row] : redCells) d.setCellColor(col, row, colors::red);
     d.setCellText(1, 1, "3");
@@ -102,13 +102,13 @@ TEST(NavrharForm, StornoHandsNothingBackAndTheNextUseStartsClean) {
     EXPECT_EQ(form.designer().remainingDigits(), "141") << "as at the start of the use";
 
     // Same size again: the digit the cancelled use placed is gone.
-    form.resizeGrid(3, 2);
+    form.resizeGrid(3, 2, minCellSize);
     EXPECT_EQ(form.designer().cellText(3, 1), "");
 }
 
 TEST(NavrharForm, ShowingOffersTheToolsOfTheCallersKind) {
     Tnavrharform form;
-    form.resizeGrid(4, 4);
+    form.resizeGrid(4, 4, minCellSize);
     struct Case {
         int tag;
         bool tajenka, legenda;
@@ -129,7 +129,7 @@ TEST(NavrharForm, ShowingOffersTheToolsOfTheCallersKind) {
 
 TEST(NavrharForm, TheCellUnderThePointerIsFramedBlueAndClicksFollowTheTool) {
     Tnavrharform form;
-    form.resizeGrid(5, 5);
+    form.resizeGrid(5, 5, minCellSize);
     form.setTag(swedishDocument);
     form.show();
     const auto frame = [&](int col, int row) {

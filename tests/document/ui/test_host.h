@@ -1,7 +1,8 @@
 #pragma once
 // A host of document windows without the frame: its own printer, choosers,
-// picture window and designer, for tests of a kind's window on its own. It
-// is the host while it lives and records what the windows tell the frame.
+// picture window, designer and settings, for tests of a kind's window on its
+// own. It is the host while it lives and records what the windows tell the
+// frame.
 
 #include "document/ui/designer_form.h"
 #include "document/ui/document_host.h"
@@ -30,12 +31,16 @@ public:
     FileChooser* templateOpenChooser() override { return &templateOpenChooser_; }
     Tpictureform* pictureWindow() override { return &picture_; }
     Tnavrharform* designer() override { return &designer_; }
+    int cellSize() override { return cells; }
+    WordFillSettings wordFillSettings() override { return wordFill; }
     void captionChanged(DocumentWindow& window) override { captions << window.windowTitle(); }
     void windowActivated(DocumentWindow&) override {}
     void windowDeactivated(DocumentWindow&) override {}
     void windowClosing(DocumentWindow&) override {}
 
     QStringList captions;  // every caption a window announced, in order
+    int cells = minCellSize;
+    WordFillSettings wordFill;
 
 private:
     DocumentHost* previous_;
