@@ -8,6 +8,7 @@
 #include "document/core/print_layout.h"
 #include "document/ui/digit_table_form.h"
 #include "document/ui/document_files.h"
+#include "document/ui/document_host.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "platform/ui/actions.h"
@@ -296,13 +297,14 @@ void TMDIChildKrs::acNavrharExecute() {
 // ---- the secret phrase ----------------------------------------------------
 
 void TMDIChildKrs::zadattajenkuExecute() {
-    if (!tajenkaform) return;
+    Ttajenkaform* form = host() ? host()->phraseDialog() : nullptr;
+    if (!form) return;
     const bool chAsOne = crissCrossSettings.chAsOneLetter();
-    tajenkaform->setTag(Ttajenkaform::crissCrossUse);
-    tajenkaform->setChAsOneLetter(chAsOne);
-    tajenkaform->setPhrase(toQString(secretPhrase));
-    if (tajenkaform->exec() != QDialog::Accepted) return;
-    const auto typed = fromQString(tajenkaform->phrase());
+    form->setTag(Ttajenkaform::crissCrossUse);
+    form->setChAsOneLetter(chAsOne);
+    form->setPhrase(toQString(secretPhrase));
+    if (form->exec() != QDialog::Accepted) return;
+    const auto typed = fromQString(form->phrase());
     if (!typed) {
         desktop::warning(this, codePageRefusal());
         return;

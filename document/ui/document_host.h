@@ -1,7 +1,8 @@
 #pragma once
 // What the frame lends every document window: the printer, the file choosers
-// of exports and templates, the picture window and the shape designer, what
-// the settings say, and the frame's part of the window protocol (its shared
+// of exports and templates, the dialogs every kind shares (the picture window,
+// the shape designer, the size, direction and phrase dialogs), what the
+// settings say, and the frame's part of the window protocol (its shared
 // controls and its window menu). The frame sets itself as the host once; a
 // window made without a frame (in a test) may be given a host of its own.
 // With no host the outputs do nothing and the settings are all off.
@@ -11,8 +12,11 @@
 class DocumentWindow;
 class FileChooser;
 class QPrinter;
+class Tnastavvelform;
 class Tnavrharform;
 class Tpictureform;
+class Ttajenkaform;
+class Tvodsviform;
 
 // What the settings say about filling a grid word by word (the crossword and
 // the Swedish crossword).
@@ -30,6 +34,9 @@ public:
     virtual FileChooser* templateOpenChooser() = 0;
     virtual Tpictureform* pictureWindow() = 0;
     virtual Tnavrharform* designer() = 0;
+    virtual Tnastavvelform* sizeDialog() = 0;
+    virtual Tvodsviform* directionQuestion() = 0;
+    virtual Ttajenkaform* phraseDialog() = 0;
 
     // The settings as they are now: the user may change them while a window
     // is open, so a window asks at each use. The side of a grid cell on the

@@ -318,10 +318,11 @@ std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const De
 // ---- the window protocol ------------------------------------------------------
 
 void DocumentWindow::runSizeDialog() {
-    if (!nastavvelform) return;
-    nastavvelform->setGridSize(grid_.currentCols(), grid_.currentRows());
-    if (nastavvelform->exec() != QDialog::Accepted) return;
-    resizeGrid(nastavvelform->columns(), nastavvelform->rows());
+    Tnastavvelform* form = host() ? host()->sizeDialog() : nullptr;
+    if (!form) return;
+    form->setGridSize(grid_.currentCols(), grid_.currentRows());
+    if (form->exec() != QDialog::Accepted) return;
+    resizeGrid(form->columns(), form->rows());
 }
 
 void DocumentWindow::FormActivate() {

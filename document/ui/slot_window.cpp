@@ -248,8 +248,9 @@ void SlotWindow::inputwordChange() {
 }
 
 bool SlotWindow::askDirection(const QString& question) {
-    if (!vodsviform) return false;
-    const Tvodsviform::Answer answer = vodsviform->ask(question);
+    Tvodsviform* form = host() ? host()->directionQuestion() : nullptr;
+    if (!form) return false;
+    const Tvodsviform::Answer answer = form->ask(question);
     if (answer == Tvodsviform::Cancel) return false;
     engine_.setDirection(answer == Tvodsviform::Yes ? SlotEngine::horizontal : SlotEngine::vertical);
     return true;

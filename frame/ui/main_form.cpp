@@ -2,9 +2,12 @@
 
 #include "document/core/document_kinds.h"
 #include "document/ui/designer_form.h"
+#include "document/ui/direction_form.h"
 #include "document/ui/document_window.h"
 #include "document/ui/icons.h"
+#include "document/ui/phrase_form.h"
 #include "document/ui/picture_form.h"
+#include "document/ui/size_form.h"
 #include "formstate/ui/form_storage.h"
 #include "frame/core/config.h"
 #include "frame/core/window_tiling.h"
@@ -499,6 +502,12 @@ QString TMindgridMainForm::documentKindName(int kind) {
 Tpictureform* TMindgridMainForm::pictureWindow() { return pictureform; }
 
 Tnavrharform* TMindgridMainForm::designer() { return navrharform; }
+
+Tnastavvelform* TMindgridMainForm::sizeDialog() { return nastavvelform; }
+
+Tvodsviform* TMindgridMainForm::directionQuestion() { return vodsviform; }
+
+Ttajenkaform* TMindgridMainForm::phraseDialog() { return tajenkaform; }
 
 int TMindgridMainForm::cellSize() { return frameSettings.cellSize(); }
 

@@ -91,6 +91,9 @@ public:
     FileChooser* templateOpenChooser() override { return OpenSabDialog; }
     Tpictureform* pictureWindow() override;
     Tnavrharform* designer() override;
+    Tnastavvelform* sizeDialog() override;
+    Tvodsviform* directionQuestion() override;
+    Ttajenkaform* phraseDialog() override;
     int cellSize() override;
     WordFillSettings wordFillSettings() override;
     void captionChanged(DocumentWindow& window) override;

@@ -5,6 +5,7 @@
 #include "document/core/phrase_letters.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
+#include "document/ui/document_host.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "platform/core/czech.h"
@@ -222,11 +223,12 @@ void TMDIChildOsm::acNavrharExecute() {
 }
 
 void TMDIChildOsm::aczadattajenkuExecute() {
-    if (!tajenkaform) return;
-    tajenkaform->setTag(Ttajenkaform::wordSearchUse);
-    tajenkaform->setPhrase(toQString(typedSecretPhrase_));
-    if (tajenkaform->exec() != QDialog::Accepted) return;
-    const auto typed = fromQString(tajenkaform->phrase());
+    Ttajenkaform* form = host() ? host()->phraseDialog() : nullptr;
+    if (!form) return;
+    form->setTag(Ttajenkaform::wordSearchUse);
+    form->setPhrase(toQString(typedSecretPhrase_));
+    if (form->exec() != QDialog::Accepted) return;
+    const auto typed = fromQString(form->phrase());
     if (!typed) {
         desktop::warning(this, codePageRefusal());
         return;

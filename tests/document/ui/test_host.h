@@ -1,13 +1,16 @@
 #pragma once
 // A host of document windows without the frame: its own printer, choosers,
-// picture window, designer and settings, for tests of a kind's window on its
+// dialogs and settings, for tests of a kind's window on its
 // own. It is the host while it lives and records what the windows tell the
 // frame.
 
 #include "document/ui/designer_form.h"
+#include "document/ui/direction_form.h"
 #include "document/ui/document_host.h"
 #include "document/ui/document_window.h"
+#include "document/ui/phrase_form.h"
 #include "document/ui/picture_form.h"
+#include "document/ui/size_form.h"
 #include "platform/ui/file_chooser.h"
 
 #include <QPageSize>
@@ -31,6 +34,9 @@ public:
     FileChooser* templateOpenChooser() override { return &templateOpenChooser_; }
     Tpictureform* pictureWindow() override { return &picture_; }
     Tnavrharform* designer() override { return &designer_; }
+    Tnastavvelform* sizeDialog() override { return &size_; }
+    Tvodsviform* directionQuestion() override { return &direction_; }
+    Ttajenkaform* phraseDialog() override { return &phrase_; }
     int cellSize() override { return cells; }
     WordFillSettings wordFillSettings() override { return wordFill; }
     void captionChanged(DocumentWindow& window) override { captions << window.windowTitle(); }
@@ -50,4 +56,7 @@ private:
     FileChooser templateOpenChooser_{QStringLiteral("OpenSabDialog"), FileChooser::Mode::Open, nullptr};
     Tpictureform picture_;
     Tnavrharform designer_;
+    Tnastavvelform size_;
+    Tvodsviform direction_;
+    Ttajenkaform phrase_;
 };
