@@ -1,5 +1,6 @@
 // grilpad: the Mindgrid! puzzle workshop.
 #include "crisscross/ui/child_krs.h"
+#include "crisscross/ui/digit_table_form.h"
 #include "crossword/ui/child_kriz.h"
 #include "crossword/ui/print_form.h"
 #include "document/core/document_kinds.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     registerDocumentKind(swedishDocument, [] { return new TMDIChildSveKriz; });
     // The dialogs of the kinds, made at start-up among the frame's own.
     registerKindForm(KindFormPlace::afterQuestionDialog, tiskkriform);
+    registerKindForm(KindFormPlace::afterQuestionDialog, krspiscisform);
     registerKindForm(KindFormPlace::afterDesigner, svelegform);
     registerKindForm(KindFormPlace::afterDesigner, waitform3);
     registerKindForm(KindFormPlace::afterDesigner, tisksvekriform);

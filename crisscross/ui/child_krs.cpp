@@ -2,11 +2,11 @@
 
 #include "crisscross/core/krs_phrase.h"
 #include "crisscross/core/krs_print.h"
+#include "crisscross/ui/digit_table_form.h"
 #include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/core/phrase_letters.h"
 #include "document/core/print_layout.h"
-#include "document/ui/digit_table_form.h"
 #include "document/ui/document_files.h"
 #include "document/ui/document_host.h"
 #include "document/ui/phrase_form.h"

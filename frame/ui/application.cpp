@@ -1,7 +1,6 @@
 #include "frame/ui/application.h"
 
 #include "document/ui/designer_form.h"
-#include "document/ui/digit_table_form.h"
 #include "document/ui/direction_form.h"
 #include "document/ui/icons.h"
 #include "document/ui/phrase_form.h"
@@ -92,7 +91,6 @@ void createForms(const QStringList& parameters) {
     createForm(tajenkaform);
     createForm(vodsviform);
     createKindForms(KindFormPlace::afterQuestionDialog);
-    createForm(krspiscisform);
     createForm(nastaveniform);
     nastaveniform->chooseDictionaries = [](int tag) { runDictionaryChooser(nastaveniform, tag); };
     createForm(upravitslovaform);

@@ -1,7 +1,7 @@
 #include "tests/crisscross/ui/krs_window_fixture.h"
 
+#include "crisscross/ui/digit_table_form.h"
 #include "document/ui/designer_form.h"
-#include "document/ui/digit_table_form.h"
 #include "document/ui/phrase_form.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/file_chooser.h"

@@ -2,9 +2,9 @@
 
 #include "crisscross/core/krs_file.h"
 #include "crisscross/core/krs_print.h"
+#include "crisscross/ui/digit_table_form.h"
 #include "document/core/print_layout.h"
 #include "document/ui/designer_form.h"
-#include "document/ui/digit_table_form.h"
 #include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
 #include "document/ui/size_form.h"

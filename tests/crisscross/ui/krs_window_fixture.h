@@ -1,11 +1,13 @@
 #pragma once
-// The running program's forms with real criss-cross windows, and helpers to
-// draw a grid, look at it and answer the dialogs a window opens.
+// The running program's forms, the criss-cross's digit table among them, with
+// real criss-cross windows, and helpers to draw a grid, look at it and answer
+// the dialogs a window opens.
 
 #include "tests/document/ui/document_checks.h"
 #include "tests/frame/ui/frame_fixture.h"
 
 #include "crisscross/ui/child_krs.h"
+#include "crisscross/ui/digit_table_form.h"
 #include "frame/core/config.h"
 #include "platform/core/random.h"
 #include "support/ui/modal.h"
@@ -47,6 +49,7 @@ class KrsWindowTest : public DocumentWindowTest<TMDIChildKrs, crissCrossDocument
 protected:
     void SetUp() override {
         DocumentWindowTest::SetUp();
+        registerKindForm(KindFormPlace::afterQuestionDialog, krspiscisform);
         writeConfig({0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     }
 

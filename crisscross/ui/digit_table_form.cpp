@@ -1,4 +1,4 @@
-#include "document/ui/digit_table_form.h"
+#include "crisscross/ui/digit_table_form.h"
 
 #include <QHeaderView>
 #include <QPushButton>

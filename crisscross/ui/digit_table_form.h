@@ -27,5 +27,6 @@ public:
     QPushButton* btnok;
 };
 
-// The one instance, created at start-up.
+// The one instance, from createForms to destroyForms (app/main.cpp registers
+// it as a form of the kind); nullptr otherwise.
 extern Tkrspiscisform* krspiscisform;
