@@ -270,10 +270,11 @@ void TMDIChildKrs::acNavrharExecute() {
             GridShape::Cell& cell = shape.cell(col, row);
             if (cell.shown && cell.colour == colors::red) cell.text = cells.cellLabels()[col][row]->text;
         }
-    DesignerDigits digits;
-    digits.hasDigits = hasSecretPhrase;
-    if (hasSecretPhrase) digits.fullDigits = codedSecretPhrase;
-    const std::optional<GridShape> designed = design(shape, digits);
+    // The secret-phrase tool and the digits come with a phrase only.
+    const ShapeDesigner::Tools tools{
+        .showHide = true, .secretPhrase = hasSecretPhrase, .clue = false, .digits = hasSecretPhrase};
+    const std::optional<GridShape> designed =
+        design(shape, tools, hasSecretPhrase ? codedSecretPhrase : std::string());
     if (!designed) return;
 
     const std::vector<std::string> textsBefore = cellTexts(cells);

@@ -254,7 +254,8 @@ void TMDIChildKriz::acSmazatpismenaExecute() {
 
 void TMDIChildKriz::acNavrharExecute() {
     grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
-    const auto shape = design(shapeOfGrid(grid()));
+    // Cells shown or hidden, and secret-phrase cells.
+    const auto shape = design(shapeOfGrid(grid()), {.showHide = true, .secretPhrase = true});
     if (!shape) return;
     applyShape(grid(), *shape);
     // A red cell is a letter of the secret phrase both ways; a cell that is

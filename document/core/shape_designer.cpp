@@ -2,21 +2,6 @@
 
 #include <utility>
 
-ShapeDesigner::Tools ShapeDesigner::toolsFor(int tag, bool hasDigits) {
-    switch (tag) {
-    case wordSearchDocument:
-        return {true, false, false, false};
-    case crosswordDocument:
-        return {true, true, false, false};
-    case crissCrossDocument:
-        return {true, hasDigits, false, hasDigits};
-    case swedishDocument:
-        return {true, true, true, false};
-    default:
-        return {true, false, false, false};
-    }
-}
-
 ShapeDesigner::ShapeDesigner() {
     CellGrid::Kind kind;
     kind.cursor = cellcursor::handPoint;
@@ -59,7 +44,7 @@ void ShapeDesigner::setMode(int mode) {
 void ShapeDesigner::begin() {
     mode_ = showHideMode;
     remaining_.clear();
-    if (tag == crissCrossDocument && hasDigits) {
+    if (tools.digits) {
         // A digit that a red cell holds already (placed in an earlier use and
         // kept by the document) is not placed a second time.
         remaining_ = fullDigits;
@@ -87,7 +72,7 @@ ShapeDesigner::Press ShapeDesigner::press(int col, int row, bool rightButton) {
         setCellShown(col, row, !cellShown(col, row));
         return Press::changed;
     case secretPhraseMode:
-        if (tag == crissCrossDocument && rightButton) return assignDigit(col, row);
+        if (tools.digits && rightButton) return assignDigit(col, row);
         setCellColor(col, row, colour == colors::red ? colors::white : colors::red);
         return Press::changed;
     case clueMode:

@@ -4,11 +4,10 @@
 // A document window copies the shape of its grid into the designer (which
 // cells are shown and their colours: white a normal cell, red a secret-phrase
 // cell, black a clue cell), the user changes it with one of three tools, and
-// the window copies the result back. The designer's tag is the caller's kind
-// of document (1 word search, 2 crossword, 3 criss-cross, 4 Swedish
-// crossword) and decides which tools are offered. For a criss-cross puzzle
-// with a secret phrase the user also places the phrase's digits, one by one,
-// into the red cells.
+// the window copies the result back. The caller says which tools its kind
+// offers. A caller with digits (a criss-cross puzzle with a secret phrase)
+// also lets the user place the phrase's digits, one by one, into the red
+// cells with the right mouse button.
 //
 // One use: resizeGrid (which also empties every cell's text), the caller's
 // cells, begin (when the window is shown), presses, then finish with the
@@ -24,7 +23,8 @@ class ShapeDesigner {
 public:
     enum Mode { showHideMode = 1, secretPhraseMode = 2, clueMode = 3 };
 
-    // Which tools a caller gets, and whether the digit panel is shown.
+    // Which tools a caller offers, and whether it has digits to place (the
+    // digit panel is shown then).
     struct Tools {
         bool showHide = false;
         bool secretPhrase = false;
@@ -32,7 +32,6 @@ public:
         bool digits = false;
         friend bool operator==(const Tools&, const Tools&) = default;
     };
-    static Tools toolsFor(int tag, bool hasDigits);
 
     // What a press on a cell did.
     enum class Press {
@@ -62,10 +61,8 @@ public:
     void setCellText(int col, int row, std::string text);
     std::string cellText(int col, int row) const;
 
-    int tag = 0;
-    // Criss-cross: whether the document has a coded secret phrase, and that
-    // phrase as digits, one character a digit.
-    bool hasDigits = false;
+    Tools tools;
+    // With tools.digits: the coded secret phrase as digits, one character a digit.
     std::string fullDigits;
     // The digits still to place, in order.
     const std::string& remainingDigits() const { return remaining_; }
@@ -74,8 +71,8 @@ public:
     void setMode(int mode);
 
     // The start of a use, when the window is shown: the show/hide tool, and
-    // for a criss-cross with digits the digits still to place: the full
-    // digits less those the red cells hold already.
+    // for a caller with digits the digits still to place: the full digits
+    // less those the red cells hold already.
     void begin();
     // The end of a use. Without OK the digits still to place are those of
     // the start again, so a cancelled use hands nothing back.

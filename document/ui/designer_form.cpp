@@ -153,7 +153,7 @@ void Tnavrharform::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;
     designer_.begin();
     acSmazat_Zobrazit->setChecked(true);
-    const ShapeDesigner::Tools tools = ShapeDesigner::toolsFor(designer_.tag, designer_.hasDigits);
+    const ShapeDesigner::Tools& tools = designer_.tools;
     acSmazat_Zobrazit->setEnabled(tools.showHide);
     acTajenka->setEnabled(tools.secretPhrase);
     acLegenda->setEnabled(tools.clue);

@@ -4,11 +4,11 @@
 // and in a criss-cross places the digits of the coded phrase into the red
 // cells with the right mouse button.
 //
-// A caller calls resizeGrid with its size and cell size, copies each cell's visibility and
-// colour into designer() (a criss-cross caller also the texts of its red
-// cells, hasDigits and fullDigits), sets the tag to its kind, shows the
-// window modally and, on OK only, reads the cells back (a criss-cross caller
-// also the red cells' texts, which hold the digits placed).
+// A caller calls resizeGrid with its size and cell size, copies each cell's
+// visibility and colour into designer() (a caller with digits also the texts
+// of its red cells and fullDigits), gives the tools its kind offers, shows
+// the window modally and, on OK only, reads the cells back (a caller with
+// digits also the red cells' texts, which hold the digits placed).
 
 #include "document/core/shape_designer.h"
 
@@ -36,8 +36,8 @@ public:
     // opened); every cell's text is emptied.
     CellGrid::ResizeResult resizeGrid(int cols, int rows, int cellSize);
 
-    void setTag(int tag) { designer_.tag = tag; }
-    int tag() const { return designer_.tag; }
+    void setTools(const ShapeDesigner::Tools& tools) { designer_.tools = tools; }
+    const ShapeDesigner::Tools& tools() const { return designer_.tools; }
 
     void cellMouseDown(int col, int row, Qt::MouseButton button);
     void cellMouseMove(int col, int row);

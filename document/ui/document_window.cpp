@@ -302,15 +302,15 @@ void DocumentWindow::showPicture(const PictureGrid& picture) {
     form->exec();
 }
 
-std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const DesignerDigits& digits) {
+std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const ShapeDesigner::Tools& tools,
+                                                const std::string& digits) {
     Tnavrharform* form = host() ? host()->designer() : nullptr;
     if (!form) return std::nullopt;
     const CellGrid::ResizeResult resized = form->resizeGrid(shape.columns, shape.rows, cellSize());
     if (resized != CellGrid::ResizeResult::resized && resized != CellGrid::ResizeResult::sameSize) return std::nullopt;
     loadDesigner(form->designer(), shape);
-    form->setTag(documentKind());
-    form->designer().hasDigits = digits.hasDigits;
-    form->designer().fullDigits = digits.fullDigits;
+    form->setTools(tools);
+    form->designer().fullDigits = digits;
     if (form->exec() != QDialog::Accepted) return std::nullopt;
     return designerShape(form->designer());
 }

@@ -24,6 +24,7 @@
 #include "document/core/document_codec.h"
 #include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
+#include "document/core/shape_designer.h"
 #include "document/ui/excel_form.h"
 #include "platform/core/canvas.h"
 #include "platform/ui/printing.h"
@@ -203,16 +204,13 @@ protected:
     std::optional<WorkbookExport> exportBook(const std::function<bool(Workbook&)>& fill);
     // The picture window with the grid handed over, tagged with the kind.
     void showPicture(const PictureGrid& picture);
-    // The shape designer with `shape`, tagged with the kind. On OK the shape
-    // the user made; nothing on "Storno", or when the designer's grid could
-    // not be given the shape's size. A criss-cross hands over the digits of
-    // its coded phrase, which the user places into the red cells.
-    struct DesignerDigits {
-        bool hasDigits = false;
-        std::string fullDigits;
-    };
-    std::optional<GridShape> design(const GridShape& shape, const DesignerDigits& digits);
-    std::optional<GridShape> design(const GridShape& shape) { return design(shape, DesignerDigits()); }
+    // The shape designer with `shape` and the tools the kind offers. On OK the
+    // shape the user made; nothing on "Storno", or when the designer's grid
+    // could not be given the shape's size. A kind with digits (a criss-cross
+    // with a coded phrase) hands them over; the user places them into the red
+    // cells.
+    std::optional<GridShape> design(const GridShape& shape, const ShapeDesigner::Tools& tools,
+                                    const std::string& digits = {});
 
     DocumentHost* host() const;
     // The side of a grid cell the host's settings give.

@@ -117,7 +117,8 @@ void TMDIChildSveKriz::smazatpismenaExecute() {
 
 void TMDIChildSveKriz::acNavrharExecute() {
     grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
-    const auto shape = design(shapeOfGrid(grid()));
+    // Cells shown or hidden, secret-phrase cells and clue cells.
+    const auto shape = design(shapeOfGrid(grid()), {.showHide = true, .secretPhrase = true, .clue = true});
     if (!shape) return;
     // Visibility and colours only: a hidden cell keeps its letter, to show it
     // again with the cell, as its letter uses say it holds one. Letter uses

@@ -219,7 +219,8 @@ void TMDIChildOsm::acExportObrExecute() {
 }
 
 void TMDIChildOsm::acNavrharExecute() {
-    if (const auto shape = design(shapeOfGrid(grid()))) applyShape(grid(), *shape);
+    // A word search only shows and hides cells.
+    if (const auto shape = design(shapeOfGrid(grid()), {.showHide = true})) applyShape(grid(), *shape);
 }
 
 void TMDIChildOsm::aczadattajenkuExecute() {

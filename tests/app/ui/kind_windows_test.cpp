@@ -6,6 +6,7 @@
 
 #include "crisscross/ui/child_krs.h"
 #include "crossword/ui/child_kriz.h"
+#include "document/ui/designer_form.h"
 #include "document/ui/size_form.h"
 #include "frame/ui/new_form.h"
 #include "platform/ui/cell_grid_widget.h"
@@ -30,6 +31,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -45,6 +47,8 @@ struct Kind<TMDIChildOsm> {
     static bool wordListsFreed(const TMDIChildOsm* window) { return window->documentWordSearchWords.empty(); }
     static constexpr bool keepsWords = true;
     static constexpr const char* texts[] = {"a", "ch", "b"};  // cells a document may hold
+    // The designer's tools for a new document: show/hide, secret phrase, clue, digits.
+    static constexpr ShapeDesigner::Tools designerTools{true, false, false, false};
 };
 
 template <>
@@ -56,6 +60,7 @@ struct Kind<TMDIChildKriz> {
     }
     static constexpr bool keepsWords = true;
     static constexpr const char* texts[] = {"a", "ch", "b"};
+    static constexpr ShapeDesigner::Tools designerTools{true, true, false, false};
 };
 
 template <>
@@ -65,6 +70,7 @@ struct Kind<TMDIChildKrs> {
     static bool wordListsFreed(TMDIChildKrs*) { return true; }  // it keeps none
     static constexpr bool keepsWords = false;
     static constexpr const char* texts[] = {"1", "2", "3"};  // digits only
+    static constexpr ShapeDesigner::Tools designerTools{true, false, false, false};  // no phrase yet
 };
 
 template <>
@@ -76,6 +82,7 @@ struct Kind<TMDIChildSveKriz> {
     }
     static constexpr bool keepsWords = true;
     static constexpr const char* texts[] = {"a", "ch", "b"};
+    static constexpr ShapeDesigner::Tools designerTools{true, true, true, false};
 };
 
 template <class Window>
@@ -162,6 +169,20 @@ TYPED_TEST(KindWindowTest, TheSizeActionGivesANewSizeWithEveryCellEmptyAndWhite)
         EXPECT_FALSE(grid.hasCell(c.cols + 1, 1));
         EXPECT_FALSE(grid.hasCell(1, c.rows + 1));
     }
+}
+
+TYPED_TEST(KindWindowTest, TheDesignerOffersTheToolsOfTheKind) {
+    TMindgridMainForm* frame = this->start();
+    TypeParam* window = this->newDocument();
+    ASSERT_NE(window, nullptr);
+    std::optional<ShapeDesigner::Tools> offered;
+    whenDialog<Tnavrharform>([&](Tnavrharform* form) {
+        offered = form->tools();
+        form->BitBtn2->click();
+    });
+    frame->ToolButton7->click();
+    ASSERT_TRUE(offered);
+    EXPECT_EQ(*offered, Kind<TypeParam>::designerTools);
 }
 
 TYPED_TEST(KindWindowTest, WhileActiveTheWindowLendsItsControlsAndClosingGivesThemBack) {

@@ -199,8 +199,7 @@ TEST_F(KrsWindowTest, TheDesignerMarksSecretPhraseCellsAndItsDigitsBecomeTheirTe
     whenModal([&](QWidget* dialog) {
         ASSERT_EQ(dialog, &form);
         const ShapeDesigner& designer = form.designer();
-        EXPECT_EQ(form.tag(), crissCrossDocument);
-        EXPECT_TRUE(designer.hasDigits);
+        EXPECT_EQ(form.tools(), (ShapeDesigner::Tools{true, true, false, true}));
         EXPECT_EQ(designer.fullDigits, "1213");
         EXPECT_EQ(designer.cellText(1, 2), "1") << "the digit of a red cell is shown";
         EXPECT_EQ(designer.cellText(2, 1), "") << "other cells show none";
@@ -232,7 +231,7 @@ TEST_F(KrsWindowTest, TheDesignerMarksSecretPhraseCellsAndItsDigitsBecomeTheirTe
     // Without a phrase there are no digits to place.
     window->hasSecretPhrase = false;
     whenModal([&](QWidget*) {
-        EXPECT_FALSE(form.designer().hasDigits);
+        EXPECT_FALSE(form.tools().digits);
         EXPECT_FALSE(form.acTajenka->isEnabled());
         form.BitBtn2->click();
     });

@@ -8,27 +8,10 @@ namespace {
 
 using Press = ShapeDesigner::Press;
 
-TEST(ShapeDesigner, EachCallerGetsItsTools) {
-    struct Case {
-        int tag;
-        bool hasDigits;
-        ShapeDesigner::Tools tools;  // show/hide, secret phrase, clue, digit panel
-    };
-    const Case cases[] = {
-        {1, false, {true, false, false, false}},
-        {2, false, {true, true, false, false}},
-        {3, false, {true, false, false, false}},
-        {3, true, {true, true, false, true}},
-        {4, false, {true, true, true, false}},
-        {4, true, {true, true, true, false}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ShapeDesigner::toolsFor(c.tag, c.hasDigits), c.tools) << c.tag;
-}
-
 TEST(ShapeDesigner, EachToolChangesTheCellsItsOwnWay) {
     ShapeDesigner designer;
     ASSERT_EQ(designer.resizeGrid(4, 3, 20), CellGrid::ResizeResult::resized);
-    designer.tag = swedishDocument;
+    designer.tools = {.showHide = true, .secretPhrase = true, .clue = true};
     designer.setCellColor(1, 1, colors::red);
     designer.setCellColor(2, 1, colors::black);
     designer.begin();
@@ -80,8 +63,7 @@ struct CrissCrossUse {
         designer.resizeGrid(3, 2, 20);
         for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {3, 1}, {1, 2}}) designer.setCellColor(col, row, colors::red);
         designer.setCellText(1, 1, inFirstRedCell);
-        designer.tag = crissCrossDocument;
-        designer.hasDigits = true;
+        designer.tools = {.showHide = true, .secretPhrase = true, .digits = true};
         designer.fullDigits = "3141";
         designer.begin();
         designer.setMode(ShapeDesigner::secretPhraseMode);
@@ -117,8 +99,8 @@ TEST(ShapeDesigner, RightClicksPlaceTheDigitsOneByOneIntoEmptyRedCells) {
     EXPECT_EQ(d.remainingDigits(), "3141");
     for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {3, 1}, {1, 2}}) EXPECT_EQ(d.cellText(col, row), "");
 
-    // Outside the criss-cross the right button colours like the left one.
-    d.tag = crosswordDocument;
+    // Without digits to place the right button colours like the left one.
+    d.tools = {.showHide = true, .secretPhrase = true};
     EXPECT_EQ(d.press(1, 1, true), Press::changed);
     EXPECT_EQ(d.cellColor(1, 1), colors::white);
 }
@@ -151,7 +133,7 @@ TEST(ShapeDesigner, NoDigitIsPlacedTwiceAndOnlyOkHandsDigitsBack) {
     EXPECT_EQ(d.remainingDigits(), "3141");
 
     // Without a phrase nothing is to be placed.
-    d.hasDigits = false;
+    d.tools.digits = false;
     d.begin();
     EXPECT_EQ(d.remainingDigits(), "");
 }

@@ -45,8 +45,7 @@ void prepareCrissCross(Tnavrharform& form) {
     for (auto [col, row] : redCells) d.setCellColor(col, row, colors::red);
     d.setCellText(1, 1, "3");
     d.setCellShown(3, 2, false);
-    form.setTag(crissCrossDocument);
-    d.hasDigits = true;
+    form.setTools({.showHide = true, .secretPhrase = true, .digits = true});
     d.fullDigits = "3141";
 }
 
@@ -110,16 +109,22 @@ TEST(NavrharForm, ShowingOffersTheToolsOfTheCallersKind) {
     Tnavrharform form;
     form.resizeGrid(4, 4, minCellSize);
     struct Case {
-        int tag;
+        const char* kind;
+        ShapeDesigner::Tools tools;
         bool tajenka, legenda;
     };
-    for (const Case& c : {Case{1, false, false}, Case{2, true, false}, Case{3, false, false}, Case{4, true, true}}) {
-        form.setTag(c.tag);
-        form.designer().hasDigits = false;
+    const Case cases[] = {
+        {"word search", {.showHide = true}, false, false},
+        {"crossword", {.showHide = true, .secretPhrase = true}, true, false},
+        {"criss-cross without a phrase", {.showHide = true}, false, false},
+        {"Swedish crossword", {.showHide = true, .secretPhrase = true, .clue = true}, true, true},
+    };
+    for (const Case& c : cases) {
+        form.setTools(c.tools);
         form.show();
-        EXPECT_TRUE(form.acSmazat_Zobrazit->isEnabled() && form.acSmazat_Zobrazit->isChecked()) << c.tag;
-        EXPECT_EQ(form.acTajenka->isEnabled(), c.tajenka) << c.tag;
-        EXPECT_EQ(form.acLegenda->isEnabled(), c.legenda) << c.tag;
+        EXPECT_TRUE(form.acSmazat_Zobrazit->isEnabled() && form.acSmazat_Zobrazit->isChecked()) << c.kind;
+        EXPECT_EQ(form.acTajenka->isEnabled(), c.tajenka) << c.kind;
+        EXPECT_EQ(form.acLegenda->isEnabled(), c.legenda) << c.kind;
         EXPECT_EQ(form.designer().mode(), ShapeDesigner::showHideMode);
         EXPECT_FALSE(form.Panel4->isVisible());
         form.designer().setMode(ShapeDesigner::secretPhraseMode);  // not the start of the next use
@@ -130,7 +135,7 @@ TEST(NavrharForm, ShowingOffersTheToolsOfTheCallersKind) {
 TEST(NavrharForm, TheCellUnderThePointerIsFramedBlueAndClicksFollowTheTool) {
     Tnavrharform form;
     form.resizeGrid(5, 5, minCellSize);
-    form.setTag(swedishDocument);
+    form.setTools({.showHide = true, .secretPhrase = true, .clue = true});
     form.show();
     const auto frame = [&](int col, int row) {
         const CellShape& shape = *form.designer().grid().cellShapes()[col][row];

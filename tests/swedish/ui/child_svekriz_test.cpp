@@ -320,7 +320,7 @@ TEST_F(SwedishFillTest, TheDesignerKeepsLettersUsesAndClueRecordsAndDropsTheSele
 
     // Clue cell → letter cell, (6, 6) shown again, the e of (2, 2) hidden.
     whenDialog<Tnavrharform>([&](Tnavrharform* form) {
-        EXPECT_EQ(form->designer().tag, swedishDocument);
+        EXPECT_EQ(form->tools(), (ShapeDesigner::Tools{true, true, true, false}));
         EXPECT_EQ(form->designer().cellColor(8, 8), colors::red) << "silver goes as red";
         EXPECT_EQ(form->designer().cellColor(7, 8), colors::white) << "grey goes as white";
         form->designer().setCellColor(3, 3, colors::white);
