@@ -258,7 +258,7 @@ void TMDIChildKrs::acexportExecute() {
 void TMDIChildKrs::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();
     fillCrissCrossPicture(*picture, toDocument());
-    showPicture(*picture);
+    showPicture(*picture, PictureStyle::plainGrid);
 }
 
 void TMDIChildKrs::acNavrharExecute() {

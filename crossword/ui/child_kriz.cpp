@@ -278,7 +278,7 @@ void TMDIChildKriz::acNavrharExecute() {
 void TMDIChildKriz::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();
     crossword::fillCrosswordPicture(*picture, toDocument());
-    showPicture(*picture);
+    showPicture(*picture, PictureStyle::crosswordGrid);
 }
 
 // ---- printing and the spreadsheet export ------------------------------------------------

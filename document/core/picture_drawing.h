@@ -54,6 +54,11 @@ void fillPictureCells(PictureGrid& picture, const Matrix& document) {
     picture.gridRows = document.rows;
 }
 
+// How the picture window draws a grid: drawGrid (a word search, a
+// criss-cross) or drawCrosswordGrid (a crossword); nothing before a caller
+// has said which.
+enum class PictureStyle { none, plainGrid, crosswordGrid };
+
 // The window's options, as its controls hold them.
 struct PictureOptions {
     static constexpr int minCellSize = 4;

@@ -294,11 +294,11 @@ std::optional<WorkbookExport> DocumentWindow::exportBook(const std::function<boo
     });
 }
 
-void DocumentWindow::showPicture(const PictureGrid& picture) {
+void DocumentWindow::showPicture(const PictureGrid& picture, PictureStyle style) {
     Tpictureform* form = host() ? host()->pictureWindow() : nullptr;
     if (!form) return;
     static_cast<PictureGrid&>(*form) = picture;
-    form->setTag(documentKind());
+    form->setStyle(style);
     form->exec();
 }
 

@@ -24,6 +24,7 @@
 #include "document/core/document_codec.h"
 #include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
+#include "document/core/picture_drawing.h"
 #include "document/core/shape_designer.h"
 #include "document/ui/excel_form.h"
 #include "platform/core/canvas.h"
@@ -48,7 +49,6 @@ class FileChooser;
 class QAction;
 class QMenu;
 class StringPairList;
-struct PictureGrid;
 
 // The word lists a window keeps a copy of; the frame fills them when it
 // creates the window, the window frees them when it closes. A list the kind
@@ -202,8 +202,8 @@ protected:
     // `fill` fills (false when a cell cannot be held: the export fails with
     // its message). Nothing when the user cancelled the chooser.
     std::optional<WorkbookExport> exportBook(const std::function<bool(Workbook&)>& fill);
-    // The picture window with the grid handed over, tagged with the kind.
-    void showPicture(const PictureGrid& picture);
+    // The picture window with the grid handed over, drawn in `style`.
+    void showPicture(const PictureGrid& picture, PictureStyle style);
     // The shape designer with `shape` and the tools the kind offers. On OK the
     // shape the user made; nothing on "Storno", or when the designer's grid
     // could not be given the shape's size. A kind with digits (a criss-cross

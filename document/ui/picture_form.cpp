@@ -157,10 +157,16 @@ void Tpictureform::showEvent(QShowEvent* event) {
 }
 
 void Tpictureform::Button1Click() {
-    if (tag_ == wordSearchDocument || tag_ == crissCrossDocument)
+    switch (style_) {
+    case PictureStyle::none:
+        break;
+    case PictureStyle::plainGrid:
         drawGrid();
-    else if (tag_ == crosswordDocument)
+        break;
+    case PictureStyle::crosswordGrid:
         drawCrosswordGrid();
+        break;
+    }
 }
 
 void Tpictureform::setCrosswordControlsEnabled(bool enabled) {

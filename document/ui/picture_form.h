@@ -4,8 +4,8 @@
 //
 // The word-search, crossword and criss-cross windows fill the grid fields
 // (cellTexts, cellMarks, gridCols, gridRows and, for a crossword, the bar
-// marks; see PictureGrid), set the tag to their kind and show the window
-// modally. Every showing draws the picture at once with the options in the
+// marks; see PictureGrid), set the style their grid is drawn in and show the
+// window modally. Every showing draws the picture at once with the options in the
 // controls; "Překreslit" draws it again after the options changed.
 
 #include "document/core/picture_drawing.h"
@@ -28,8 +28,8 @@ public:
     explicit Tpictureform(QWidget* parent = nullptr);
     ~Tpictureform() override;
 
-    void setTag(int tag) { tag_ = tag; }
-    int tag() const { return tag_; }
+    void setStyle(PictureStyle style) { style_ = style; }
+    PictureStyle style() const { return style_; }
 
     // The options the controls hold; setting them brings each number into
     // the range of its box.
@@ -39,8 +39,7 @@ public:
     // The picture last drawn.
     const QImage& picture() const { return picture_; }
 
-    // "Překreslit": the word-search and criss-cross picture for tags 1 and 3,
-    // the crossword picture for tag 2; any other tag draws nothing.
+    // "Překreslit": the picture in the style set; PictureStyle::none draws nothing.
     void Button1Click();
     // "Uložit": asks for a file name and saves the picture as a bitmap.
     void Button2Click();
@@ -80,7 +79,7 @@ private:
     void showPicture();
     void setCrosswordControlsEnabled(bool enabled);
 
-    int tag_ = 0;
+    PictureStyle style_ = PictureStyle::none;
     QImage picture_;
     QString lastFolder_;
 };

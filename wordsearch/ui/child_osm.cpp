@@ -215,7 +215,7 @@ void TMDIChildOsm::acExportExecute() {
 void TMDIChildOsm::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();
     fillWordSearchPicture(*picture, toDocument());
-    showPicture(*picture);
+    showPicture(*picture, PictureStyle::plainGrid);
 }
 
 void TMDIChildOsm::acNavrharExecute() {

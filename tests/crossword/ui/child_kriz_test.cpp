@@ -585,7 +585,7 @@ TEST_F(CrosswordFillTest, ThePictureWindowGetsTextsStatesAndBars) {
     PictureGrid shown;
     whenDialog<Tpictureform>([&shown](Tpictureform* form) {
         shown = *form;
-        EXPECT_EQ(form->tag(), crosswordDocument);
+        EXPECT_EQ(form->style(), PictureStyle::crosswordGrid);
         form->Button3->click();
     });
     window->acExportObr->trigger();

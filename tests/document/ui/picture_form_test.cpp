@@ -31,7 +31,7 @@ void fillWordSearch(Tpictureform& form) {
             form.cellTexts[c][r] = hidden ? "@" : "W";
             form.cellMarks[c][r] = hidden ? 1 : 0;
         }
-    form.setTag(wordSearchDocument);
+    form.setStyle(PictureStyle::plainGrid);
 }
 
 QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
@@ -81,7 +81,7 @@ TEST(PictureForm, ACrosswordShowsItsSecretPhraseCellsInTheChosenColour) {
     form.cellMarks[1][0] = 2;
     form.cellMarks[2][0] = 1;
     form.rightBarMarks[0][0] = 0;
-    form.setTag(crosswordDocument);
+    form.setStyle(PictureStyle::crosswordGrid);
     form.CheckBox2->setChecked(true);
     form.Button1->click();
 
@@ -97,8 +97,8 @@ TEST(PictureForm, ACrosswordShowsItsSecretPhraseCellsInTheChosenColour) {
     EXPECT_TRUE(form.SpinEdit3->isEnabled());
     EXPECT_TRUE(form.ColorComboBox1->isEnabled());
 
-    // Another tag draws nothing: the picture stays.
-    form.setTag(4);
+    // No style draws nothing: the picture stays.
+    form.setStyle(PictureStyle::none);
     form.SpinEdit1->setValue(10);
     form.Button1->click();
     EXPECT_EQ(form.picture().size(), QSize(90, 30));

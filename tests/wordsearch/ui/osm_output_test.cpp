@@ -98,7 +98,7 @@ TEST(WordSearchOutput, ThePictureOfATenByTenWordSearchAtTheDefaultsHasBlackHidde
     });
     puzzle.window->acExportObrExecute();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(form.tag(), wordSearchDocument);
+    EXPECT_EQ(form.style(), PictureStyle::plainGrid);
     ASSERT_EQ(picture.size(), QSize(300, 300));
     EXPECT_EQ(rgb(picture, 45, 45), 0x000000u) << "hidden cell (2, 2)";
     EXPECT_EQ(rgb(picture, 285, 285), 0x000000u) << "hidden cell (10, 10)";
