@@ -8,7 +8,6 @@
 #include "document/core/phrase_letters.h"
 #include "document/core/print_layout.h"
 #include "document/ui/document_files.h"
-#include "document/ui/document_host.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "platform/ui/actions.h"
@@ -298,18 +297,10 @@ void TMDIChildKrs::acNavrharExecute() {
 // ---- the secret phrase ----------------------------------------------------
 
 void TMDIChildKrs::zadattajenkuExecute() {
-    Ttajenkaform* form = host() ? host()->phraseDialog() : nullptr;
-    if (!form) return;
     const bool chAsOne = crissCrossSettings.chAsOneLetter();
-    form->setTag(Ttajenkaform::crissCrossUse);
-    form->setChAsOneLetter(chAsOne);
-    form->setPhrase(toQString(secretPhrase));
-    if (form->exec() != QDialog::Accepted) return;
-    const auto typed = fromQString(form->phrase());
-    if (!typed) {
-        desktop::warning(this, codePageRefusal());
-        return;
-    }
+    // Each character of the phrase becomes one digit.
+    const auto typed = askSecretPhrase(secretPhrase, Tkrspiscisform::digitCount, chAsOne);
+    if (!typed) return;
     const std::string phrase = trimmedPhrase(*typed, krs::maxTextLength);
     // The same phrase again keeps the table the user made for it.
     if (phrase == secretPhrase) return;

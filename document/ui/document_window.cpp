@@ -6,6 +6,7 @@
 #include "document/ui/document_host.h"
 #include "document/ui/grid_progress.h"
 #include "document/ui/icons.h"
+#include "document/ui/phrase_form.h"
 #include "document/ui/picture_form.h"
 #include "document/ui/size_form.h"
 #include "platform/ui/actions.h"
@@ -313,6 +314,19 @@ std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const Sh
     form->designer().fullDigits = digits;
     if (form->exec() != QDialog::Accepted) return std::nullopt;
     return designerShape(form->designer());
+}
+
+std::optional<std::string> DocumentWindow::askSecretPhrase(const std::string& phrase, int letterLimit,
+                                                           bool chAsOneLetter) {
+    Ttajenkaform* form = host() ? host()->phraseDialog() : nullptr;
+    if (!form) return std::nullopt;
+    form->setLetterLimit(letterLimit);
+    form->setChAsOneLetter(chAsOneLetter);
+    form->setPhrase(toQString(phrase));
+    if (form->exec() != QDialog::Accepted) return std::nullopt;
+    const auto typed = fromQString(form->phrase());
+    if (!typed) desktop::warning(this, codePageRefusal());
+    return typed;
 }
 
 // ---- the window protocol ------------------------------------------------------

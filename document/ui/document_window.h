@@ -212,6 +212,13 @@ protected:
     std::optional<GridShape> design(const GridShape& shape, const ShapeDesigner::Tools& tools,
                                     const std::string& digits = {});
 
+    // The host's phrase dialog holding `phrase` (Windows-1250): on OK the
+    // text typed, in Windows-1250; nothing on "Storno", without a dialog, or
+    // when the text holds a character the code page cannot (after telling the
+    // user). `letterLimit` is how many distinct characters the phrase may
+    // hold (Ttajenkaform::noLetterLimit: any), "ch" one with `chAsOneLetter`.
+    std::optional<std::string> askSecretPhrase(const std::string& phrase, int letterLimit, bool chAsOneLetter);
+
     DocumentHost* host() const;
     // The side of a grid cell the host's settings give.
     int cellSize() const;

@@ -18,8 +18,6 @@ Ttajenkaform* tajenkaform = nullptr;
 
 namespace {
 
-constexpr int mostLetters = 10;
-
 // Turns what is typed into lower case and keeps out "@", which the puzzles
 // use for their own marks.
 class PhraseValidator : public QValidator {
@@ -73,8 +71,8 @@ void Ttajenkaform::setPhrase(const QString& phrase) {
 
 QString Ttajenkaform::phrase() const { return inputboxtajenka->text(); }
 
-QString Ttajenkaform::tooManyLetters() {
-    return QStringLiteral("Toto písmeno již nelze napsat, protože je již zadáno 10 různých písmen.");
+QString Ttajenkaform::tooManyLetters(int limit) {
+    return QStringLiteral("Toto písmeno již nelze napsat, protože je již zadáno %1 různých písmen.").arg(limit);
 }
 
 int Ttajenkaform::distinctCharacters(const QString& phrase, bool chAsOne) {
@@ -105,16 +103,16 @@ int Ttajenkaform::distinctCharacters(const QString& phrase, bool chAsOne) {
 
 void Ttajenkaform::inputboxtajenkaChange() {
     const QString text = inputboxtajenka->text();
-    if (tag_ != crissCrossUse) {
+    if (letterLimit_ == noLetterLimit) {
         lastAccepted_ = text;
         return;
     }
     const int count = distinctCharacters(text, chAsOneLetter_);
-    // A phrase given with more than ten characters (say, after the "ch"
+    // A phrase given with more characters than the limit (say, after the "ch"
     // setting changed) may still be shortened; only a change that adds a
-    // character beyond ten is refused.
-    if (count > mostLetters && count > distinctCharacters(lastAccepted_, chAsOneLetter_)) {
-        desktop::message(this, tooManyLetters());
+    // character beyond the limit is refused.
+    if (count > letterLimit_ && count > distinctCharacters(lastAccepted_, chAsOneLetter_)) {
+        desktop::message(this, tooManyLetters(letterLimit_));
         inputboxtajenka->setText(lastAccepted_);
         return;
     }

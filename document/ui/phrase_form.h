@@ -1,12 +1,14 @@
 #pragma once
-// The secret-phrase dialog. The caller sets the use (setTag: 1 word search,
-// 3 criss-cross), fills the box with the document's phrase (setPhrase, or
-// setText on inputboxtajenka), shows the dialog and reads the box on OK.
+// The secret-phrase dialog. The caller sets how many distinct characters the
+// phrase may hold (setLetterLimit: a criss-cross, whose characters each
+// become one digit, allows ten; a word search sets no limit), fills the box
+// with the document's phrase (setPhrase, or setText on inputboxtajenka),
+// shows the dialog and reads the box on OK.
 //
-// In criss-cross use a typed change is refused when the phrase would hold
-// more than ten distinct characters, since each of them becomes one digit.
-// Only typing is checked: whatever a caller puts into the box is taken as the
-// phrase accepted so far for this use of the dialog.
+// With a limit a typed change is refused when the phrase would hold more
+// distinct characters than that. Only typing is checked: whatever a caller
+// puts into the box is taken as the phrase accepted so far for this use of
+// the dialog.
 
 #include <QDialog>
 
@@ -19,11 +21,11 @@ class Ttajenkaform : public QDialog {
 public:
     explicit Ttajenkaform(QWidget* parent = nullptr);
 
-    static constexpr int wordSearchUse = 1;
-    static constexpr int crissCrossUse = 3;
-    void setTag(int tag) { tag_ = tag; }
-    int tag() const { return tag_; }
-    // The criss-cross setting "ch as one letter", passed by the caller.
+    static constexpr int noLetterLimit = 0;
+    void setLetterLimit(int limit) { letterLimit_ = limit; }
+    int letterLimit() const { return letterLimit_; }
+    // Whether "ch" counts as one character for the limit, as the caller's
+    // setting says.
     void setChAsOneLetter(bool on) { chAsOneLetter_ = on; }
 
     void setPhrase(const QString& phrase);
@@ -31,10 +33,11 @@ public:
     // The phrase the check last let through (or the caller put in).
     QString lastAccepted() const { return lastAccepted_; }
 
-    // How many distinct characters a phrase holds for the criss-cross check:
-    // blanks do not count, and "ch" counts as one character when `chAsOne`.
+    // How many distinct characters a phrase holds for the limit: blanks do
+    // not count, and "ch" counts as one character when `chAsOne`.
     static int distinctCharacters(const QString& phrase, bool chAsOne);
-    static QString tooManyLetters();
+    // The refusal of a character beyond `limit`.
+    static QString tooManyLetters(int limit);
 
     QLabel* Label1;
     QLineEdit* inputboxtajenka;
@@ -47,7 +50,7 @@ protected:
 private:
     void inputboxtajenkaChange();
 
-    int tag_ = 0;
+    int letterLimit_ = noLetterLimit;
     bool chAsOneLetter_ = false;
     QString lastAccepted_;
 };

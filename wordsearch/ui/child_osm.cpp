@@ -5,7 +5,6 @@
 #include "document/core/phrase_letters.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
-#include "document/ui/document_host.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "platform/core/czech.h"
@@ -224,16 +223,8 @@ void TMDIChildOsm::acNavrharExecute() {
 }
 
 void TMDIChildOsm::aczadattajenkuExecute() {
-    Ttajenkaform* form = host() ? host()->phraseDialog() : nullptr;
-    if (!form) return;
-    form->setTag(Ttajenkaform::wordSearchUse);
-    form->setPhrase(toQString(typedSecretPhrase_));
-    if (form->exec() != QDialog::Accepted) return;
-    const auto typed = fromQString(form->phrase());
-    if (!typed) {
-        desktop::warning(this, codePageRefusal());
-        return;
-    }
+    const auto typed = askSecretPhrase(typedSecretPhrase_, Ttajenkaform::noLetterLimit, false);
+    if (!typed) return;
     const std::string phrase = trimmedPhrase(*typed, kOsmMaxPhraseLength);
     if (holdsGridMark(phrase)) {
         desktop::warning(this, QStringLiteral("Tajenka nesmí obsahovat znaky @, # a ©."));

@@ -51,7 +51,7 @@ struct PhraseAnswers {
 
     void answer(QWidget* dialog) {
         if (auto* form = qobject_cast<Ttajenkaform*>(dialog)) {
-            EXPECT_EQ(form->tag(), Ttajenkaform::crissCrossUse);
+            EXPECT_EQ(form->letterLimit(), 10);
             if (!phrase) {
                 form->BitBtn2->click();
                 return;

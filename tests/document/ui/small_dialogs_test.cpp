@@ -30,29 +30,29 @@ void type(QWidget* widget, const QString& text) {
 TEST(Tajenkaform, CrissCrossPhrasesHoldAtMostTenDistinctCharacters) {
     struct Case {
         const char* name;
-        int tag;
+        int limit;
         bool chAsOne;
         QString typed;
         QString boxAfter;
         int refusals;
     };
     const Case cases[] = {
-        {"ten letters", 3, false, "abcdefghij", "abcdefghij", 0},
-        {"an eleventh letter", 3, false, "abcdefghijk", "abcdefghij", 1},
-        {"a letter seen before", 3, false, "abcdefghija", "abcdefghija", 0},
-        {"blanks do not count", 3, false, "a b c d e f g h i j", "a b c d e f g h i j", 0},
-        {"ch as one letter", 3, true, "bdefgijklch", "bdefgijklch", 0},
-        {"ch as two letters", 3, false, "bdefgijklch", "bdefgijklc", 1},
-        {"an eleventh letter after ch", 3, true, "bdefgijklchm", "bdefgijklch", 1},
-        {"word search use", 1, false, "abcdefghijklmnop", "abcdefghijklmnop", 0},
-        {"typing is lower-cased", 3, false, "ABČ", "abč", 0},
-        {"@ cannot be typed", 3, false, "a@b", "ab", 0},
+        {"ten letters", 10, false, "abcdefghij", "abcdefghij", 0},
+        {"an eleventh letter", 10, false, "abcdefghijk", "abcdefghij", 1},
+        {"a letter seen before", 10, false, "abcdefghija", "abcdefghija", 0},
+        {"blanks do not count", 10, false, "a b c d e f g h i j", "a b c d e f g h i j", 0},
+        {"ch as one letter", 10, true, "bdefgijklch", "bdefgijklch", 0},
+        {"ch as two letters", 10, false, "bdefgijklch", "bdefgijklc", 1},
+        {"an eleventh letter after ch", 10, true, "bdefgijklchm", "bdefgijklch", 1},
+        {"word search use", Ttajenkaform::noLetterLimit, false, "abcdefghijklmnop", "abcdefghijklmnop", 0},
+        {"typing is lower-cased", 10, false, "ABČ", "abč", 0},
+        {"@ cannot be typed", 10, false, "a@b", "ab", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedDesktop desktop;
         Ttajenkaform form;
-        form.setTag(c.tag);
+        form.setLetterLimit(c.limit);
         form.setChAsOneLetter(c.chAsOne);
         form.setPhrase(QString());
         type(form.inputboxtajenka, c.typed);
@@ -60,7 +60,8 @@ TEST(Tajenkaform, CrissCrossPhrasesHoldAtMostTenDistinctCharacters) {
         EXPECT_EQ(form.lastAccepted(), c.boxAfter);
         ASSERT_EQ(desktop.boxes.size(), c.refusals) << "the restored text is not checked again";
         if (c.refusals > 0) {
-            EXPECT_EQ(desktop.boxes[0].text, Ttajenkaform::tooManyLetters());
+            EXPECT_EQ(desktop.boxes[0].text,
+                      QStringLiteral("Toto písmeno již nelze napsat, protože je již zadáno 10 různých písmen."));
         }
     }
 
@@ -93,7 +94,7 @@ TEST(Tajenkaform, CountsCharactersTheCodePageCannotHoldAsThemselves) {
 TEST(Tajenkaform, WhatACallerPutsInIsNotCheckedAndStartsANewUse) {
     ScriptedDesktop desktop;
     Ttajenkaform form;
-    form.setTag(Ttajenkaform::crissCrossUse);
+    form.setLetterLimit(10);
 
     // Another document's phrase, accepted while typing.
     form.setPhrase(QString());

@@ -48,7 +48,7 @@ void answerSize(int presetCols, int presetRows, int cols, int rows) {
 // Types `phrase` into the secret-phrase dialog and confirms it (or cancels).
 void enterPhrase(TMDIChildOsm* window, const QString& phrase, bool confirm = true) {
     whenDialog<Ttajenkaform>([=](Ttajenkaform* form) {
-        EXPECT_EQ(form->tag(), Ttajenkaform::wordSearchUse);
+        EXPECT_EQ(form->letterLimit(), Ttajenkaform::noLetterLimit);
         form->inputboxtajenka->setText(phrase);
         (confirm ? form->BitBtn1 : form->BitBtn2)->click();
     });
