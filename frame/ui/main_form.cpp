@@ -51,6 +51,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <array>
 
 TMindgridMainForm* MindgridMainForm = nullptr;
 
@@ -134,6 +135,38 @@ QToolButton* makeMenuButton(QToolBar* bar, const char* name, QMenu* menu) {
     else button->setEnabled(false);  // until a document window lends its menu
     bar->addWidget(button);
     return button;
+}
+
+// A control of the frame that shows an action of the active document window:
+// a tool button or a menu item, the frame's placeholder it shows otherwise,
+// and which of the window's actions it shows (named in the kind's row).
+struct LentControl {
+    QToolButton* button;  // nullptr for a menu item
+    MenuItem* item;       // nullptr for a tool button
+    QAction* placeholder;
+    const char* LentActions::*action;
+    // Kept by a window that loses activation, until another window becomes
+    // active or the window closes.
+    bool keptWhileInactive;
+
+    QAction* shown() const { return button ? button->defaultAction() : item->action(); }
+    void show(QAction* action) const {
+        if (button) bindButton(button, action);
+        else item->setAction(action);
+    }
+};
+
+std::array<LentControl, 8> lentControls(const TMindgridMainForm& frame) {
+    return {{
+        {frame.ToolButton6, nullptr, frame.acVelikost, &LentActions::size, true},
+        {frame.ToolButton7, nullptr, frame.acNavrhar, &LentActions::designer, true},
+        {frame.ToolButton2, nullptr, frame.FileSave1, &LentActions::save, false},
+        {nullptr, frame.Uloit1, frame.FileSave1, &LentActions::save, false},
+        {nullptr, frame.Uloitjako1, frame.FileSaveAs1, &LentActions::saveAs, false},
+        {nullptr, frame.Tisk2, frame.FilePrint, &LentActions::print, false},
+        {nullptr, frame.Export2, frame.FileExport, &LentActions::spreadsheetExport, false},
+        {nullptr, frame.Uloitjakoobrzek1, frame.FileObr, &LentActions::pictureExport, false},
+    }};
 }
 
 // A tool button bound to an action, following its tool bar's look.
@@ -523,20 +556,13 @@ void TMindgridMainForm::captionChanged(DocumentWindow& window) {
 void TMindgridMainForm::windowActivated(DocumentWindow& window) {
     checkWindowMenuItem(window.objectName());
     const DocumentKindInfo& kind = window.kindInfo();
-    const LentActions& own = kind.lent;
-    bindButton(ToolButton6, window.ownAction(own.size));
-    bindButton(ToolButton7, window.ownAction(own.designer));
-    bindButton(ToolButton2, window.ownAction(own.save));
-    Uloit1->setAction(window.ownAction(own.save));
-    Uloitjako1->setAction(window.ownAction(own.saveAs));
-    Tisk2->setAction(window.ownAction(own.print));
-    Export2->setAction(window.ownAction(own.spreadsheetExport));
-    Uloitjakoobrzek1->setAction(window.ownAction(own.pictureExport));
-    // While the window is the active one its keys (Ctrl+S, Ctrl+P) answer
-    // wherever the focus is in the frame, as the frame's own keys do.
-    for (const char* name : {own.size, own.designer, own.save, own.saveAs, own.print, own.spreadsheetExport,
-                             own.pictureExport})
-        if (QAction* action = window.ownAction(name)) addAction(action);
+    for (const LentControl& control : lentControls(*this)) {
+        QAction* action = window.ownAction(kind.lent.*control.action);
+        control.show(action);
+        // While the window is the active one its keys (Ctrl+S, Ctrl+P) answer
+        // wherever the focus is in the frame, as the frame's own keys do.
+        if (action) addAction(action);
+    }
 
     const auto lendMenu = [](QToolButton* button, QMenu* menu, bool enabled) {
         setRowMenu(button, menu);
@@ -568,22 +594,10 @@ void TMindgridMainForm::windowClosing(DocumentWindow& window) {
 }
 
 void TMindgridMainForm::giveBackControls(const std::function<bool(const QObject*)>& lent, bool sizeAndDesigner) {
-    struct ButtonBack {
-        QToolButton* button;
-        QAction* placeholder;
-    };
-    for (const ButtonBack& b : {ButtonBack{ToolButton2, FileSave1}, ButtonBack{ToolButton6, acVelikost},
-                                ButtonBack{ToolButton7, acNavrhar}}) {
-        if (!sizeAndDesigner && b.button != ToolButton2) continue;
-        if (lent(b.button->defaultAction())) bindButton(b.button, b.placeholder);
+    for (const LentControl& control : lentControls(*this)) {
+        if (control.keptWhileInactive && !sizeAndDesigner) continue;
+        if (lent(control.shown())) control.show(control.placeholder);
     }
-    struct ItemBack {
-        MenuItem* item;
-        QAction* placeholder;
-    };
-    for (const ItemBack& i : {ItemBack{Uloit1, FileSave1}, ItemBack{Uloitjako1, FileSaveAs1}, ItemBack{Export2, FileExport},
-                              ItemBack{Uloitjakoobrzek1, FileObr}, ItemBack{Tisk2, FilePrint}})
-        if (lent(i.item->action())) i.item->setAction(i.placeholder);
     for (QAction* action : actions())
         if (action->parent() != actionList_ && lent(action)) removeAction(action);
     // The menus go with their window, so no button may keep one.
