@@ -117,8 +117,10 @@ CellGrid::ResizeResult DocumentWindow::resizeGrid(int cols, int rows) {
 
 int DocumentWindow::cellSize() const { return host() ? host()->cellSize() : minCellSize; }
 
-QString DocumentWindow::fileCaption(const QString& path) const {
-    return toQString(kind_.name) + QStringLiteral(" (") + path + QLatin1Char(')');
+QString DocumentWindow::fileCaption(const QString& path) const { return fileCaption(documentKind(), path); }
+
+QString DocumentWindow::fileCaption(int kind, const QString& path) {
+    return toQString(infoOf(kind).name) + QStringLiteral(" (") + path + QLatin1Char(')');
 }
 
 void DocumentWindow::setFileCaption(const QString& path) {

@@ -102,8 +102,10 @@ public:
     // Shows the file `path` in the caption (kind name + " (" + path + ")"), and
     // in the frame's window-menu item of this window.
     void setFileCaption(const QString& path);
-    // The caption of a window that shows the file `path`.
+    // The caption of a window that shows the file `path`; of a window of
+    // documentKind `kind` that does.
     QString fileCaption(const QString& path) const;
+    static QString fileCaption(int kind, const QString& path);
 
     // The frame's hand-over at creation: the lists of DocumentWordLists get a
     // copy of the frame's words.

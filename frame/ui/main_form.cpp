@@ -491,9 +491,7 @@ void TMindgridMainForm::showEvent(QShowEvent* event) {
 void TMindgridMainForm::FormShow() {
     if (parameters_.isEmpty()) {
         const int kind = frameSettings.startWindowKind();
-        if (kind == noDocument) return;
-        ++windowCounter;
-        createChild(documentKindName(kind) + QString::number(windowCounter), kind, QString(), false);
+        if (kind != noDocument) createNewChild(kind);
         return;
     }
     // A path with blanks may arrive split into several parameters.
@@ -660,6 +658,11 @@ QMdiSubWindow* TMindgridMainForm::createChild(const QString& caption, int kind, 
     return window;
 }
 
+QMdiSubWindow* TMindgridMainForm::createNewChild(int kind) {
+    ++windowCounter;
+    return createChild(documentKindName(kind) + QString::number(windowCounter), kind, QString(), false);
+}
+
 void TMindgridMainForm::fitToArea(QMdiSubWindow* window) {
     const QSize wanted = window->property(wantedSizeKey).toSize();
     QSize room = mdiArea_->viewport()->size();
@@ -691,7 +694,7 @@ void TMindgridMainForm::openFileByExtension(const QString& path) {
         desktop::warning(this, QStringLiteral("Z přípony souboru nelze určit typ křížovky."));
         return;
     }
-    createChild(documentKindName(kind) + QStringLiteral(" (") + path + QLatin1Char(')'), kind, path, true);
+    createChild(DocumentWindow::fileCaption(kind, path), kind, path, true);
 }
 
 void TMindgridMainForm::windowMenuClick(QAction* item) {
@@ -747,9 +750,7 @@ void TMindgridMainForm::updateWindowActions() {
 
 void TMindgridMainForm::FileNew1Execute() {
     if (!novyform || novyform->exec() != QDialog::Accepted) return;
-    const int kind = novyform->documentKind();
-    ++windowCounter;
-    createChild(documentKindName(kind) + QString::number(windowCounter), kind, QString(), false);
+    createNewChild(novyform->documentKind());
 }
 
 void TMindgridMainForm::FileOpen1Execute() {

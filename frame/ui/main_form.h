@@ -67,6 +67,9 @@ public:
     // it. nullptr when no window of that kind can be made, or when the file
     // could not be read (the window is closed again).
     QMdiSubWindow* createChild(const QString& caption, int kind, const QString& path, bool openFile);
+    // Counts a window and creates a new document of `kind`, captioned with
+    // the kind's name and the count: "Osmisměrka3".
+    QMdiSubWindow* createNewChild(int kind);
     // Counts a window, then opens `path` as the kind its extension names, or
     // warns that the extension names no kind.
     void openFileByExtension(const QString& path);
