@@ -223,6 +223,8 @@ private:
     // buttons and such actions' keys from the frame; the size and designer
     // buttons only with `sizeAndDesigner`.
     void giveBackControls(const std::function<bool(const QObject*)>& lent, bool sizeAndDesigner);
+    // Builds the frame's controls; loadCaptions gives them their texts (both
+    // in main_form_controls.cpp).
     void createComponents();
     // The active document window changed: the one before gives the shared
     // controls back, the new one lends its own.
