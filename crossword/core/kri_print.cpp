@@ -111,7 +111,7 @@ void writeList(printlayout::RunningText& text, std::string_view heading, const C
                LabelStyle style) {
     int previousLine = 0;
     for (std::size_t k = 0; k < table.size(); ++k) {
-        const WordEntry& entry = table[k];
+        const ClueRow& entry = table[k];
         std::string piece;
         if (k == 0)
             piece = std::string(heading) + ": " + label(entry.line, style) + ": ";

@@ -494,13 +494,8 @@ bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
     // In legend mode the words of the lists are the words of the tables; in
     // building they are what the next legend keeps the typed clues of.
     if (legendMode) {
-        const auto entries = [](const std::vector<crossword::ClueRow>& rows) {
-            crossword::CrosswordWordTable table;
-            for (const crossword::ClueRow& row : rows) table.push_back({row.word, row.line, row.ordinal, row.clue});
-            return table;
-        };
-        horizontalWords = entries(document.across);
-        verticalWords = entries(document.down);
+        horizontalWords = document.across;
+        verticalWords = document.down;
     }
     gridChanged();
     applyPhase();

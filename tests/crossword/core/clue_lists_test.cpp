@@ -49,7 +49,7 @@ struct Drawn {
 
 std::vector<std::string> words(const CrosswordWordTable& table) {
     std::vector<std::string> list;
-    for (const WordEntry& entry : table)
+    for (const ClueRow& entry : table)
         list.push_back(entry.word + " " + std::to_string(entry.line) + "." + std::to_string(entry.ordinal) +
                        (entry.clue.empty() ? "" : " " + entry.clue));
     return list;
@@ -133,7 +133,7 @@ TEST(Legend, AFullFortyByFortyGridOfOneLetterWordsListsEveryWord) {
     const Legend legend = buildLegend(grid, use);
     ASSERT_EQ(legend.across.size(), 1600u);
     EXPECT_EQ(legend.down.size(), 1600u);
-    EXPECT_EQ(legend.across.back(), (WordEntry{"a", 40, 40, ""}));
+    EXPECT_EQ(legend.across.back(), (ClueRow{"a", "", 40, 40}));
 }
 
 StringPairList cluesOf(std::initializer_list<std::pair<std::string, std::string>> pairs) {
@@ -147,7 +147,7 @@ TEST(Legend, CluesComeFromEarlierRowsTheStoresAndTheSecretPhrase) {
     StringPairList user = cluesOf({{"kos", "cerny ptak"}});
     ClueIndex builtinIndex(builtin), userIndex(user);
     const CrosswordWordTable table = {
-        {"pes", 1, 1, ""}, {"kos", 1, 2, ""}, {"lev", 2, 1, ""}, {"ta", 2, 2, "tajenka"}, {"lis", 3, 1, ""}};
+        {"pes", "", 1, 1}, {"kos", "", 1, 2}, {"lev", "", 2, 1}, {"ta", "tajenka", 2, 2}, {"lis", "", 3, 1}};
     // Typed before: "lev" stays where it is, "lis" moved within its line (its
     // clue follows), "pes" stood in another line and "kos" was another word there.
     const std::vector<ClueRow> before = {
