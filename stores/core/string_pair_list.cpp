@@ -2,13 +2,6 @@
 
 #include <utility>
 
-const StringPairList::Node StringPairList::end_{};
-
-void StringPairList::init() {
-    nodes_.clear();
-    current_ = 0;
-}
-
 void StringPairList::addKey(std::string key) { nodes_.push_back({std::move(key), {}}); }
 
 void StringPairList::addPair(std::string key, std::string value) {
@@ -25,26 +18,6 @@ const StringPairList::Node* StringPairList::find(std::string_view key) const {
     for (const Node& node : nodes_)
         if (node.key == key) return &node;
     return nullptr;
-}
-
-const StringPairList::Node& StringPairList::firstPair() {
-    current_ = 0;
-    return nodes_.empty() ? end_ : nodes_.front();
-}
-
-const StringPairList::Node& StringPairList::nextPair() {
-    if (current_ >= nodes_.size()) return end_;
-    ++current_;
-    return current_ < nodes_.size() ? nodes_[current_] : end_;
-}
-
-const std::string& StringPairList::firstKey() { return firstPair().key; }
-const std::string& StringPairList::nextKey() { return nextPair().key; }
-
-void StringPairList::setCurrentPair(std::string key, std::string value) {
-    if (current_ >= nodes_.size()) return;
-    nodes_[current_].key = std::move(key);
-    nodes_[current_].value = std::move(value);
 }
 
 void StringPairList::copyTo(StringPairList& destination) const {

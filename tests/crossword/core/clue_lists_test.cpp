@@ -160,37 +160,27 @@ TEST(Legend, CluesComeFromEarlierRowsTheStoresAndTheSecretPhrase) {
                                           {"lis", "lis na vino", 3, 1}}));
 }
 
-// The plain walks of the stores, as reference for the indexed fill and remember.
+// The plain searches of the stores, as reference for the indexed fill and
+// remember (the stores here hold no empty key).
 void walkFill(std::vector<ClueRow>& rows, StringPairList& builtin, StringPairList& user) {
     for (ClueRow& row : rows) {
         if (row.clue == secretPhraseClue) continue;
         for (StringPairList* store : {&builtin, &user})
-            for (const auto* pair = &store->firstPair(); !pair->key.empty(); pair = &store->nextPair())
-                if (pair->key == row.word) {
-                    row.clue = pair->value;
-                    break;
-                }
+            if (const StringPairList::Node* pair = store->find(row.word)) row.clue = pair->value;
     }
 }
 
 void walkRemember(const std::vector<ClueRow>& rows, StringPairList& user) {
     for (const ClueRow& row : rows) {
         if (row.clue == secretPhraseClue || row.word.empty() || row.word.find('@') != std::string::npos) continue;
-        bool matched = false;
-        for (const auto* pair = &user.firstPair(); !pair->key.empty(); pair = &user.nextPair())
-            if (pair->key == row.word) {
-                user.setCurrentPair(row.word, row.clue);
-                matched = true;
-                break;
-            }
-        if (!matched && !row.clue.empty()) user.addPair(row.word, row.clue);
+        if (StringPairList::Node* pair = user.find(row.word)) pair->value = row.clue;
+        else if (!row.clue.empty()) user.addPair(row.word, row.clue);
     }
 }
 
-std::vector<std::pair<std::string, std::string>> pairsOf(StringPairList& list) {
+std::vector<std::pair<std::string, std::string>> pairsOf(const StringPairList& list) {
     std::vector<std::pair<std::string, std::string>> pairs;
-    for (const auto* pair = &list.firstPair(); !pair->key.empty(); pair = &list.nextPair())
-        pairs.emplace_back(pair->key, pair->value);
+    list.forEachPair([&pairs](const StringPairList::Node& pair) { pairs.emplace_back(pair.key, pair.value); });
     return pairs;
 }
 
