@@ -2,6 +2,21 @@
 
 #include <utility>
 
+StringPairList& StringPairList::operator=(const StringPairList& other) {
+    if (&other == this) return *this;
+    ++generation_;
+    nodes_ = other.nodes_;
+    return *this;
+}
+
+StringPairList& StringPairList::operator=(StringPairList&& other) noexcept {
+    if (&other == this) return *this;
+    ++generation_;
+    nodes_ = std::move(other.nodes_);
+    other.init();
+    return *this;
+}
+
 void StringPairList::addKey(std::string key) { nodes_.push_back({std::move(key), {}}); }
 
 void StringPairList::addPair(std::string key, std::string value) {

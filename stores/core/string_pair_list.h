@@ -10,6 +10,7 @@
 // linear and duplicate keys are allowed (find answers the first).
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -22,9 +23,17 @@ public:
     };
 
     StringPairList() = default;
+    StringPairList(const StringPairList& other) : nodes_(other.nodes_) {}
+    // The moved-from list is left empty.
+    StringPairList(StringPairList&& other) : nodes_(std::move(other.nodes_)) { other.init(); }
+    StringPairList& operator=(const StringPairList& other);
+    StringPairList& operator=(StringPairList&& other) noexcept;
 
     // Empties the list.
-    void init() { nodes_.clear(); }
+    void init() {
+        nodes_.clear();
+        ++generation_;
+    }
     // Appends a pair with an empty value / with the value given. Constant time.
     void addKey(std::string key);
     void addPair(std::string key, std::string value);
@@ -42,6 +51,11 @@ public:
     const std::string& valueAt(std::size_t index) const { return nodes_[index].value; }
     // Overwrites the value of the pair at a place; the key stays.
     void setValueAt(std::size_t index, std::string value) { nodes_[index].value = std::move(value); }
+
+    // Changes whenever the pairs are replaced instead of appended to (the list
+    // emptied, assigned or moved from), so that a reader keeping its place in
+    // the list (an index) knows to start again, however many pairs came back.
+    std::uint64_t generation() const { return generation_; }
 
     // Appends every pair a walk of this list delivers to `destination`, in order,
     // behind the pairs it already holds. Copying a list into itself doubles it.
@@ -69,4 +83,5 @@ public:
 
 private:
     std::deque<Node> nodes_;
+    std::uint64_t generation_ = 0;
 };
