@@ -90,13 +90,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setSizes({330, 110});
 
-    tisklabel = new QLabel(this);
-    tisklabel->setObjectName(QStringLiteral("tisklabel"));
-    QFont printFont(QStringLiteral("Courier New"));
-    printFont.setPixelSize(11);
-    tisklabel->setFont(printFont);
-    tisklabel->hide();
-
     // Shown when a generation takes longer than a moment.
     progressWindow = new QDialog(this);
     progressWindow->setObjectName(QStringLiteral("progressWindow"));

@@ -33,7 +33,6 @@
 
 class QAction;
 class QDialog;
-class QLabel;
 class QListWidget;
 class QSplitter;
 class QTimer;
@@ -107,7 +106,6 @@ public:
 
     QSplitter* Splitter1;
     QListWidget* ListBox1;
-    QLabel* tisklabel;  // hidden; its font is the one printing uses
     QDialog* progressWindow;  // "Vytvářím kris-kros…" with "Storno"
 
     // `menuupravy`

@@ -97,8 +97,6 @@ TEST_F(KrsWindowTest, ANewWindowHasItsGridNumberListActionsAndMenus) {
     EXPECT_EQ(window->Splitter1->widget(0), window->ScrollBox1);
     EXPECT_EQ(window->Splitter1->widget(1), window->ListBox1);
     EXPECT_EQ(window->ListBox1->count(), 0);
-    EXPECT_FALSE(window->tisklabel->isVisible());
-    EXPECT_EQ(window->tisklabel->font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(window->lastLegendLine, -1);
     EXPECT_FALSE(window->hasSecretPhrase);
     EXPECT_EQ(window->SaveDialog1->filter, QStringLiteral("Kris-krosy (*.krs)|*.krs"));
