@@ -38,10 +38,10 @@ void drawNumbers(Canvas& canvas, const KrsDocument& document) {
         if (i + 1 < numbers.size()) item += numbers[i + 1].size() > numbers[i].size() ? "; " : ", ";
         list.write(item);
     }
-    if (document.lastLegendLine < 0) return;
+    if (document.lastDigitKeyLine < 0) return;
     list.newLine(printlayout::lineStep);
-    for (int line = 0; line <= document.lastLegendLine && line < krs::digitCount; ++line)
-        list.write(document.legendLines[static_cast<std::size_t>(line)]);
+    for (int line = 0; line <= document.lastDigitKeyLine && line < krs::digitCount; ++line)
+        list.write(document.digitKey[static_cast<std::size_t>(line)]);
 }
 
 }  // namespace

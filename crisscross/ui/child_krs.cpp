@@ -152,8 +152,8 @@ KrsDocument TMDIChildKrs::toDocument() const {
     document.secretPhrase = secretPhrase;
     document.numberList = numberList;
     document.digitTable = digitTable;
-    document.legendLines = legendLines;
-    document.lastLegendLine = lastLegendLine;
+    document.digitKey = digitKey;
+    document.lastDigitKeyLine = lastDigitKeyLine;
     return document;
 }
 
@@ -180,8 +180,8 @@ bool TMDIChildKrs::showDocument(const KrsDocument& document) {
     hasSecretPhrase = !secretPhrase.empty();
     numberList = document.numberList;
     showNumbers();
-    legendLines = document.legendLines;
-    lastLegendLine = document.lastLegendLine;
+    digitKey = document.digitKey;
+    lastDigitKeyLine = document.lastDigitKeyLine;
     return true;
 }
 
@@ -196,11 +196,11 @@ void TMDIChildKrs::showNumbers() {
 void TMDIChildKrs::dropNumbers() {
     numberList.clear();
     ListBox1->clear();
-    lastLegendLine = -1;
+    lastDigitKeyLine = -1;
 }
 
 void TMDIChildKrs::buildKey() {
-    lastLegendLine = numberList.empty() ? -1 : buildKeyLines(secretPhrase, digitTable, legendLines);
+    lastDigitKeyLine = numberList.empty() ? -1 : buildDigitKey(secretPhrase, digitTable, digitKey);
 }
 
 CellGrid::ResizeResult TMDIChildKrs::resizeGrid(int cols, int rows) {
