@@ -2,7 +2,6 @@
 
 #include "document/core/grid_sheets.h"
 #include "document/core/print_layout.h"
-#include "frame/core/documents.h"
 #include "platform/core/scaled_canvas.h"
 
 #include <algorithm>
