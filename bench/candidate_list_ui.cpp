@@ -29,7 +29,7 @@ bool loadShippedStores() {
         resetWordStores();
         crosswordDictionaryNames = {"cestina"};
         loadCrosswordWords(GRILPAD_PROGRAM_DIR);
-        return !dictionaryWords.firstKey().empty();
+        return dictionaryWords.size() > 0 && !dictionaryWords.keyAt(0).empty();
     }();
     return loaded;
 }

@@ -35,7 +35,7 @@ Data& data() {
         loadSlvDictionary(GRILPAD_PROGRAM_DIR);
         loadLegends(GRILPAD_PROGRAM_DIR);
         const std::vector<std::string>& words = wordSearchWords;
-        if (words.size() < 100000 || builtinLegends.firstKey().empty()) return d;
+        if (words.size() < 100000 || builtinLegends.size() == 0 || builtinLegends.keyAt(0).empty()) return d;
         // 100,000 pairs; every tenth word a second time, with another clue.
         for (std::size_t i = 0; d.userClues.size() < 100000; ++i) {
             d.userClues.addPair(words[i], "napoveda " + std::to_string(i));

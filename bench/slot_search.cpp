@@ -30,7 +30,8 @@ bool loadShippedStores() {
         resetWordStores();
         crosswordDictionaryNames = {"cestina"};
         loadCrosswordWords(GRILPAD_PROGRAM_DIR);
-        return !dictionaryWords.firstKey().empty() && !builtinWords.firstKey().empty();
+        return dictionaryWords.size() > 0 && !dictionaryWords.keyAt(0).empty() && builtinWords.size() > 0 &&
+               !builtinWords.keyAt(0).empty();
     }();
     return loaded;
 }

@@ -20,9 +20,9 @@ using namespace bench;
 
 namespace fs = std::filesystem;
 
-std::size_t walkLength(StringPairList& list) {
+std::size_t walkLength(const StringPairList& list) {
     std::size_t n = 0;
-    for (const std::string* key = &list.firstKey(); !key->empty(); key = &list.nextKey()) ++n;
+    list.forEachPair([&n](const StringPairList::Node&) { ++n; });
     return n;
 }
 

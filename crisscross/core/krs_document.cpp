@@ -19,7 +19,7 @@ void sortNumbers(std::vector<std::string>& numbers) {
 
 bool digitInUse(std::string_view entry) { return entry.find_first_not_of(' ') != std::string_view::npos; }
 
-int buildKeyLines(std::string_view secretPhrase, const DigitTable& table, LegendLines& lines) {
+int buildDigitKey(std::string_view secretPhrase, const DigitTable& table, DigitKey& lines) {
     int last = -1;
     if (secretPhrase.empty()) return last;
     for (int digit = 0; digit < krs::digitCount; ++digit) {
@@ -33,7 +33,7 @@ int buildKeyLines(std::string_view secretPhrase, const DigitTable& table, Legend
         line.resize(line.size() - 2);
         line += '.';
     }
-    // A key line is kept to the length every text of the puzzle keeps to.
+    // A line of the digit key is kept to the length every text of the puzzle keeps to.
     for (int i = 0; i <= last; ++i) {
         std::string& line = lines[static_cast<std::size_t>(i)];
         if (line.size() > krs::maxTextLength) line.resize(krs::maxTextLength);

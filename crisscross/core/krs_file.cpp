@@ -51,8 +51,8 @@ KrsDocument parseKrsLines(LineCursor& lines) {
     for (int digit = krs::digitCount - 1; digit >= 0; --digit)
         document.digitTable[static_cast<std::size_t>(digit)] = keptText(lines.text());
     for (int line = krs::digitCount - 1; line >= 0; --line)
-        document.legendLines[static_cast<std::size_t>(line)] = keptText(lines.text());
-    document.lastLegendLine = static_cast<int>(lines.number(-1, krs::digitCount - 1));
+        document.digitKey[static_cast<std::size_t>(line)] = keptText(lines.text());
+    document.lastDigitKeyLine = static_cast<int>(lines.number(-1, krs::digitCount - 1));
     return document;
 }
 
@@ -86,8 +86,8 @@ std::vector<std::string> krsLines(const KrsDocument& document) {
     for (int digit = krs::digitCount - 1; digit >= 0; --digit)
         lines.push_back(document.digitTable[static_cast<std::size_t>(digit)]);
     for (int line = krs::digitCount - 1; line >= 0; --line)
-        lines.push_back(document.legendLines[static_cast<std::size_t>(line)]);
-    lines.push_back(std::to_string(document.lastLegendLine));
+        lines.push_back(document.digitKey[static_cast<std::size_t>(line)]);
+    lines.push_back(std::to_string(document.lastDigitKeyLine));
     return lines;
 }
 
@@ -100,7 +100,7 @@ bool writeKrsFile(const std::filesystem::path& path, const KrsDocument& document
                         std::any_of(document.cells.begin(), document.cells.end(),
                                     [](const KrsCell& cell) { return holdsLineBreak(cell.text); }) ||
                         anyBreak(document.numberList) || anyBreak(document.digitTable) ||
-                        anyBreak(document.legendLines);
+                        anyBreak(document.digitKey);
     if (breaks) return false;
     return writeLinesAtomic(path, krsLines(document));
 }

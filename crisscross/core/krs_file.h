@@ -10,8 +10,8 @@
 //   per cell its two letter-use bytes, horizontal first (0, or 2 for a
 //   secret-phrase cell);
 //   the digit table for digit 9 down to 0;
-//   the key lines 9 down to 0;
-//   the index of the last key line (−1 for none).
+//   the lines of the digit key, 9 down to 0;
+//   the index of the digit key's last line (−1 for none).
 // A file of c × r cells and N numbers has 4 · c · r + N + 26 lines.
 //
 // Texts are Windows-1250 bytes, written and read as they stand.
@@ -29,9 +29,9 @@ using KrsReadResult = ReadResult<KrsDocument>;
 
 // Reads and checks a whole file into a fresh document: sides 2 to 40, every
 // cell text empty, one digit or "@", colours white or red, 0 to 1600 numbers
-// of 1 to 40 digits, letter-use bytes 0 or 2, a last key line from −1 to 9,
+// of 1 to 40 digits, letter-use bytes 0 or 2, a last digit-key line from −1 to 9,
 // and a phrase of at most ten distinct letters ("ch" counted as one). The
-// phrases, table entries and key lines keep at most 255 characters. A bad
+// phrases, table entries and digit-key lines keep at most 255 characters. A bad
 // line, or an early end, is the error naming that line. A file over
 // fileLimit::document is refused unread.
 KrsReadResult parseKrs(std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "crisscross/core/krs_print.h"
 
+#include "document/core/grid_sheets.h"
 #include "document/core/print_layout.h"
 #include "platform/core/scaled_canvas.h"
 
@@ -37,10 +38,10 @@ void drawNumbers(Canvas& canvas, const KrsDocument& document) {
         if (i + 1 < numbers.size()) item += numbers[i + 1].size() > numbers[i].size() ? "; " : ", ";
         list.write(item);
     }
-    if (document.lastLegendLine < 0) return;
+    if (document.lastDigitKeyLine < 0) return;
     list.newLine(printlayout::lineStep);
-    for (int line = 0; line <= document.lastLegendLine && line < krs::digitCount; ++line)
-        list.write(document.legendLines[static_cast<std::size_t>(line)]);
+    for (int line = 0; line <= document.lastDigitKeyLine && line < krs::digitCount; ++line)
+        list.write(document.digitKey[static_cast<std::size_t>(line)]);
 }
 
 }  // namespace
@@ -57,27 +58,10 @@ void drawCrissCrossPrint(Canvas& canvas, const KrsDocument& document, const Canv
 namespace {
 
 bool fillSheet(Workbook& book, const KrsDocument& document, bool withDigits) {
-    bool ok = true;
     // The grid stands beside the numbers, from column B.
-    for (int row = 1; row <= document.rows; ++row)
-        for (int column = 1; column <= document.columns; ++column) {
-            const KrsCell& cell = document.cell(column, row);
-            const std::string reference = cellReference(column + 1, row);
-            if (cell.hidden()) {
-                ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::black, colors::black) &&
-                     ok;
-                continue;
-            }
-            if (withDigits) ok = book.setCellText(row, column + 1, cell.text) && ok;
-            ok = book.selectCell(reference) &&
-                 book.setBorder(borders::unchanged, borders::thin, borders::thin, borders::thin, borders::thin, 0,
-                                colors::black, colors::black, colors::black, colors::black, colors::black) &&
-                 ok;
-        }
-    ok = book.selectRange(1, 2, document.rows, document.columns + 1) &&
-         book.setBorder(borders::thick, borders::unchanged, borders::unchanged, borders::unchanged, borders::unchanged,
-                        0, colors::black, colors::black, colors::black, colors::black, colors::black) &&
-         ok;
+    bool ok = gridsheets::fillGrid(book, document, [&](int column, int row) {
+        return !withDigits || book.setCellText(row, column + 1, document.cell(column, row).text);
+    });
     int row = 1;
     for (const std::string& number : document.numberList) ok = book.setCellText(row++, 1, number) && ok;
     return ok;
@@ -86,10 +70,8 @@ bool fillSheet(Workbook& book, const KrsDocument& document, bool withDigits) {
 }  // namespace
 
 bool fillCrissCrossWorkbook(Workbook& book, const KrsDocument& document) {
-    bool ok = book.setSheetName(1, "Nevyplneny") && book.setSheetName(2, "Vyplneny");
-    ok = book.setCurrentSheet(2) && fillSheet(book, document, true) && ok;
-    ok = book.setCurrentSheet(1) && fillSheet(book, document, false) && ok;
-    return book.setCurrentSheet(2) && book.selectCell("A1") && ok;
+    return gridsheets::fillBlankAndFilled(book, "Nevyplneny", "Vyplneny",
+                                          [&](bool filled) { return fillSheet(book, document, filled); });
 }
 
 void fillCrissCrossPicture(PictureGrid& picture, const KrsDocument& document) { fillPictureCells(picture, document); }

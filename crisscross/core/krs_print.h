@@ -10,7 +10,7 @@
 // The printed page, in the printer's device pixels from the top-left corner
 // of the printable area: the blank puzzle in the grid frame of the print
 // pieces (document/core/print_layout.h), blocked cells black and no digits,
-// then the numbers as running text and the key.
+// then the numbers as running text and the digit key.
 namespace krsprint {
 inline constexpr int listFontSize = 12;  // points
 inline constexpr int listGap = 205;      // from the grid's 70 × rows to the first line of numbers
@@ -28,7 +28,7 @@ CellBox cellBox(int column, int row);
 // first page: the grid frame, every cell a rectangle (a blocked one filled
 // black), then, in `font`'s family at 12 points, the numbers one after the
 // other, each followed by "; " when the next one is longer and by ", "
-// otherwise, the last by nothing; then, when there are key lines, a new line
+// otherwise, the last by nothing; then, when there is a digit key, a new line
 // with them. The list wraps at the right limit and goes on on further pages.
 // A grid too wide or too high for the page is drawn smaller, the list with
 // it (printlayout::gridPrintScale).

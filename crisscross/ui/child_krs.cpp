@@ -90,13 +90,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setSizes({330, 110});
 
-    tisklabel = new QLabel(this);
-    tisklabel->setObjectName(QStringLiteral("tisklabel"));
-    QFont printFont(QStringLiteral("Courier New"));
-    printFont.setPixelSize(11);
-    tisklabel->setFont(printFont);
-    tisklabel->hide();
-
     // Shown when a generation takes longer than a moment.
     progressWindow = new QDialog(this);
     progressWindow->setObjectName(QStringLiteral("progressWindow"));
@@ -159,8 +152,8 @@ KrsDocument TMDIChildKrs::toDocument() const {
     document.secretPhrase = secretPhrase;
     document.numberList = numberList;
     document.digitTable = digitTable;
-    document.legendLines = legendLines;
-    document.lastLegendLine = lastLegendLine;
+    document.digitKey = digitKey;
+    document.lastDigitKeyLine = lastDigitKeyLine;
     return document;
 }
 
@@ -187,8 +180,8 @@ bool TMDIChildKrs::showDocument(const KrsDocument& document) {
     hasSecretPhrase = !secretPhrase.empty();
     numberList = document.numberList;
     showNumbers();
-    legendLines = document.legendLines;
-    lastLegendLine = document.lastLegendLine;
+    digitKey = document.digitKey;
+    lastDigitKeyLine = document.lastDigitKeyLine;
     return true;
 }
 
@@ -203,11 +196,11 @@ void TMDIChildKrs::showNumbers() {
 void TMDIChildKrs::dropNumbers() {
     numberList.clear();
     ListBox1->clear();
-    lastLegendLine = -1;
+    lastDigitKeyLine = -1;
 }
 
 void TMDIChildKrs::buildKey() {
-    lastLegendLine = numberList.empty() ? -1 : buildKeyLines(secretPhrase, digitTable, legendLines);
+    lastDigitKeyLine = numberList.empty() ? -1 : buildDigitKey(secretPhrase, digitTable, digitKey);
 }
 
 CellGrid::ResizeResult TMDIChildKrs::resizeGrid(int cols, int rows) {

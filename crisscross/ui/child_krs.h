@@ -6,7 +6,7 @@
 // also marks the secret-phrase cells red and places the coded phrase's digits
 // into them. The creation actions fill the free cells with random digits on a
 // worker thread; the window takes the result only when the generation
-// completed (cells, number list, key lines, and the size and phrase actions
+// completed (cells, number list, digit key, and the size and phrase actions
 // off). While it runs the window's editing actions are off; after half a
 // second a small window offers "Storno". Cancelling, or closing the window,
 // stops the worker and waits for it; nothing of a stopped run is applied.
@@ -14,10 +14,10 @@
 // `ListBox1` shows `numberList` and nothing else: what empties one empties
 // both, and the file, the print and the export take the same list.
 //
-// The numbers and the key lines belong to the grid and the phrase they were
+// The numbers and the digit key belong to the grid and the phrase they were
 // made for. Whatever changes the cells under them (clearing the digits, a
 // resize, a template, a designer use that changes a cell's text) drops both;
-// a new phrase or digit table builds the key of the numbers listed again.
+// a new phrase or digit table builds the digit key of the numbers listed again.
 
 #include "crisscross/core/krs_document.h"
 #include "crisscross/core/krs_file.h"
@@ -33,7 +33,6 @@
 
 class QAction;
 class QDialog;
-class QLabel;
 class QListWidget;
 class QSplitter;
 class QTimer;
@@ -68,7 +67,7 @@ public:
     void aczvolsablonuExecute();
     void aculozsablonuExecute();
 
-    // A new size drops the numbers and the key (the same size changes nothing).
+    // A new size drops the numbers and the digit key (the same size changes nothing).
     CellGrid::ResizeResult resizeGrid(int cols, int rows) override;
 
     // Before a template is read: no numbers, every cell inside the size empty,
@@ -95,8 +94,8 @@ public:
     bool hasSecretPhrase = false;   // a phrase was entered (or loaded) in this window
     DigitTable digitTable;
     std::vector<std::string> numberList;  // the numbers of the last generation, sorted
-    LegendLines legendLines;
-    int lastLegendLine = -1;
+    DigitKey digitKey;
+    int lastDigitKeyLine = -1;
 
     // Where the generation's draws come from, how many whole fills it draws
     // when numbers must differ before the search takes over, and how long it
@@ -107,7 +106,6 @@ public:
 
     QSplitter* Splitter1;
     QListWidget* ListBox1;
-    QLabel* tisklabel;  // hidden; its font is the one printing uses
     QDialog* progressWindow;  // "Vytvářím kris-kros…" with "Storno"
 
     // `menuupravy`
@@ -139,9 +137,9 @@ private:
     // and the actions are as before the run.
     void endRun();
     void showNumbers();
-    // No numbers and no key: the cells they were made of are gone.
+    // No numbers and no digit key: the cells they were made of are gone.
     void dropNumbers();
-    // The key of the numbers listed, for the phrase and table now; none
+    // The digit key of the numbers listed, for the phrase and table now; none
     // without numbers.
     void buildKey();
     void enableAfterClearing();

@@ -91,7 +91,7 @@ CrosswordWordTable split(const Lines& lines, bool across, std::vector<LegendProb
             if (letters) ++ordinal;
             if (shown) ++piece;
             // A piece of hidden cells alone makes an entry that the compaction removes.
-            if (!word.empty()) table.push_back({word, line, ordinal, {}});
+            if (!word.empty()) table.push_back({word, {}, line, ordinal});
             if (throughHidden && letters)
                 problems.push_back({LegendProblem::Kind::unclosed, across, line, piece, withoutMarks(word)});
             else if (empty && !throughHidden)
@@ -104,7 +104,7 @@ CrosswordWordTable split(const Lines& lines, bool across, std::vector<LegendProb
 
 // Pieces of hidden cells alone go; words that run through a hidden cell stay.
 void compact(CrosswordWordTable& table) {
-    std::erase_if(table, [](const WordEntry& entry) { return !holdsLetter(entry.word); });
+    std::erase_if(table, [](const ClueRow& entry) { return !holdsLetter(entry.word); });
 }
 
 // A run of secret-phrase cells that is a word of its line gets the clue "tajenka".
@@ -113,7 +113,7 @@ void markSecretPhrase(const Lines& lines, CrosswordWordTable& table) {
         std::string run;
         const auto close = [&] {
             if (run.empty()) return;
-            const auto found = std::find_if(table.begin(), table.end(), [&](const WordEntry& entry) {
+            const auto found = std::find_if(table.begin(), table.end(), [&](const ClueRow& entry) {
                 return entry.line == line && entry.word == run;
             });
             if (found != table.end()) found->clue = std::string(secretPhraseClue);
@@ -144,9 +144,8 @@ Legend buildLegend(const CellGrid& grid, const LetterUseTable& letterUse) {
 
 std::vector<ClueRow> legendRows(const CrosswordWordTable& table, const std::vector<ClueRow>& before,
                                 ClueIndex& builtinClues, ClueIndex& userClues) {
-    std::vector<ClueRow> rows;
-    rows.reserve(table.size());
-    for (const WordEntry& entry : table) rows.push_back({entry.word, {}, entry.line, entry.ordinal});
+    std::vector<ClueRow> rows = table;
+    for (ClueRow& row : rows) row.clue.clear();
     // A typed clue goes to the same word at the same place; failing that (a
     // word came or went before it in its line) to the same word of the same
     // line. Each earlier row hands its clue on once.

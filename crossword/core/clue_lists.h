@@ -18,21 +18,22 @@ namespace crossword {
 // The clue of a word of the secret phrase.
 inline constexpr std::string_view secretPhraseClue = "tajenka";
 
-// One word of a list: its cells' texts joined ("ch" cells give "ch", hidden
-// cells "@"), its row (across) or column (down), its number within that line
-// counting only words that hold a letter, and its clue.
-struct WordEntry {
+// One word of a list, as the word tables and the rows of the clue grids hold
+// it: its cells' texts joined ("ch" cells give "ch", hidden cells "@"), its
+// clue, its row (across) or column (down), and its number within that line
+// counting only words that hold a letter.
+struct ClueRow {
     std::string word;
+    std::string clue;
     int line = 0;
     int ordinal = 0;
-    std::string clue;
-    friend bool operator==(const WordEntry&, const WordEntry&) = default;
+    friend bool operator==(const ClueRow&, const ClueRow&) = default;
 };
 
 // `crosswordWordTable`: the words of one direction in their order; its count
 // is its size, and it grows as the grid needs (a 40 × 40 grid of one-letter
 // words has 1,600 words each way).
-using CrosswordWordTable = std::vector<WordEntry>;
+using CrosswordWordTable = std::vector<ClueRow>;
 
 // A piece of a row or column that is no proper word, for the user to mend
 // with "Opravit křížovku".
@@ -69,15 +70,6 @@ struct Legend {
 // cell keeps its entry and is reported as unclosed; a piece with an empty
 // cell is reported as incomplete and, when it holds letters, keeps its entry.
 Legend buildLegend(const CellGrid& grid, const LetterUseTable& letterUse);
-
-// A row of a clue grid: the word and the clue shown, and where the word stands.
-struct ClueRow {
-    std::string word;
-    std::string clue;
-    int line = 0;
-    int ordinal = 0;
-    friend bool operator==(const ClueRow&, const ClueRow&) = default;
-};
 
 // The most characters a clue may have: what one cell of a workbook holds, so
 // that the spreadsheet export can write every clue.

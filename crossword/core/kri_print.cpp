@@ -1,6 +1,6 @@
 #include "crossword/core/kri_print.h"
 
-#include "document/core/document_kinds.h"
+#include "document/core/grid_sheets.h"
 #include "document/core/print_layout.h"
 #include "platform/core/scaled_canvas.h"
 
@@ -111,7 +111,7 @@ void writeList(printlayout::RunningText& text, std::string_view heading, const C
                LabelStyle style) {
     int previousLine = 0;
     for (std::size_t k = 0; k < table.size(); ++k) {
-        const WordEntry& entry = table[k];
+        const ClueRow& entry = table[k];
         std::string piece;
         if (k == 0)
             piece = std::string(heading) + ": " + label(entry.line, style) + ": ";
@@ -157,12 +157,6 @@ bool isSecret(const KriCell& cell) {
     return cell.useAcross == letteruse::secretPhrase || cell.useDown == letteruse::secretPhrase;
 }
 
-// A border call that sets the sides given and leaves the others.
-bool border(Workbook& book, int outline, int left, int right, int top, int bottom) {
-    return book.setBorder(outline, left, right, top, bottom, 0, colors::black, colors::black, colors::black,
-                          colors::black, colors::black);
-}
-
 bool boldHeading(Workbook& book, int row) {
     if (!book.selectCell(cellReference(1, row))) return false;
     CellFont heading = book.selectionFont();
@@ -175,32 +169,22 @@ bool boldHeading(Workbook& book, int row) {
 // (`words`) or of clues.
 bool fillSheet(Workbook& book, const KriDocument& crossword, bool words) {
     using borders::thick;
-    using borders::thin;
     using borders::unchanged;
-    bool ok = true;
-    for (int r = 1; r <= crossword.rows; ++r)
-        for (int c = 1; c <= crossword.columns; ++c) {
-            const KriCell& cell = crossword.cell(c, r);
-            const std::string reference = cellReference(c + 1, r);
-            if (cell.text == hiddenCellText) {
-                ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::black, colors::black) && ok;
-                continue;
-            }
-            if (isSecret(cell))
-                ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::silver, colors::black) &&
-                     ok;
-            if (words) ok = book.setCellText(r, c + 1, cell.text) && ok;
-            ok = book.selectCell(reference) && border(book, unchanged, thin, thin, thin, thin) && ok;
-            // The ends of the words, each side by its own call.
-            if (cell.bottomBar) ok = border(book, unchanged, unchanged, unchanged, unchanged, thick) && ok;
-            if (r > 1 && crossword.cell(c, r - 1).bottomBar)
-                ok = border(book, unchanged, unchanged, unchanged, thick, unchanged) && ok;
-            if (cell.rightBar) ok = border(book, unchanged, unchanged, thick, unchanged, unchanged) && ok;
-            if (c > 1 && crossword.cell(c - 1, r).rightBar)
-                ok = border(book, unchanged, thick, unchanged, unchanged, unchanged) && ok;
-        }
-    ok = book.selectRange(1, 2, crossword.rows, crossword.columns + 1) &&
-         border(book, thick, unchanged, unchanged, unchanged, unchanged) && ok;
+    using gridsheets::setBlackBorder;
+    bool ok = gridsheets::fillGrid(book, crossword, [&](int c, int r) {
+        const KriCell& cell = crossword.cell(c, r);
+        bool done = true;
+        if (isSecret(cell)) done = book.fillSelection(patterns::solid, colors::silver, colors::black);
+        if (words) done = book.setCellText(r, c + 1, cell.text) && done;
+        // The ends of the words, each side by its own call.
+        if (cell.bottomBar) done = setBlackBorder(book, unchanged, unchanged, unchanged, unchanged, thick) && done;
+        if (r > 1 && crossword.cell(c, r - 1).bottomBar)
+            done = setBlackBorder(book, unchanged, unchanged, unchanged, thick, unchanged) && done;
+        if (cell.rightBar) done = setBlackBorder(book, unchanged, unchanged, thick, unchanged, unchanged) && done;
+        if (c > 1 && crossword.cell(c - 1, r).rightBar)
+            done = setBlackBorder(book, unchanged, thick, unchanged, unchanged, unchanged) && done;
+        return done;
+    });
 
     // A clue grid without words still has its one empty row.
     static const std::vector<ClueRow> emptyGrid(1);
@@ -222,10 +206,8 @@ bool fillSheet(Workbook& book, const KriDocument& crossword, bool words) {
 }  // namespace
 
 bool fillCrosswordWorkbook(Workbook& book, const KriDocument& crossword) {
-    bool ok = book.setSheetName(1, "Nevyplnena") && book.setSheetName(2, "Vyplnena");
-    ok = book.setCurrentSheet(2) && fillSheet(book, crossword, true) && ok;
-    ok = book.setCurrentSheet(1) && fillSheet(book, crossword, false) && ok;
-    return book.setCurrentSheet(2) && book.selectCell("A1") && ok;
+    return gridsheets::fillBlankAndFilled(book, "Nevyplnena", "Vyplnena",
+                                          [&](bool filled) { return fillSheet(book, crossword, filled); });
 }
 
 void fillCrosswordPicture(PictureGrid& picture, const KriDocument& crossword) {

@@ -1,5 +1,6 @@
 #include "crossword/ui/child_kriz.h"
 
+#include "crossword/ui/clue_tables.h"
 #include "crossword/ui/print_form.h"
 
 #include "document/core/document_kinds.h"
@@ -17,9 +18,6 @@
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QStyledItemDelegate>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -32,45 +30,6 @@
 #include <memory>
 
 namespace {
-
-// The clue column takes one line of text the code page can hold, of at most
-// the length one cell of a workbook holds (typed or pasted).
-class ClueDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setValidator(new CodePageValidator(line));
-            line->setMaxLength(static_cast<int>(crossword::kMaxClueLength));
-        }
-        return editor;
-    }
-};
-
-// A clue grid: two columns of 150 pixels. Row k shows word k; row 0 is the
-// heading row, whose texts stand in the grid's header, so that they stay in
-// place while the rows below scroll (the row itself is not shown).
-QTableWidget* makeClueGrid(QWidget* parent, const char* name, const QString& heading) {
-    auto* grid = new QTableWidget(1, 2, parent);
-    grid->setItemDelegate(new ClueDelegate(grid));
-    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                          QAbstractItemView::AnyKeyPressed);
-    grid->setObjectName(QLatin1String(name));
-    grid->verticalHeader()->hide();
-    grid->setColumnWidth(0, 150);
-    grid->setColumnWidth(1, 150);
-    grid->setHorizontalHeaderLabels({heading, QStringLiteral("Legenda")});
-    QHeaderView* headings = grid->horizontalHeader();
-    headings->setSectionsClickable(false);
-    headings->setHighlightSections(false);
-    headings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont bold = headings->font();
-    bold.setBold(true);
-    headings->setFont(bold);
-    grid->setRowHidden(0, true);
-    return grid;
-}
 
 // A button that follows its action, showing the action's image when it has
 // one and its caption otherwise.
@@ -127,8 +86,8 @@ TMDIChildKriz::TMDIChildKriz()
     // The clue lists, shown in legend mode in place of the word entry.
     Panel4 = new QWidget(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
-    StringGrid2 = makeClueGrid(Panel4, "StringGrid2", QStringLiteral("Slova vodorovně"));
-    StringGrid1 = makeClueGrid(Panel4, "StringGrid1", QStringLiteral("Slova svisle"));
+    StringGrid2 = makeClueTable(Panel4, "StringGrid2", QStringLiteral("Slova vodorovně"));
+    StringGrid1 = makeClueTable(Panel4, "StringGrid1", QStringLiteral("Slova svisle"));
     auto* lists = new QVBoxLayout(Panel4);
     lists->setContentsMargins(0, 0, 0, 0);
     lists->addWidget(StringGrid2, 1);
@@ -322,55 +281,12 @@ void TMDIChildKriz::acExportExecute() {
 
 // ---- clue lists -------------------------------------------------------------------------
 
-namespace {
-
-QTableWidgetItem* cellItem(const std::string& text, bool editable) {
-    auto* item = new QTableWidgetItem(toQString(text));
-    item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                            : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
-std::string itemText(const QTableWidget* grid, int row, int col) {
-    const QTableWidgetItem* item = grid->item(row, col);
-    return item ? fromQString(item->text()).value_or(std::string()) : std::string();
-}
-
-}  // namespace
-
 void TMDIChildKriz::showClueRows(bool across, const std::vector<crossword::ClueRow>& rows) {
-    QTableWidget* grid = across ? StringGrid2 : StringGrid1;
-    // Row k shows word k; a list without words shows one empty row.
-    grid->setRowCount(static_cast<int>(std::max<std::size_t>(rows.size(), 1)) + 1);
-    if (rows.empty()) {
-        grid->setItem(1, 0, cellItem({}, false));
-        grid->setItem(1, 1, cellItem({}, true));
-        return;
-    }
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        QTableWidgetItem* word = cellItem(rows[k].word, false);
-        // Where the word stands goes with it, for the file and the next legend.
-        word->setData(Qt::UserRole, rows[k].line);
-        word->setData(Qt::UserRole + 1, rows[k].ordinal);
-        grid->setItem(static_cast<int>(k) + 1, 0, word);
-        grid->setItem(static_cast<int>(k) + 1, 1, cellItem(rows[k].clue, true));
-    }
+    fillClueTable(across ? StringGrid2 : StringGrid1, rows);
 }
 
 std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(bool across) const {
-    const QTableWidget* grid = across ? StringGrid2 : StringGrid1;
-    std::vector<crossword::ClueRow> rows;
-    for (int k = 1; k < grid->rowCount(); ++k) {
-        crossword::ClueRow row{itemText(grid, k, 0), itemText(grid, k, 1), 0, 0};
-        if (const QTableWidgetItem* word = grid->item(k, 0)) {
-            row.line = word->data(Qt::UserRole).toInt();
-            row.ordinal = word->data(Qt::UserRole + 1).toInt();
-        }
-        rows.push_back(std::move(row));
-    }
-    // The one empty row of a list without words is no row of the list.
-    if (rows.size() == 1 && rows.front().word.empty()) rows.clear();
-    return rows;
+    return clueTableRows(across ? StringGrid2 : StringGrid1);
 }
 
 namespace {
@@ -427,7 +343,7 @@ void TMDIChildKriz::clueEdited(bool across, const QTableWidgetItem* item) {
     if (!finished || item->column() != 1) return;
     crossword::CrosswordWordTable& table = across ? horizontalWords : verticalWords;
     const std::size_t k = static_cast<std::size_t>(item->row()) - 1;
-    if (item->row() >= 1 && k < table.size()) table[k].clue = itemText(item->tableWidget(), item->row(), 1);
+    if (item->row() >= 1 && k < table.size()) table[k].clue = clueTableText(item->tableWidget(), item->row(), 1);
 }
 
 void TMDIChildKriz::dokoncitkrizovkuExecute() {
@@ -495,13 +411,8 @@ bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
     // In legend mode the words of the lists are the words of the tables; in
     // building they are what the next legend keeps the typed clues of.
     if (legendMode) {
-        const auto entries = [](const std::vector<crossword::ClueRow>& rows) {
-            crossword::CrosswordWordTable table;
-            for (const crossword::ClueRow& row : rows) table.push_back({row.word, row.line, row.ordinal, row.clue});
-            return table;
-        };
-        horizontalWords = entries(document.across);
-        verticalWords = entries(document.down);
+        horizontalWords = document.across;
+        verticalWords = document.down;
     }
     gridChanged();
     applyPhase();

@@ -55,7 +55,6 @@ void CellGrid::createCellAt(int col, int row, int cellSize) {
     if (kind_.edgeBars)
         createEdgeBars(col, row, EdgeBar{cellgeometry::rightBar(col, row, cellSize), false},
                        EdgeBar{cellgeometry::bottomBar(col, row, cellSize), false});
-    if (kind_.cellCreated) kind_.cellCreated(col, row);
 }
 
 CellGrid::ResizeResult CellGrid::resizeGrid(int cols, int rows, int cellSize, Progress* progress) {
@@ -63,8 +62,6 @@ CellGrid::ResizeResult CellGrid::resizeGrid(int cols, int rows, int cellSize, Pr
         return ResizeResult::outOfRange;
     if (cols == currentCols_ && rows == currentRows_) return ResizeResult::sameSize;
 
-    previousCols_ = currentCols_;
-    previousRows_ = currentRows_;
     const int spanCols = std::max(currentCols_, cols);
     const int spanRows = std::max(currentRows_, rows);
     const int total = spanCols * spanRows;
@@ -77,10 +74,7 @@ CellGrid::ResizeResult CellGrid::resizeGrid(int cols, int rows, int cellSize, Pr
         for (int row = 1; row <= spanRows; ++row) {
             for (int col = 1; col <= spanCols; ++col) {
                 if (col > cols || row > rows) {
-                    if (hasCell(col, row)) {
-                        if (kind_.cellFreed) kind_.cellFreed(col, row);
-                        removeCell(col, row);
-                    }
+                    if (hasCell(col, row)) removeCell(col, row);
                 } else {
                     if (!hasCell(col, row)) createCellAt(col, row, cellSize);
                     setCellVisible(col, row, true);

@@ -19,11 +19,8 @@ public:
     struct Kind {
         int cursor = cellcursor::platformDefault;  // on shape and label of every new cell
         bool edgeBars = false;                     // a right and a bottom bar per cell, black and hidden
-        // The kind's own work for a cell that is created (after its shape, label and bars),
-        std::function<void(int col, int row)> cellCreated;
-        // for a cell that is freed when the grid shrinks past it,
-        std::function<void(int col, int row)> cellFreed;
-        // and for every cell inside the new size, old or new, after it was emptied.
+        // The kind's own work for every cell inside a new size, old or new,
+        // after it was emptied.
         std::function<void(int col, int row)> cellReset;
     };
 
@@ -51,8 +48,6 @@ public:
 
     int currentCols() const { return currentCols_; }
     int currentRows() const { return currentRows_; }
-    int previousCols() const { return previousCols_; }
-    int previousRows() const { return previousRows_; }
 
     // Hidden cells. A hidden (blocked) cell shows neither its shape nor its
     // label and holds the text "@"; this is the one place that says so.
@@ -84,6 +79,4 @@ private:
     Kind kind_;
     int currentCols_ = 0;
     int currentRows_ = 0;
-    int previousCols_ = 0;
-    int previousRows_ = 0;
 };

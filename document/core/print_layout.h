@@ -20,9 +20,8 @@ inline constexpr int lineStep = 60;    // from one line of running text to the n
 inline constexpr int pageMargin = 100; // the right and bottom limits lie this far inside the page;
                                        // a further page starts its text this far down
 
-// The font of the windows' hidden measuring label, whose family every print
-// uses: "Courier New", 8 points (11 pixels high on a screen of 96 pixels per
-// inch). The prints set their own sizes.
+// The font whose family every print uses: "Courier New", 8 points (11 pixels
+// high on a screen of 96 pixels per inch). The prints set their own sizes.
 CanvasFont labelFont();
 
 // The frame round a grid of 70-pixel cells, whose cell (c, r) from 1 covers

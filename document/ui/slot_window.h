@@ -90,6 +90,8 @@ public:
     // grid, its letters and their uses gone.
     void aczvolsablonuExecute();
     void aculozsablonuExecute();
+    // Before a template is read: every cell of the size empty, white, unused
+    // and without bars; which cells are shown stays.
     void clearGrid();
 
     // The message of a word that cannot go in.

@@ -39,7 +39,9 @@ enum : std::size_t {
     crosswordWordSource = 8,       // which word stores offer candidates
     allowOneDigitNumbers = 9,      // criss-cross numbers of one digit
     crissCrossChAsOneLetter = 10,  // "ch" is one letter in criss-cross puzzles
-    hiddenCellsInShapeEditing = 11,  // kept in the file, read by nothing
+    // Kept in the file and carried over by the settings dialog, whose box for it
+    // is hidden; nothing acts on it.
+    hiddenCellsInShapeEditing = 11,
     wordSearchChAsOneLetter = 12,  // "ch" is one letter in word searches
     preferWholeWords = 13,         // the generator prefers whole words in empty cells
     startAnalyzer = 14,            // start the analyzer after a successful generation
@@ -77,7 +79,7 @@ struct CrissCrossSettings {  // record bytes 9 to 11
 
     bool allowOneDigitNumbers() const { return bytes[0] != 0; }
     bool chAsOneLetter() const { return bytes[1] != 0; }
-    bool hiddenCellsInShapeEditing() const { return bytes[2] != 0; }
+    // bytes[2]: hiddenCellsInShapeEditing, which nothing acts on.
 };
 
 enum class FailureReaction { Restart = 0, Pause = 1, Stop = 2 };

@@ -4,12 +4,13 @@
 #include <memory>
 
 void ClueIndex::takeInNewPairs() {
-    if (clues_.size() < taken_) {
-        // The store was emptied and filled anew.
+    if (clues_.generation() != generation_) {
+        // The store was filled anew: start again.
         places_.clear();
         next_.clear();
         taken_ = 0;
         ended_ = false;
+        generation_ = clues_.generation();
     }
     while (!ended_ && taken_ < clues_.size()) {
         const std::string& key = clues_.keyAt(taken_);

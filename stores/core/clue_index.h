@@ -5,13 +5,15 @@
 // once. A walk that looks for a word stops at its first pair, so that pair
 // is the one `clue` answers and the one `remember` overwrites; `clues` gives
 // every pair of the word, in the order a walk of the whole store meets them.
-// Pairs appended to the store later are taken in at the next look-up; an
-// empty key ends the store for the index as it ends a walk. Clues are read
-// from the store at each look-up, so a clue changed in place is seen at once.
+// Pairs appended to the store later are taken in at the next look-up, and a
+// store filled anew (StringPairList::generation) is read anew; an empty key
+// ends the store for the index as it ends a walk. Clues are read from the
+// store at each look-up, so a clue changed in place is seen at once.
 
 #include "stores/core/string_pair_list.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +22,7 @@
 
 class ClueIndex {
 public:
-    explicit ClueIndex(StringPairList& clues) : clues_(clues) {}
+    explicit ClueIndex(StringPairList& clues) : clues_(clues), generation_(clues.generation()) {}
     ClueIndex(const ClueIndex&) = delete;
     ClueIndex& operator=(const ClueIndex&) = delete;
 
@@ -49,6 +51,7 @@ private:
     StringPairList& clues_;
     std::unordered_map<std::string, Places> places_;
     std::vector<std::size_t> next_;  // per place taken: the next place of the same word, or noPlace
+    std::uint64_t generation_;       // of the store when its places were taken
     std::size_t taken_ = 0;
     bool ended_ = false;
 };

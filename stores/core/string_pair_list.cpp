@@ -2,11 +2,19 @@
 
 #include <utility>
 
-const StringPairList::Node StringPairList::end_{};
+StringPairList& StringPairList::operator=(const StringPairList& other) {
+    if (&other == this) return *this;
+    ++generation_;
+    nodes_ = other.nodes_;
+    return *this;
+}
 
-void StringPairList::init() {
-    nodes_.clear();
-    current_ = 0;
+StringPairList& StringPairList::operator=(StringPairList&& other) noexcept {
+    if (&other == this) return *this;
+    ++generation_;
+    nodes_ = std::move(other.nodes_);
+    other.init();
+    return *this;
 }
 
 void StringPairList::addKey(std::string key) { nodes_.push_back({std::move(key), {}}); }
@@ -25,26 +33,6 @@ const StringPairList::Node* StringPairList::find(std::string_view key) const {
     for (const Node& node : nodes_)
         if (node.key == key) return &node;
     return nullptr;
-}
-
-const StringPairList::Node& StringPairList::firstPair() {
-    current_ = 0;
-    return nodes_.empty() ? end_ : nodes_.front();
-}
-
-const StringPairList::Node& StringPairList::nextPair() {
-    if (current_ >= nodes_.size()) return end_;
-    ++current_;
-    return current_ < nodes_.size() ? nodes_[current_] : end_;
-}
-
-const std::string& StringPairList::firstKey() { return firstPair().key; }
-const std::string& StringPairList::nextKey() { return nextPair().key; }
-
-void StringPairList::setCurrentPair(std::string key, std::string value) {
-    if (current_ >= nodes_.size()) return;
-    nodes_[current_].key = std::move(key);
-    nodes_[current_].value = std::move(value);
 }
 
 void StringPairList::copyTo(StringPairList& destination) const {

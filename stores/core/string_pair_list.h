@@ -4,14 +4,13 @@
 // they were appended. Word stores use only the keys; clue stores keep a word as
 // the key and its clue as the value.
 //
-// Readers go through the pairs with a walk: firstKey (or firstPair), then, while
-// the key returned is not empty, use the pair and call nextKey (or nextPair). The
-// walk therefore ends on the first pair with an empty key; the stores' readers
-// never append such pairs. There is no count, no deletion of single pairs and no
-// sorting; look-ups are linear and duplicate keys are allowed (find answers the
-// first).
+// Readers walk the pairs in order (forEachPair) and stop at the first pair with
+// an empty key: the walk ends there, and the stores' readers never append such
+// pairs. There is no deletion of single pairs and no sorting; look-ups are
+// linear and duplicate keys are allowed (find answers the first).
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -24,39 +23,39 @@ public:
     };
 
     StringPairList() = default;
+    StringPairList(const StringPairList& other) : nodes_(other.nodes_) {}
+    // The moved-from list is left empty.
+    StringPairList(StringPairList&& other) : nodes_(std::move(other.nodes_)) { other.init(); }
+    StringPairList& operator=(const StringPairList& other);
+    StringPairList& operator=(StringPairList&& other) noexcept;
 
-    // Empties the list: no pairs, the walk back at the (empty) end.
-    void init();
+    // Empties the list.
+    void init() {
+        nodes_.clear();
+        ++generation_;
+    }
     // Appends a pair with an empty value / with the value given. Constant time.
     void addKey(std::string key);
     void addPair(std::string key, std::string value);
 
     // The first pair whose key equals `key` byte for byte (case-sensitive), or
-    // nullptr. Searching never changes what a walk delivers, and does not move it.
-    // The node stays valid while the list lives and is not emptied.
+    // nullptr. Searching never changes what a walk delivers. The node stays
+    // valid while the list lives and is not emptied.
     Node* find(std::string_view key);
     const Node* find(std::string_view key) const;
 
-    // Starts a walk at the first pair; the key of that pair, empty when there are none.
-    const std::string& firstKey();
-    // Moves the walk on; the key of the next pair, empty when the walk has ended.
-    const std::string& nextKey();
-    // As firstKey / nextKey, handing out the whole pair (both texts empty at the end).
-    const Node& firstPair();
-    const Node& nextPair();
-
-    // Overwrites the pair the walk stands on. Once the walk has ended there is no
-    // pair to change and nothing happens.
-    void setCurrentPair(std::string key, std::string value);
-
-    // Reading in order without a walk, for readers that must not move it: the
-    // pairs appended so far, and the key at a place, counted from 0. A reader
-    // that reads as a walk does stops at the first empty key.
+    // Reading by place: the pairs appended so far, and the key at a place,
+    // counted from 0. A reader stops at the first empty key, as a walk does.
     std::size_t size() const { return nodes_.size(); }
     const std::string& keyAt(std::size_t index) const { return nodes_[index].key; }
     const std::string& valueAt(std::size_t index) const { return nodes_[index].value; }
     // Overwrites the value of the pair at a place; the key stays.
     void setValueAt(std::size_t index, std::string value) { nodes_[index].value = std::move(value); }
+
+    // Changes whenever the pairs are replaced instead of appended to (the list
+    // emptied, assigned or moved from), so that a reader keeping its place in
+    // the list (an index) knows to start again, however many pairs came back.
+    std::uint64_t generation() const { return generation_; }
 
     // Appends every pair a walk of this list delivers to `destination`, in order,
     // behind the pairs it already holds. Copying a list into itself doubles it.
@@ -67,7 +66,7 @@ public:
     // as it was and the exception goes on.
     void append(StringPairList&& other);
 
-    // Calls f(node) for every pair a walk delivers, in order, without moving the walk.
+    // The walk: calls f(node) for every pair in order, up to the first empty key.
     template <class F>
     void forEachPair(F&& f) const {
         for (const Node& node : nodes_) {
@@ -84,6 +83,5 @@ public:
 
 private:
     std::deque<Node> nodes_;
-    std::size_t current_ = 0;  // index of the walk's pair; nodes_.size() once it has ended
-    static const Node end_;    // what a walk delivers once it has ended
+    std::uint64_t generation_ = 0;
 };

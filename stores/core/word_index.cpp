@@ -23,14 +23,16 @@ std::string letterUnits(std::string_view word, bool chAsOneLetter) {
     return chAsOneLetter ? joinDigraphs(word, kPlaceholder) : std::string(word);
 }
 
-WordIndex::WordIndex(const StringPairList& words, bool chAsOneLetter) : words_(words), chAsOne_(chAsOneLetter) {}
+WordIndex::WordIndex(const StringPairList& words, bool chAsOneLetter)
+    : words_(words), chAsOne_(chAsOneLetter), generation_(words.generation()) {}
 
 void WordIndex::takeInNewWords() {
-    if (words_.size() < taken_) {
-        // The store was emptied and filled anew: start again.
+    if (words_.generation() != generation_) {
+        // The store was filled anew: start again.
         groups_.clear();
         taken_ = 0;
         ended_ = false;
+        generation_ = words_.generation();
     }
     std::string units;
     while (!ended_ && taken_ < words_.size()) {

@@ -16,7 +16,7 @@
 // lists cannot beat by enough to pay for their memory. It answers exactly
 // what a walk of the store answers: the same words in the store's order,
 // duplicates kept. Words appended to the store later are taken in at the
-// next search.
+// next search; a store filled anew (StringPairList::generation) is read anew.
 
 #include "stores/core/string_pair_list.h"
 
@@ -70,6 +70,7 @@ private:
 
     const StringPairList& words_;
     bool chAsOne_;
+    std::uint64_t generation_;  // of the store when its places were read
     std::size_t taken_ = 0;  // store places read so far
     bool ended_ = false;     // an empty key ended the store, as it ends a walk
     std::vector<Group> groups_;  // by length in letter units

@@ -29,14 +29,14 @@ bool validNumber(const std::string& number) {
 bool storable(const KrsDocument& document) {
     const auto noBreaks = [](const auto& texts) { return std::none_of(texts.begin(), texts.end(), holdsLineBreak); };
     return !holdsLineBreak(document.codedSecretPhrase) && !holdsLineBreak(document.secretPhrase) &&
-           noBreaks(document.digitTable) && noBreaks(document.legendLines);
+           noBreaks(document.digitTable) && noBreaks(document.digitKey);
 }
 
 bool shortTexts(const KrsDocument& document) {
     const auto short255 = [](const std::string& text) { return text.size() <= krs::maxTextLength; };
     return short255(document.codedSecretPhrase) && short255(document.secretPhrase) &&
            std::all_of(document.digitTable.begin(), document.digitTable.end(), short255) &&
-           std::all_of(document.legendLines.begin(), document.legendLines.end(), short255);
+           std::all_of(document.digitKey.begin(), document.digitKey.end(), short255);
 }
 
 bool validLetterUses(const KrsDocument& document) {
@@ -70,7 +70,8 @@ GRILPAD_FUZZ_TARGET {
                   std::all_of(document.numberList.begin(), document.numberList.end(), validNumber),
               "a number list not allowed");
     fuzzCheck(validLetterUses(document), "a letter-use byte not allowed");
-    fuzzCheck(document.lastLegendLine >= -1 && document.lastLegendLine < krs::digitCount, "a last key line out of range");
+    fuzzCheck(document.lastDigitKeyLine >= -1 && document.lastDigitKeyLine < krs::digitCount,
+              "a last digit-key line out of range");
     fuzzCheck(phraseFitsDigits(document.secretPhrase),
               "a phrase of more than ten letters was read");
     fuzzCheck(shortTexts(document), "a text longer than 255 characters was kept");

@@ -93,17 +93,17 @@ TEST(KrsFile, APuzzleReadsIntoEveryFieldOfTheDocument) {
     EXPECT_EQ(document.numberList,
               (std::vector<std::string>{"21", "42", "65", "81", "83", "315", "407", "0121", "2619", "5390"}));
     EXPECT_EQ(document.digitTable, (DigitTable{"ch", "a", "t", " ", " ", " ", " ", " ", " ", " "}));
-    EXPECT_EQ(document.legendLines[0], "0 = ch, ");
-    EXPECT_EQ(document.legendLines[2], "2 = t.");
-    EXPECT_EQ(document.legendLines[3], "");
-    EXPECT_EQ(document.lastLegendLine, 2);
+    EXPECT_EQ(document.digitKey[0], "0 = ch, ");
+    EXPECT_EQ(document.digitKey[2], "2 = t.");
+    EXPECT_EQ(document.digitKey[3], "");
+    EXPECT_EQ(document.lastDigitKeyLine, 2);
 }
 
 TEST(KrsFile, EveryBadLineIsNamed) {
     const std::string good = fixture("four_numbers_2x2.krs");
     // Lines of the 2 × 2: 1 columns, 2 rows, 3 to 10 the cells (text, colour),
     // 11 and 12 the phrases, 13 N, 14 to 17 the numbers, 18 to 25 the letter
-    // uses, 26 to 35 the table, 36 to 45 the key, 46 the last key line.
+    // uses, 26 to 35 the table, 36 to 45 the digit key, 46 its last line.
     struct Case {
         const char* name;
         std::string bytes;
@@ -127,10 +127,10 @@ TEST(KrsFile, EveryBadLineIsNamed) {
         {"an empty number", withLine(good, 15, ""), K::BadValue, 15},
         {"a number of 41 digits", withLine(good, 16, std::string(41, '7')), K::BadValue, 16},
         {"letter use 1", withLine(good, 19, "1"), K::OutOfRange, 19},
-        {"last key line 10", withLine(good, 46, "10"), K::OutOfRange, 46},
-        {"last key line -2", withLine(good, 46, "-2"), K::OutOfRange, 46},
+        {"last digit-key line 10", withLine(good, 46, "10"), K::OutOfRange, 46},
+        {"last digit-key line -2", withLine(good, 46, "-2"), K::OutOfRange, 46},
         {"a table entry with a CR", withLine(good, 30, "a\rb"), K::BadValue, 30},
-        {"no last key line", firstLines(good, 45), K::EndOfFile, 46},
+        {"no last digit-key line", firstLines(good, 45), K::EndOfFile, 46},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,7 +146,7 @@ TEST(KrsFile, EveryBadLineIsNamed) {
     // Saved with "ch" as two letters: ten that way, eleven with ch as one.
     EXPECT_EQ(documentOf(parseKrs(withLine(good, 12, "hcchabdefgij"))).secretPhrase, "hcchabdefgij")
         << "ten letters with ch as two";
-    EXPECT_EQ(documentOf(parseKrs(withLine(good, 46, "9"))).lastLegendLine, 9);
+    EXPECT_EQ(documentOf(parseKrs(withLine(good, 46, "9"))).lastDigitKeyLine, 9);
     EXPECT_EQ(documentOf(parseKrs(withLine(good, 14, std::string(40, '7')))).numberList[0], std::string(40, '7'));
 }
 
@@ -160,7 +160,7 @@ TEST(KrsFile, TextsKeepTo255Characters) {
     EXPECT_EQ(document.codedSecretPhrase, std::string(255, '1'));
     EXPECT_EQ(document.secretPhrase, std::string(255, 'a'));
     EXPECT_EQ(document.digitTable[9], std::string(255, 'b'));
-    EXPECT_EQ(document.legendLines[9], std::string(255, 'c'));
+    EXPECT_EQ(document.digitKey[9], std::string(255, 'c'));
 }
 
 TEST(KrsFile, ADocumentThatCannotBeStoredLeavesTheOldFileWhole) {
@@ -175,7 +175,7 @@ TEST(KrsFile, ADocumentThatCannotBeStoredLeavesTheOldFileWhole) {
     };
     const Case cases[] = {
         {"a phrase with a line break", [](KrsDocument& d) { d.secretPhrase = "a\nb"; }},
-        {"a key line with a CR", [](KrsDocument& d) { d.legendLines[4] = "a\r"; }},
+        {"a digit-key line with a CR", [](KrsDocument& d) { d.digitKey[4] = "a\r"; }},
         {"a table entry with a line break", [](KrsDocument& d) { d.digitTable[0] = "\n"; }},
         {"cells that do not match the size", [](KrsDocument& d) { d.cells.pop_back(); }},
     };

@@ -495,26 +495,26 @@ TEST(CrissCrossNumbers, ShorterFirstThenByBytes) {
     EXPECT_EQ(numbers, (std::vector<std::string>{"0", "7", "12", "12", "305", "310"}));
 }
 
-TEST(CrissCrossKey, OneLinePerDigitInUseTheLastEndingInAFullStop) {
+TEST(CrissCrossDigitKey, OneLinePerDigitInUseTheLastEndingInAFullStop) {
     DigitTable abc = {"a", "b", "c", " ", " ", " ", " ", " ", " ", " "};
-    LegendLines lines;
+    DigitKey lines;
     lines[3] = "old";
-    EXPECT_EQ(buildKeyLines("abc", abc, lines), 2);
+    EXPECT_EQ(buildDigitKey("abc", abc, lines), 2);
     EXPECT_EQ(lines[0], "0 = a, ");
     EXPECT_EQ(lines[1], "1 = b, ");
     EXPECT_EQ(lines[2], "2 = c.");
     EXPECT_EQ(lines[3], "old") << "lines after the last stay";
 
     DigitTable gaps = {" ", "", "x", " ", " ", " ", " ", " ", " ", "ch"};
-    EXPECT_EQ(buildKeyLines("xch", gaps, lines), 1);
+    EXPECT_EQ(buildDigitKey("xch", gaps, lines), 1);
     EXPECT_EQ(lines[0], "2 = x, ");
     EXPECT_EQ(lines[1], "9 = ch.");
 
-    // No digit in use, or no phrase: no key, and nothing written.
-    LegendLines untouched = lines;
+    // No digit in use, or no phrase: no digit key, and nothing written.
+    DigitKey untouched = lines;
     DigitTable blank;
     blank.fill(" ");
-    EXPECT_EQ(buildKeyLines("abc", blank, lines), -1);
-    EXPECT_EQ(buildKeyLines("", abc, lines), -1);
+    EXPECT_EQ(buildDigitKey("abc", blank, lines), -1);
+    EXPECT_EQ(buildDigitKey("", abc, lines), -1);
     EXPECT_EQ(lines, untouched);
 }

@@ -64,7 +64,7 @@ TEST(CrissCrossPrint, TheBlankGridStandsInItsFrameAndTheNumbersFollowBelow) {
 TEST(CrissCrossPrint, NumbersAreSeparatedByLengthAndTheKeyFollowsOnANewLine) {
     struct Case {
         const char* name;
-        int lastLegendLine;
+        int lastDigitKeyLine;
         std::vector<Placed> texts;
     };
     const std::vector<Placed> numbers = {{"12, ", 100, 905, 1},
@@ -72,15 +72,15 @@ TEST(CrissCrossPrint, NumbersAreSeparatedByLengthAndTheKeyFollowsOnANewLine) {
                                          {"567, ", 340, 905, 1},
                                          {"890; ", 490, 905, 1},
                                          {"1234", 640, 905, 1}};
-    std::vector<Placed> withKey = numbers;
-    withKey.emplace_back("0 = a, ", 100, 965, 1);
-    withKey.emplace_back("1 = ch.", 310, 965, 1);
-    const Case cases[] = {{"no key", -1, numbers}, {"a key of two lines", 1, withKey}};
+    std::vector<Placed> withDigitKey = numbers;
+    withDigitKey.emplace_back("0 = a, ", 100, 965, 1);
+    withDigitKey.emplace_back("1 = ch.", 310, 965, 1);
+    const Case cases[] = {{"no digit key", -1, numbers}, {"a digit key of two lines", 1, withDigitKey}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         KrsDocument document = puzzle(10, 10, {"12", "34", "567", "890", "1234"});
-        document.legendLines = {"0 = a, ", "1 = ch.", "old"};
-        document.lastLegendLine = c.lastLegendLine;
+        document.digitKey = {"0 = a, ", "1 = ch.", "old"};
+        document.lastDigitKeyLine = c.lastDigitKeyLine;
         EXPECT_EQ(placedTexts(printed(document)), c.texts);
     }
 }
@@ -91,8 +91,8 @@ TEST(CrissCrossPrint, ALongListWrapsAtTheRightLimitAndGoesOnOnTheNextPage) {
     std::vector<std::string> numbers;
     for (int n = 100; n < 1000; ++n) numbers.push_back(std::to_string(n));
     KrsDocument document = puzzle(10, 10, numbers);
-    document.legendLines[0] = "0 = a.";
-    document.lastLegendLine = 0;
+    document.digitKey[0] = "0 = a.";
+    document.lastDigitKeyLine = 0;
     const RecordingCanvas canvas = printed(document);
     const std::vector<Placed> placed = placedTexts(canvas);
     ASSERT_EQ(placed.size(), 901u);
@@ -103,14 +103,14 @@ TEST(CrissCrossPrint, ALongListWrapsAtTheRightLimitAndGoesOnOnTheNextPage) {
     }
     EXPECT_EQ(placed[15], Placed("115, ", 100, 965, 1)) << "the sixteenth number begins the second line";
     EXPECT_EQ(placed[42 * 15], Placed("730, ", 100, 100, 2)) << "the first number of page 2";
-    EXPECT_EQ(std::get<1>(placed.back()), 100) << "the key on a line of its own";
+    EXPECT_EQ(std::get<1>(placed.back()), 100) << "the digit key on a line of its own";
 }
 
 TEST(CrissCrossPrint, PrintingTwiceGivesTheSameOperations) {
     KrsDocument document = puzzle(12, 9, {"11", "4", "903"});
     document.cell(1, 1).text = "@";
-    document.lastLegendLine = 0;
-    document.legendLines[0] = "5 = x.";
+    document.lastDigitKeyLine = 0;
+    document.digitKey[0] = "5 = x.";
     const RecordingCanvas first = printed(document);
     const RecordingCanvas second = printed(document);
     ASSERT_EQ(first.operations().size(), second.operations().size());

@@ -97,9 +97,7 @@ TEST_F(KrsWindowTest, ANewWindowHasItsGridNumberListActionsAndMenus) {
     EXPECT_EQ(window->Splitter1->widget(0), window->ScrollBox1);
     EXPECT_EQ(window->Splitter1->widget(1), window->ListBox1);
     EXPECT_EQ(window->ListBox1->count(), 0);
-    EXPECT_FALSE(window->tisklabel->isVisible());
-    EXPECT_EQ(window->tisklabel->font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(window->lastLegendLine, -1);
+    EXPECT_EQ(window->lastDigitKeyLine, -1);
     EXPECT_FALSE(window->hasSecretPhrase);
     EXPECT_EQ(window->SaveDialog1->filter, QStringLiteral("Kris-krosy (*.krs)|*.krs"));
 
@@ -257,9 +255,9 @@ TEST_F(KrsWindowTest, AGenerationFillsTheFreeCellsListsTheNumbersAndBuildsTheKey
     EXPECT_EQ(picture(window), (Rows{"45", "1b"}));
     EXPECT_EQ(listed(window), (QStringList{"11", "41", "45", "51"}));
     EXPECT_EQ(window->numberList, (std::vector<std::string>{"11", "41", "45", "51"}));
-    EXPECT_EQ(window->lastLegendLine, 1);
-    EXPECT_EQ(window->legendLines[0], "0 = a, ");
-    EXPECT_EQ(window->legendLines[1], "1 = b.");
+    EXPECT_EQ(window->lastDigitKeyLine, 1);
+    EXPECT_EQ(window->digitKey[0], "0 = a, ");
+    EXPECT_EQ(window->digitKey[1], "1 = b.");
     EXPECT_EQ(states(window), QStringLiteral("010011111")) << "size and phrase are fixed now";
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxTexts().join(' ').toStdString();
 }

@@ -210,7 +210,7 @@ TEST_F(KrsWindowTest, AfterClearingTheDigitsTheListTheFileAndThePrintHoldNoNumbe
     EXPECT_TRUE(listed(window).isEmpty());
     EXPECT_TRUE(printedTexts(window->toDocument()).empty());
 
-    // A new phrase over the cleared grid brings no key either.
+    // A new phrase over the cleared grid brings no digit key either.
     enterPhrase(window, QStringLiteral("chata"));
     ASSERT_EQ(window->secretPhrase, "chata");
     EXPECT_TRUE(printedTexts(window->toDocument()).empty());
@@ -218,7 +218,7 @@ TEST_F(KrsWindowTest, AfterClearingTheDigitsTheListTheFileAndThePrintHoldNoNumbe
     window->aculozjako->trigger();
     const KrsDocument saved = read(folder / "smazany.krs");
     EXPECT_TRUE(saved.numberList.empty());
-    EXPECT_EQ(saved.lastLegendLine, -1);
+    EXPECT_EQ(saved.lastDigitKeyLine, -1);
 }
 
 TEST_F(KrsWindowTest, NumbersAndKeyGoWhenTheCellsChangeAndTheKeyFollowsANewPhrase) {
@@ -252,7 +252,7 @@ TEST_F(KrsWindowTest, NumbersAndKeyGoWhenTheCellsChangeAndTheKeyFollowsANewPhras
     struct Case {
         const char* name;
         std::function<void(TMDIChildKrs*)> act;
-        std::vector<std::string> printed;  // numbers and key
+        std::vector<std::string> printed;  // numbers and digit key
     };
     const std::vector<Case> cases{
         {"another size", [&](TMDIChildKrs* w) { size(3, 2); w->acVelikost->trigger(); }, {}},
@@ -314,7 +314,7 @@ TEST_F(KrsWindowTest, APuzzleSavedAndOpenedAgainPrintsAndExportsTheSame) {
     window->randomSource = &draws;
     window->vytvoritkrsopakovat->trigger();
     ASSERT_TRUE(eventually([&] { return !window->generating(); }));
-    ASSERT_EQ(window->lastLegendLine, 2);
+    ASSERT_EQ(window->lastDigitKeyLine, 2);
     const KrsDocument before = window->toDocument();
 
     const QString file = qpath(folder / "hadanka.krs");

@@ -49,7 +49,7 @@ struct Drawn {
 
 std::vector<std::string> words(const CrosswordWordTable& table) {
     std::vector<std::string> list;
-    for (const WordEntry& entry : table)
+    for (const ClueRow& entry : table)
         list.push_back(entry.word + " " + std::to_string(entry.line) + "." + std::to_string(entry.ordinal) +
                        (entry.clue.empty() ? "" : " " + entry.clue));
     return list;
@@ -133,7 +133,7 @@ TEST(Legend, AFullFortyByFortyGridOfOneLetterWordsListsEveryWord) {
     const Legend legend = buildLegend(grid, use);
     ASSERT_EQ(legend.across.size(), 1600u);
     EXPECT_EQ(legend.down.size(), 1600u);
-    EXPECT_EQ(legend.across.back(), (WordEntry{"a", 40, 40, ""}));
+    EXPECT_EQ(legend.across.back(), (ClueRow{"a", "", 40, 40}));
 }
 
 StringPairList cluesOf(std::initializer_list<std::pair<std::string, std::string>> pairs) {
@@ -147,7 +147,7 @@ TEST(Legend, CluesComeFromEarlierRowsTheStoresAndTheSecretPhrase) {
     StringPairList user = cluesOf({{"kos", "cerny ptak"}});
     ClueIndex builtinIndex(builtin), userIndex(user);
     const CrosswordWordTable table = {
-        {"pes", 1, 1, ""}, {"kos", 1, 2, ""}, {"lev", 2, 1, ""}, {"ta", 2, 2, "tajenka"}, {"lis", 3, 1, ""}};
+        {"pes", "", 1, 1}, {"kos", "", 1, 2}, {"lev", "", 2, 1}, {"ta", "tajenka", 2, 2}, {"lis", "", 3, 1}};
     // Typed before: "lev" stays where it is, "lis" moved within its line (its
     // clue follows), "pes" stood in another line and "kos" was another word there.
     const std::vector<ClueRow> before = {
@@ -160,37 +160,27 @@ TEST(Legend, CluesComeFromEarlierRowsTheStoresAndTheSecretPhrase) {
                                           {"lis", "lis na vino", 3, 1}}));
 }
 
-// The plain walks of the stores, as reference for the indexed fill and remember.
+// The plain searches of the stores, as reference for the indexed fill and
+// remember (the stores here hold no empty key).
 void walkFill(std::vector<ClueRow>& rows, StringPairList& builtin, StringPairList& user) {
     for (ClueRow& row : rows) {
         if (row.clue == secretPhraseClue) continue;
         for (StringPairList* store : {&builtin, &user})
-            for (const auto* pair = &store->firstPair(); !pair->key.empty(); pair = &store->nextPair())
-                if (pair->key == row.word) {
-                    row.clue = pair->value;
-                    break;
-                }
+            if (const StringPairList::Node* pair = store->find(row.word)) row.clue = pair->value;
     }
 }
 
 void walkRemember(const std::vector<ClueRow>& rows, StringPairList& user) {
     for (const ClueRow& row : rows) {
         if (row.clue == secretPhraseClue || row.word.empty() || row.word.find('@') != std::string::npos) continue;
-        bool matched = false;
-        for (const auto* pair = &user.firstPair(); !pair->key.empty(); pair = &user.nextPair())
-            if (pair->key == row.word) {
-                user.setCurrentPair(row.word, row.clue);
-                matched = true;
-                break;
-            }
-        if (!matched && !row.clue.empty()) user.addPair(row.word, row.clue);
+        if (StringPairList::Node* pair = user.find(row.word)) pair->value = row.clue;
+        else if (!row.clue.empty()) user.addPair(row.word, row.clue);
     }
 }
 
-std::vector<std::pair<std::string, std::string>> pairsOf(StringPairList& list) {
+std::vector<std::pair<std::string, std::string>> pairsOf(const StringPairList& list) {
     std::vector<std::pair<std::string, std::string>> pairs;
-    for (const auto* pair = &list.firstPair(); !pair->key.empty(); pair = &list.nextPair())
-        pairs.emplace_back(pair->key, pair->value);
+    list.forEachPair([&pairs](const StringPairList::Node& pair) { pairs.emplace_back(pair.key, pair.value); });
     return pairs;
 }
 

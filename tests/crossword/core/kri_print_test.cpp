@@ -26,15 +26,15 @@ PrintedCrossword tenByTen() {
     crossword.cell(10, 4).rightBar = true;
     crossword.cell(3, 2).bottomBar = true;
     crossword.cell(6, 10).bottomBar = true;
-    crossword.across = {{"xx", 1, 1, "X"}, {"yy", 1, 2, "Y"}, {"zz", 2, 1, "Z"}};
-    crossword.down = {{"pp", 1, 1, "P"}, {"qq", 3, 1, "Q"}};
+    crossword.across = {{"xx", "X", 1, 1}, {"yy", "Y", 1, 2}, {"zz", "Z", 2, 1}};
+    crossword.down = {{"pp", "P", 1, 1}, {"qq", "Q", 3, 1}};
     return crossword;
 }
 
 // A table of words, one a clue, on the lines given.
 CrosswordWordTable words(const std::vector<std::pair<int, std::string>>& clues) {
     CrosswordWordTable table;
-    for (const auto& [line, clue] : clues) table.push_back({"w", line, 1, clue});
+    for (const auto& [line, clue] : clues) table.push_back({"w", clue, line, 1});
     return table;
 }
 

@@ -698,7 +698,7 @@ TEST_F(CrosswordLegendTest, OneBuildOnAFaultyGridShowsOneBoxAndKeepsTheEntries) 
 
     // The word through the hidden cell stays in the list with its mark.
     ASSERT_EQ(window->horizontalWords.size(), 1u);
-    EXPECT_EQ(window->horizontalWords[0], (crossword::WordEntry{"ab@cd", 1, 1, ""}));
+    EXPECT_EQ(window->horizontalWords[0], (crossword::ClueRow{"ab@cd", "", 1, 1}));
     EXPECT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("ab@cd"));
     EXPECT_TRUE(window->verticalWords.empty());
 }

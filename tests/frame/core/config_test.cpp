@@ -59,7 +59,6 @@ TEST_F(Config, ReadsTheFirstRecordIntoTheLiveBlocks) {
         EXPECT_EQ(crosswordSettings.candidateSource(), CandidateSource::All);
         EXPECT_FALSE(crissCrossSettings.allowOneDigitNumbers());
         EXPECT_TRUE(crissCrossSettings.chAsOneLetter());
-        EXPECT_FALSE(crissCrossSettings.hiddenCellsInShapeEditing());
         EXPECT_TRUE(wordSearchSettings.chAsOneLetter());
         EXPECT_TRUE(wordSearchSettings.preferWholeWords());
         EXPECT_FALSE(wordSearchSettings.startAnalyzer());

@@ -18,16 +18,15 @@ inline void clearSettings() {
     wordSearchSettings = {};
 }
 
-// Everything a walk delivers, as the stores' readers walk: until the first empty key.
-inline std::vector<std::string> walkKeys(StringPairList& list) {
-    std::vector<std::string> keys;
-    for (const std::string* key = &list.firstKey(); !key->empty(); key = &list.nextKey()) keys.push_back(*key);
-    return keys;
+// Everything a store delivers to its readers: the pairs until the first empty key.
+inline std::vector<std::pair<std::string, std::string>> walkPairs(const StringPairList& list) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    list.forEachPair([&pairs](const StringPairList::Node& node) { pairs.emplace_back(node.key, node.value); });
+    return pairs;
 }
 
-inline std::vector<std::pair<std::string, std::string>> walkPairs(StringPairList& list) {
-    std::vector<std::pair<std::string, std::string>> pairs;
-    for (const auto* node = &list.firstPair(); !node->key.empty(); node = &list.nextPair())
-        pairs.emplace_back(node->key, node->value);
-    return pairs;
+inline std::vector<std::string> walkKeys(const StringPairList& list) {
+    std::vector<std::string> keys;
+    for (auto& [key, value] : walkPairs(list)) keys.push_back(std::move(key));
+    return keys;
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,6 +47,44 @@ TEST(ClueIndex, PairsAddedOrChangedLaterAreSeenAtTheNextLookUp) {
     store.addPair("les", "hvozd");
     EXPECT_TRUE(index.clues("pes").empty());
     EXPECT_EQ(index.clues("les"), Clues{"hvozd"});
+}
+
+TEST(ClueIndex, AStoreFilledAnewIsReadAnewWhateverItsSize) {
+    // Each way a store is filled anew, with as many pairs as before or more.
+    const auto fill = [](StringPairList& store, std::initializer_list<std::pair<const char*, const char*>> pairs) {
+        for (const auto& [word, clue] : pairs) store.addPair(word, clue);
+    };
+    struct Case {
+        const char* what;
+        std::function<void(StringPairList&)> refill;
+    };
+    const Case cases[] = {
+        {"emptied, as many", [&](StringPairList& s) { s.init(), fill(s, {{"kos", "ptak"}, {"pes", "Azor"}}); }},
+        {"emptied, more",
+         [&](StringPairList& s) { s.init(), fill(s, {{"kos", "ptak"}, {"pes", "Azor"}, {"pes", "Rex"}}); }},
+        {"assigned a copy",
+         [&](StringPairList& s) {
+             StringPairList other;
+             fill(other, {{"kos", "ptak"}, {"pes", "Azor"}});
+             s = other;
+         }},
+        {"assigned by move",
+         [&](StringPairList& s) {
+             StringPairList other;
+             fill(other, {{"kos", "ptak"}, {"pes", "Azor"}, {"pes", "Rex"}});
+             s = std::move(other);
+         }},
+    };
+    for (const Case& c : cases) {
+        StringPairList store;
+        fill(store, {{"pes", "hafan"}, {"les", "bor"}});
+        ClueIndex index(store);
+        ASSERT_EQ(index.clue("pes"), "hafan");
+        c.refill(store);
+        EXPECT_EQ(index.clue("pes"), "Azor") << c.what;
+        EXPECT_EQ(index.clues("kos"), Clues{"ptak"}) << c.what;
+        EXPECT_TRUE(index.clues("les").empty()) << c.what;
+    }
 }
 
 // Every pair of the store, the empty-keyed ones too.

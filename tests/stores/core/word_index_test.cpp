@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,44 @@ TEST(WordIndex, TakesInWordsAddedAfterItWasBuiltAndSkipsWordsWithTheMark) {
     SlotPattern impossible = patternOf("l.s");
     impossible.impossible = true;
     EXPECT_TRUE(findCandidates(impossible, stores).empty());
+}
+
+TEST(WordIndex, AStoreFilledAnewIsReadAnewWhateverItsSize) {
+    // Each way a store is filled anew, with as many words as before or more;
+    // "kos" stands where a fitting word stood before.
+    struct Case {
+        const char* what;
+        std::function<void(StringPairList&)> refill;
+        std::vector<std::string> hits;
+    };
+    const Case cases[] = {
+        {"emptied, as many", [](StringPairList& s) { s.init(), s.addKey("kos"), s.addKey("las"); }, {"las"}},
+        {"emptied, more", [](StringPairList& s) { s.init(), s.addKey("kos"), s.addKey("las"), s.addKey("lis"); },
+         {"las", "lis"}},
+        {"disposed of and copied into", [](StringPairList& s) { s.done(), listOf({"kos", "las"}).copyTo(s); },
+         {"las"}},
+        {"assigned a copy",
+         [](StringPairList& s) {
+             const StringPairList other = listOf({"x", "kos", "las"});
+             s = other;
+         },
+         {"las"}},
+        {"assigned by move", [](StringPairList& s) { s = listOf({"x", "kos", "las"}); }, {"las"}},
+        {"moved away and filled again",
+         [](StringPairList& s) {
+             const StringPairList taken(std::move(s));
+             s.addKey("kos"), s.addKey("las");
+         },
+         {"las"}},
+    };
+    for (const Case& c : cases) {
+        StringPairList user = listOf({"les", "lis"});
+        WordIndex index(user, true);
+        const CandidateStores stores{nullptr, &index, nullptr};
+        ASSERT_EQ(findCandidates(patternOf("l.s"), stores), (std::vector<std::string>{"les", "lis"}));
+        c.refill(user);
+        EXPECT_EQ(findCandidates(patternOf("l.s"), stores), c.hits) << c.what;
+    }
 }
 
 }  // namespace
