@@ -32,10 +32,6 @@
 
 namespace {
 
-bool secretPhraseCell(const LetterUse& use) {
-    return use.horizontal != letteruse::unused || use.vertical != letteruse::unused;
-}
-
 QString lineBreakInTable() { return QStringLiteral("Písmena v tabulce nesmí obsahovat konec řádku."); }
 
 // Every cell's text as the numbers read it, rows outer.
@@ -228,7 +224,7 @@ void TMDIChildKrs::smazatpismenaExecute() {
         GridCells::Batch batch(cells);
         for (int row = 1; row <= cells.currentRows(); ++row)
             for (int col = 1; col <= cells.currentCols(); ++col)
-                if (!cells.isHidden(col, row) && !secretPhraseCell(letterUse[col][row])) cells.setText(col, row, {});
+                if (!cells.isHidden(col, row) && !letterUse[col][row].secret()) cells.setText(col, row, {});
     }
     enableAfterClearing();
 }

@@ -1,5 +1,6 @@
 #include "crossword/core/kri_print.h"
 
+#include "document/core/letter_use.h"
 #include "document/core/print_layout.h"
 #include "frame/core/documents.h"
 #include "platform/core/scaled_canvas.h"
@@ -153,10 +154,6 @@ namespace {
 constexpr std::string_view acrossHeading = "Vodorovn\xEC:";
 constexpr std::string_view downHeading = "Svisle:";
 
-bool isSecret(const KriCell& cell) {
-    return cell.useAcross == letteruse::secretPhrase || cell.useDown == letteruse::secretPhrase;
-}
-
 // A border call that sets the sides given and leaves the others.
 bool border(Workbook& book, int outline, int left, int right, int top, int bottom) {
     return book.setBorder(outline, left, right, top, bottom, 0, colors::black, colors::black, colors::black,
@@ -186,7 +183,7 @@ bool fillSheet(Workbook& book, const KriDocument& crossword, bool words) {
                 ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::black, colors::black) && ok;
                 continue;
             }
-            if (isSecret(cell))
+            if (LetterUse{cell.useAcross, cell.useDown}.secret())
                 ok = book.selectCell(reference) && book.fillSelection(patterns::solid, colors::silver, colors::black) &&
                      ok;
             if (words) ok = book.setCellText(r, c + 1, cell.text) && ok;
@@ -234,7 +231,7 @@ void fillCrosswordPicture(PictureGrid& picture, const KriDocument& crossword) {
         for (int col = 1; col <= crossword.columns; ++col) {
             const KriCell& cell = crossword.cell(col, row);
             // A hidden cell stays blocked, whatever its letter use says.
-            if (!cell.hidden() && isSecret(cell)) picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
+            if (!cell.hidden() && LetterUse{cell.useAcross, cell.useDown}.secret()) picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
             picture.rightBarMarks[col - 1][row - 1] = cell.rightBar ? PictureGrid::barShown : PictureGrid::noBar;
             picture.bottomBarMarks[col - 1][row - 1] = cell.bottomBar ? PictureGrid::barShown : PictureGrid::noBar;
         }
