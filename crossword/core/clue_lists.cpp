@@ -1,5 +1,7 @@
 #include "crossword/core/clue_lists.h"
 
+#include "frame/core/documents.h"
+
 #include <algorithm>
 
 namespace crossword {
@@ -37,12 +39,12 @@ private:
     bool across_;
 };
 
-bool holdsLetter(std::string_view word) { return word.find_first_not_of('@') != std::string_view::npos; }
+bool holdsLetter(std::string_view word) { return word.find_first_not_of(hiddenCellText) != std::string_view::npos; }
 
 std::string withoutMarks(std::string_view word) {
     std::string kept;
     for (const char c : word)
-        if (c != '@') kept += c;
+        if (c != hiddenCellText[0]) kept += c;
     return kept;
 }
 
@@ -183,7 +185,7 @@ void fillLegendsFromMemory(std::vector<ClueRow>& rows, ClueIndex& builtinClues, 
 
 void rememberLegends(const std::vector<ClueRow>& rows, ClueIndex& userClues) {
     for (const ClueRow& row : rows) {
-        if (row.clue == secretPhraseClue || row.word.empty() || row.word.find('@') != std::string::npos) continue;
+        if (row.clue == secretPhraseClue || row.word.empty() || row.word.find(hiddenCellText) != std::string::npos) continue;
         userClues.remember(row.word, row.clue);
     }
 }

@@ -1,15 +1,15 @@
 #include "document/core/slot_engine.h"
 
+#include "platform/core/czech.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-constexpr unsigned char kPlaceholder = '@';
-
 // The cell text of one letter unit.
 std::string unitText(unsigned char unit, bool chAsOneLetter) {
-    return chAsOneLetter && unit == kPlaceholder ? std::string("ch") : std::string(1, static_cast<char>(unit));
+    return chAsOneLetter && unit == static_cast<unsigned char>(chPlaceholder) ? std::string("ch") : std::string(1, static_cast<char>(unit));
 }
 
 }  // namespace
@@ -147,8 +147,8 @@ SlotPattern SlotEngine::pattern(bool chAsOneLetter) const {
         const CellPos cell = slotCell(i);
         const std::string& text = grid_.cellLabels()[cell.col][cell.row]->text;
         if (text.empty()) pattern.units.emplace_back();
-        else if (chAsOneLetter && text == "ch") pattern.units.emplace_back(kPlaceholder);
-        else if (text.size() == 1 && static_cast<unsigned char>(text[0]) != kPlaceholder)
+        else if (chAsOneLetter && text == "ch") pattern.units.emplace_back(static_cast<unsigned char>(chPlaceholder));
+        else if (text.size() == 1 && text[0] != chPlaceholder)
             pattern.units.emplace_back(static_cast<unsigned char>(text[0]));
         else {
             pattern.units.emplace_back();
@@ -160,7 +160,7 @@ SlotPattern SlotEngine::pattern(bool chAsOneLetter) const {
 
 bool SlotEngine::wordFitsSlot(std::string_view word, bool chAsOneLetter) const {
     // A word's own "@" would read as the placeholder of "ch".
-    if (word.find(static_cast<char>(kPlaceholder)) != std::string_view::npos || !slotUsable()) return false;
+    if (word.find(chPlaceholder) != std::string_view::npos || !slotUsable()) return false;
     const std::string units = letterUnits(word, chAsOneLetter);
     if (static_cast<int>(units.size()) != selection_.slotLength) return false;
     for (int i = 0; i < selection_.slotLength; ++i) {
@@ -173,7 +173,7 @@ bool SlotEngine::wordFitsSlot(std::string_view word, bool chAsOneLetter) const {
 }
 
 bool SlotEngine::insertWord(std::string_view word, bool chAsOneLetter) {
-    if (word.empty() || word.find(static_cast<char>(kPlaceholder)) != std::string_view::npos || !slotUsable())
+    if (word.empty() || word.find(chPlaceholder) != std::string_view::npos || !slotUsable())
         return false;
     const std::string units = letterUnits(word, chAsOneLetter);
     if (static_cast<int>(units.size()) != selection_.slotLength) return false;

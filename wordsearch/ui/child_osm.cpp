@@ -49,7 +49,8 @@ QString tableFullText() {
 // The phrase's own characters must not look like the grid's marks: "@" is a
 // hidden cell in the file, "#" the generator's digraph, "©" its phrase cell.
 bool holdsGridMark(const std::string& phrase) {
-    return phrase.find_first_of(std::string("@#\xA9")) != std::string::npos;
+    const std::string marks = std::string(hiddenCellText) + kDigraphPlaceholder + '\xA9';
+    return phrase.find_first_of(marks) != std::string::npos;
 }
 
 }  // namespace
