@@ -104,10 +104,10 @@ TMDIChildKriz::TMDIChildKriz()
     addDeleteWordAction(QStringLiteral("Smazat"), nullptr);
     // Buttons with an image and no caption.
     btnvodorovne = addDocumentAction("btnvodorovne", QString(), nullptr, false);
-    btnvodorovne->setIcon(wordEndsImage(Qt::Horizontal));
+    btnvodorovne->setIcon(wordEndsImage(Direction::across));
     setHint(btnvodorovne, QStringLiteral("Označí okraje slova vodorovně"));
     btnsvisle = addDocumentAction("btnsvisle", QString(), nullptr, false);
-    btnsvisle->setIcon(wordEndsImage(Qt::Vertical));
+    btnsvisle->setIcon(wordEndsImage(Direction::down));
     setHint(btnsvisle, QStringLiteral("Označí okraje slova svisle"));
 
     const FileActions file = addFileActions();
@@ -165,11 +165,11 @@ TMDIChildKriz::TMDIChildKriz()
     connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
     connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
 
-    showClueRows(true, {});
-    showClueRows(false, {});
-    for (QTableWidget* clues : {StringGrid2, StringGrid1})
-        connect(clues, &QTableWidget::itemChanged, this,
-                [this, clues](QTableWidgetItem* item) { clueEdited(clues == StringGrid2, item); });
+    for (const Direction direction : {Direction::across, Direction::down}) {
+        showClueRows(direction, {});
+        connect(clueGrid(direction), &QTableWidget::itemChanged, this,
+                [this, direction](QTableWidgetItem* item) { clueEdited(direction, item); });
+    }
     setDocumentFile<crossword::KriDocument>(
         crossword::kriCodec, [this] { return toDocument(); },
         [this](const crossword::KriDocument& document) { return showDocument(document); });
@@ -223,11 +223,11 @@ void TMDIChildKriz::selectionChecked(bool single) {
 }
 
 void TMDIChildKriz::btnvodorovneExecute() {
-    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(SlotEngine::horizontal);
+    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(Direction::across);
 }
 
 void TMDIChildKriz::btnsvisleExecute() {
-    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(SlotEngine::vertical);
+    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(Direction::down);
 }
 
 void TMDIChildKriz::IsTajenkaExecute() {
@@ -292,8 +292,8 @@ crossword::PrintedCrossword TMDIChildKriz::printedCrossword() const {
             cell.rightBar = cells.rightBars()[col][row]->visible;
             cell.bottomBar = cells.bottomBars()[col][row]->visible;
         }
-    printed.across = horizontalWords;
-    printed.down = verticalWords;
+    printed.across = acrossWords;
+    printed.down = downWords;
     return printed;
 }
 
@@ -307,7 +307,8 @@ void TMDIChildKriz::actiskExecute() {
 void TMDIChildKriz::acExportExecute() {
     const crossword::KriDocument document = toDocument();
     // A clue that no cell of the workbook can hold is named before a file is chosen.
-    for (const bool across : {true, false}) {
+    for (const Direction direction : {Direction::across, Direction::down}) {
+        const bool across = direction == Direction::across;
         const crossword::ClueRow* row = crossword::firstOverlongClue(across ? document.across : document.down);
         if (!row) continue;
         const QString list = across ? QStringLiteral("vodorovně") : QStringLiteral("svisle");
@@ -337,8 +338,12 @@ std::string itemText(const QTableWidget* grid, int row, int col) {
 
 }  // namespace
 
-void TMDIChildKriz::showClueRows(bool across, const std::vector<crossword::ClueRow>& rows) {
-    QTableWidget* grid = across ? StringGrid2 : StringGrid1;
+QTableWidget* TMDIChildKriz::clueGrid(Direction direction) const {
+    return direction == Direction::across ? StringGrid2 : StringGrid1;
+}
+
+void TMDIChildKriz::showClueRows(Direction direction, const std::vector<crossword::ClueRow>& rows) {
+    QTableWidget* grid = clueGrid(direction);
     // Row k shows word k; a list without words shows one empty row.
     grid->setRowCount(static_cast<int>(std::max<std::size_t>(rows.size(), 1)) + 1);
     if (rows.empty()) {
@@ -356,8 +361,8 @@ void TMDIChildKriz::showClueRows(bool across, const std::vector<crossword::ClueR
     }
 }
 
-std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(bool across) const {
-    const QTableWidget* grid = across ? StringGrid2 : StringGrid1;
+std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(Direction direction) const {
+    const QTableWidget* grid = clueGrid(direction);
     std::vector<crossword::ClueRow> rows;
     for (int k = 1; k < grid->rowCount(); ++k) {
         crossword::ClueRow row{itemText(grid, k, 0), itemText(grid, k, 1), 0, 0};
@@ -376,7 +381,7 @@ namespace {
 
 // One line of the box after a legend was built: where the piece stands and what is wrong with it.
 QString problemLine(const crossword::LegendProblem& problem) {
-    const QString where = problem.across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
+    const QString where = problem.direction == Direction::across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
     if (problem.kind == crossword::LegendProblem::Kind::unclosed)
         return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3).")
                            .arg(problem.line)
@@ -410,36 +415,36 @@ void TMDIChildKriz::vytvoritlegenduExecute() {
     const crossword::Legend legend = crossword::buildLegend(grid(), letterUse);
     if (!legend.problems.empty()) desktop::message(this, problemsText(legend.problems));
     // A clue typed before stays with its word.
-    const std::vector<crossword::ClueRow> acrossBefore = clueRows(true);
-    const std::vector<crossword::ClueRow> downBefore = clueRows(false);
-    horizontalWords = legend.across;
-    verticalWords = legend.down;
+    const std::vector<crossword::ClueRow> acrossBefore = clueRows(Direction::across);
+    const std::vector<crossword::ClueRow> downBefore = clueRows(Direction::down);
+    acrossWords = legend.across;
+    downWords = legend.down;
     ClueIndex& builtin = clueIndex(builtinLegends);
     ClueIndex& user = clueIndex(userLegends);
-    showClueRows(true, crossword::legendRows(horizontalWords, acrossBefore, builtin, user));
-    showClueRows(false, crossword::legendRows(verticalWords, downBefore, builtin, user));
+    showClueRows(Direction::across, crossword::legendRows(acrossWords, acrossBefore, builtin, user));
+    showClueRows(Direction::down, crossword::legendRows(downWords, downBefore, builtin, user));
 }
 
-void TMDIChildKriz::clueEdited(bool across, const QTableWidgetItem* item) {
+void TMDIChildKriz::clueEdited(Direction direction, const QTableWidgetItem* item) {
     // Once finished, the words' clues are those of the grids, so a clue
     // edited after "Dokončit" is printed as it is saved and exported.
     if (!finished || item->column() != 1) return;
-    crossword::CrosswordWordTable& table = across ? horizontalWords : verticalWords;
+    crossword::CrosswordWordTable& table = direction == Direction::across ? acrossWords : downWords;
     const std::size_t k = static_cast<std::size_t>(item->row()) - 1;
     if (item->row() >= 1 && k < table.size()) table[k].clue = itemText(item->tableWidget(), item->row(), 1);
 }
 
 void TMDIChildKriz::dokoncitkrizovkuExecute() {
-    const std::vector<crossword::ClueRow> across = clueRows(true);
-    const std::vector<crossword::ClueRow> down = clueRows(false);
+    const std::vector<crossword::ClueRow> across = clueRows(Direction::across);
+    const std::vector<crossword::ClueRow> down = clueRows(Direction::down);
     if (crosswordSettings.rememberClues()) {
         ClueIndex& user = clueIndex(userLegends);
         crossword::rememberLegends(across, user);
         crossword::rememberLegends(down, user);
     }
     // The clues of the grids become the clues of the words.
-    for (std::size_t k = 0; k < horizontalWords.size() && k < across.size(); ++k) horizontalWords[k].clue = across[k].clue;
-    for (std::size_t k = 0; k < verticalWords.size() && k < down.size(); ++k) verticalWords[k].clue = down[k].clue;
+    for (std::size_t k = 0; k < acrossWords.size() && k < across.size(); ++k) acrossWords[k].clue = across[k].clue;
+    for (std::size_t k = 0; k < downWords.size() && k < down.size(); ++k) downWords[k].clue = down[k].clue;
     finished = true;
     applyPhase();
 }
@@ -465,8 +470,8 @@ crossword::KriDocument TMDIChildKriz::toDocument() {
     document.reservedText2 = reservedText2;
     document.finished = finished;
     document.legendMode = legendMode;
-    document.across = clueRows(true);
-    document.down = clueRows(false);
+    document.across = clueRows(Direction::across);
+    document.down = clueRows(Direction::down);
     return document;
 }
 
@@ -489,8 +494,8 @@ bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
     reservedText2 = document.reservedText2;
     finished = document.finished;
     legendMode = document.legendMode;
-    showClueRows(true, document.across);
-    showClueRows(false, document.down);
+    showClueRows(Direction::across, document.across);
+    showClueRows(Direction::down, document.down);
     // In legend mode the words of the lists are the words of the tables; in
     // building they are what the next legend keeps the typed clues of.
     if (legendMode) {
@@ -499,8 +504,8 @@ bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
             for (const crossword::ClueRow& row : rows) table.push_back({row.word, row.line, row.ordinal, row.clue});
             return table;
         };
-        horizontalWords = entries(document.across);
-        verticalWords = entries(document.down);
+        acrossWords = entries(document.across);
+        downWords = entries(document.down);
     }
     gridChanged();
     applyPhase();

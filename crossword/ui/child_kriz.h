@@ -61,10 +61,10 @@ public:
 
     // The words across and down with their clues, as the last legend built
     // them (the clues are taken over from the grids when the crossword is finished).
-    crossword::CrosswordWordTable horizontalWords;
-    crossword::CrosswordWordTable verticalWords;
-    // The rows the clue grids show, with the clues typed so far.
-    std::vector<crossword::ClueRow> clueRows(bool across) const;
+    crossword::CrosswordWordTable acrossWords;
+    crossword::CrosswordWordTable downWords;
+    // The rows the clue grid of `direction` shows, with the clues typed so far.
+    std::vector<crossword::ClueRow> clueRows(Direction direction) const;
     // The text of the one box that reports, after a legend was built, the
     // pieces of the grid that are no proper words: the first of them, each
     // on a line with its row or column and its number there, then how many
@@ -109,6 +109,7 @@ protected:
     void selectionChecked(bool single) override;
 
 private:
-    void showClueRows(bool across, const std::vector<crossword::ClueRow>& rows);
-    void clueEdited(bool across, const QTableWidgetItem* item);
+    QTableWidget* clueGrid(Direction direction) const;
+    void showClueRows(Direction direction, const std::vector<crossword::ClueRow>& rows);
+    void clueEdited(Direction direction, const QTableWidgetItem* item);
 };

@@ -23,13 +23,12 @@ bool SlotEngine::usable(int col, int row) const {
     return !(rules_.blackCellsBlock && grid_.cellShapes()[col][row]->brush == colors::black);
 }
 
-std::uint8_t& SlotEngine::use(int direction, int col, int row) {
-    LetterUse& cell = letterUse_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
-    return direction == horizontal ? cell.horizontal : cell.vertical;
+std::uint8_t& SlotEngine::use(Direction direction, int col, int row) {
+    return letterUse_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)][direction];
 }
 
-void SlotEngine::setBar(int direction, int col, int row, bool visible) {
-    if (direction == horizontal) grid_.setRightBarVisible(col, row, visible);
+void SlotEngine::setBar(Direction direction, int col, int row, bool visible) {
+    if (direction == Direction::across) grid_.setRightBarVisible(col, row, visible);
     else grid_.setBottomBarVisible(col, row, visible);
 }
 
@@ -71,7 +70,7 @@ bool SlotEngine::checkSelection() {
         s.selectionValid = false;  // one cell keeps the direction it had
     } else {
         s.selectionValid = true;
-        s.selectionDirection = first.col == second.col ? vertical : horizontal;
+        s.selectionDirection = first.col == second.col ? Direction::down : Direction::across;
         if (!usableRun(first, second)) s.selectionValid = false;
     }
 
@@ -87,7 +86,7 @@ bool SlotEngine::checkSelection() {
         s.selectionCurrent = false;  // the slot length stays that of the selection before
         return false;
     }
-    s.slotLength = std::abs(s.selectionDirection == horizontal ? second.col - first.col : second.row - first.row) + 1;
+    s.slotLength = std::abs(s.selectionDirection == Direction::across ? second.col - first.col : second.row - first.row) + 1;
     for (int i = 0; i < s.slotLength; ++i) {
         const CellPos cell = slotCell(i);
         highlight(cell.col, cell.row);
@@ -108,7 +107,7 @@ void SlotEngine::clearSelection() {
 
 void SlotEngine::dropSelection() {
     clearSelection();
-    const int direction = selection_.selectionDirection;
+    const Direction direction = selection_.selectionDirection;
     selection_ = Selection{};
     selection_.selectionDirection = direction;
 }
@@ -118,14 +117,14 @@ void SlotEngine::dropSelection() {
 CellPos SlotEngine::slotStart() const {
     const Selection& s = selection_;
     if (s.singleCellSelection) return s.firstCell;
-    if (s.selectionDirection == horizontal) return {std::min(s.firstCell.col, s.secondCell.col), s.firstCell.row};
+    if (s.selectionDirection == Direction::across) return {std::min(s.firstCell.col, s.secondCell.col), s.firstCell.row};
     return {s.firstCell.col, std::min(s.firstCell.row, s.secondCell.row)};
 }
 
 CellPos SlotEngine::slotCell(int i) const {
     const CellPos start = slotStart();
-    return selection_.selectionDirection == horizontal ? CellPos{start.col + i, start.row}
-                                                       : CellPos{start.col, start.row + i};
+    return selection_.selectionDirection == Direction::across ? CellPos{start.col + i, start.row}
+                                                              : CellPos{start.col, start.row + i};
 }
 
 bool SlotEngine::slotUsable() const {
@@ -177,7 +176,7 @@ bool SlotEngine::insertWord(std::string_view word, bool chAsOneLetter) {
         return false;
     const std::string units = letterUnits(word, chAsOneLetter);
     if (static_cast<int>(units.size()) != selection_.slotLength) return false;
-    const int direction = selection_.selectionDirection;
+    const Direction direction = selection_.selectionDirection;
     {
         GridCells::Batch batch(grid_);
         for (int i = 0; i < selection_.slotLength; ++i) {
@@ -191,22 +190,22 @@ bool SlotEngine::insertWord(std::string_view word, bool chAsOneLetter) {
     return true;
 }
 
-void SlotEngine::showWordEnds(int direction) {
+void SlotEngine::showWordEnds(Direction direction) {
     if (!rules_.endBars || !selection_.selectionCurrent) return;
     const CellPos start = slotStart();
     const int length = selection_.slotLength;
-    const CellPos last = direction == horizontal ? CellPos{start.col + length - 1, start.row}
-                                                 : CellPos{start.col, start.row + length - 1};
+    const CellPos last = direction == Direction::across ? CellPos{start.col + length - 1, start.row}
+                                                        : CellPos{start.col, start.row + length - 1};
     setBar(direction, last.col, last.row, true);
-    if (direction == horizontal && start.col > 1) setBar(direction, start.col - 1, start.row, true);
-    if (direction == vertical && start.row > 1) setBar(direction, start.col, start.row - 1, true);
+    if (direction == Direction::across && start.col > 1) setBar(direction, start.col - 1, start.row, true);
+    if (direction == Direction::down && start.row > 1) setBar(direction, start.col, start.row - 1, true);
 }
 
 bool SlotEngine::deleteWord() {
     if (!selection_.selectionCurrent) return false;
     const Selection& s = selection_;
-    const int direction = s.selectionDirection;
-    const bool across = direction == horizontal;
+    const Direction direction = s.selectionDirection;
+    const bool across = direction == Direction::across;
     // Along the word: its first and last place (inside the grid) and the line it stands in.
     const CellPos end = s.singleCellSelection ? s.firstCell : s.secondCell;
     const int lastPlace = across ? grid_.currentCols() : grid_.currentRows();
@@ -239,7 +238,7 @@ bool SlotEngine::deleteWord() {
         std::uint8_t& byte = use(direction, cell.col, cell.row);
         if (byte == letteruse::placed) {
             byte = letteruse::unused;
-            if (use(across ? vertical : horizontal, cell.col, cell.row) == letteruse::unused)
+            if (use(crossing(direction), cell.col, cell.row) == letteruse::unused)
                 grid_.setText(cell.col, cell.row, {});
         }
     }

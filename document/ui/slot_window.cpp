@@ -249,7 +249,7 @@ bool SlotWindow::askDirection(const QString& question) {
     if (!vodsviform) return false;
     const Tvodsviform::Answer answer = vodsviform->ask(question);
     if (answer == Tvodsviform::Cancel) return false;
-    engine_.setDirection(answer == Tvodsviform::Yes ? SlotEngine::horizontal : SlotEngine::vertical);
+    engine_.setDirection(answer == Tvodsviform::Yes ? Direction::across : Direction::down);
     return true;
 }
 
