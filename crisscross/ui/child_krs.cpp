@@ -13,6 +13,7 @@
 #include "platform/ui/actions.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/typed_text.h"
 
 #include <QAction>
 #include <QDialog>
@@ -345,16 +346,12 @@ bool TMDIChildKrs::prirazeniciselExecute() {
     const QStringList given = krspiscisform->letters();
     for (std::size_t digit = 0; digit < table.size(); ++digit) {
         const QString text = given.value(static_cast<qsizetype>(digit));
-        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-            desktop::warning(this, lineBreakInTable());
+        const TextFault fault = textFault(text, {.lineBreaks = TextRules::LineBreaks::refused, .codePageOnly = true});
+        if (fault != TextFault::none) {
+            desktop::warning(this, fault == TextFault::lineBreak ? lineBreakInTable() : codePageRefusal());
             return false;
         }
-        const auto bytes = fromQString(text);
-        if (!bytes) {
-            desktop::warning(this, codePageRefusal());
-            return false;
-        }
-        table[digit] = trimmedPhrase(*bytes, krs::maxTextLength);
+        table[digit] = trimmedPhrase(fromQString(text).value_or(std::string()), krs::maxTextLength);
     }
     digitTable = table;
     codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());

@@ -12,6 +12,7 @@
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/typed_text.h"
 #include "stores/core/word_stores.h"
 #include "stores/ui/store_files.h"
 
@@ -41,7 +42,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setValidator(new CodePageValidator(line));
+            line->setValidator(new TypedTextValidator({.codePageOnly = true}, line));
             line->setMaxLength(static_cast<int>(crossword::kMaxClueLength));
         }
         return editor;

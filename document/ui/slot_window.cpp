@@ -7,6 +7,7 @@
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/typed_text.h"
 #include "stores/core/word_stores.h"
 
 #include <QAction>
@@ -63,17 +64,9 @@ SlotWindow::SlotWindow(int kind, Behaviour behaviour)
     panel->addWidget(infopanel);
     panel->addWidget(ListBox1, 1);
 
-    connect(inputword, &QLineEdit::textChanged, this, [this](const QString& text) {
-        // The edit holds lower case only, as the words of the stores are written.
-        const QString lower = text.toLower();
-        if (lower != text) {
-            const int position = inputword->cursorPosition();
-            inputword->setText(lower);  // comes back here once more, in lower case
-            inputword->setCursorPosition(position);
-            return;
-        }
-        inputwordChange();
-    });
+    // The edit holds lower case only, as the words of the stores are written.
+    keepToRules(inputword, {.lowerCase = true});
+    connect(inputword, &QLineEdit::textChanged, this, &SlotWindow::inputwordChange);
     connect(vlozitbutton, &QToolButton::clicked, this, &SlotWindow::vlozitbuttonClick);
     connect(ListBox1, &CandidateList::doubleClicked, this, &SlotWindow::ListBox1DblClick);
     connect(timerzobrazenislov, &QTimer::timeout, this, &SlotWindow::timerzobrazenislovTimer);
