@@ -73,10 +73,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     setDocumentFile<KrsDocument>(
         krsCodec, [this] { return toDocument(); }, [this](const KrsDocument& document) { return showDocument(document); });
 
-    CellGrid::Kind kind;
-    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
-    grid().setKind(std::move(kind));
-
     // The grid on the left, the numbers beside it.
     Splitter1 = new QSplitter(Qt::Horizontal);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));

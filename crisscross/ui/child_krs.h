@@ -22,7 +22,6 @@
 #include "crisscross/core/krs_document.h"
 #include "crisscross/core/krs_file.h"
 #include "crisscross/core/krs_generator.h"
-#include "document/core/letter_use.h"
 #include "document/ui/document_window.h"
 
 #include <QString>
@@ -87,9 +86,8 @@ public:
     // "Tajenka smí obsahovat nejvýše 10 různých písmen."
     static QString tooManyLettersText();
 
-    // Per cell [col][row]: 2 in both directions for a secret-phrase cell, else
-    // 0; 0 for every cell inside the size after a resize.
-    LetterUseTable letterUse{};
+    // The letter uses (letterUse) are 2 in both directions for a secret-phrase
+    // cell, else 0.
     std::string secretPhrase;       // as typed and trimmed, at most 255 bytes
     std::string codedSecretPhrase;  // the phrase as digits
     bool hasSecretPhrase = false;   // a phrase was entered (or loaded) in this window

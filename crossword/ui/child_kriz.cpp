@@ -122,8 +122,7 @@ TMDIChildKriz::TMDIChildKriz()
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
     kind.edgeBars = true;
-    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
-    grid().setKind(std::move(kind));
+    setCellKind(std::move(kind));
 
     // The clue lists, shown in legend mode in place of the word entry.
     Panel4 = new QWidget(this);

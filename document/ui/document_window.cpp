@@ -92,6 +92,8 @@ DocumentWindow::DocumentWindow(int kind) : kind_(infoOf(kind)) {
     cellGrid->setCells(&grid_);
     ScrollBox1->setWidget(cellGrid);
 
+    setCellKind({});
+
     SaveDialog1 = new FileChooser(QStringLiteral("SaveDialog1"), FileChooser::Mode::Save, this);
     SaveDialog1->filter = toQString(chooserFilter(kind_));
     resize(440, 340);
@@ -168,6 +170,11 @@ DocumentWindow::TemplateActions DocumentWindow::addTemplateActions() {
 }
 
 DocumentWindow::FileActions DocumentWindow::addFileActions() { return addFileActions(FileActionTexts{}); }
+
+void DocumentWindow::setCellKind(CellGrid::Kind kind) {
+    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
+    grid_.setKind(std::move(kind));
+}
 
 QLabel* DocumentWindow::makeInfoPanel(QWidget* parent) {
     auto* panel = new QLabel(parent);

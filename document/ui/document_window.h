@@ -23,6 +23,7 @@
 #include "document/core/cell_grid.h"
 #include "document/core/document_codec.h"
 #include "document/core/grid_shape.h"
+#include "document/core/letter_use.h"
 #include "document/ui/excel_form.h"
 #include "frame/core/documents.h"
 #include "platform/core/canvas.h"
@@ -71,6 +72,10 @@ public:
     // The cells of the document.
     CellGrid& grid() { return grid_; }
     const CellGrid& grid() const { return grid_; }
+    // Per cell [col][row]: how its letter came there (see letter_use.h), in
+    // the kinds that fill their grid word by word or mark a secret phrase's
+    // cells. Every cell inside a new size starts unused.
+    LetterUseTable letterUse{};
 
     // Gives the document cols × rows cells (2 to 40 each) of the frame's cell
     // size, with the progress window; every cell inside the new size ends up
@@ -167,6 +172,11 @@ protected:
     // two save actions run the file flow.
     FileActions addFileActions(const FileActionTexts& texts);
     FileActions addFileActions();  // with the usual texts
+
+    // What the cells of this kind add to those of the plain grid (see
+    // CellGrid::Kind); every cell inside a new size also gets its letter uses
+    // reset.
+    void setCellKind(CellGrid::Kind kind);
 
     // The sunken panel beside the grid where the window tells what it is doing.
     static QLabel* makeInfoPanel(QWidget* parent);

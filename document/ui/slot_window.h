@@ -26,7 +26,6 @@
 // designer, a file), gridChanged() drops it: no highlight, no slot, no search
 // pending, no candidates, the hover frame back on cell (1, 1).
 
-#include "document/core/letter_use.h"
 #include "document/core/slot_engine.h"
 #include "document/ui/candidate_list.h"
 #include "document/ui/document_window.h"
@@ -54,8 +53,6 @@ public:
     SlotWindow(int kind, Behaviour behaviour);
     ~SlotWindow() override;
 
-    // Per cell [col][row]: how its letter came there (see letter_use.h).
-    LetterUseTable letterUse{};
     // Copies of the frame's dictionary words and user words.
     StringPairList documentDictionaryWords;
     StringPairList documentUserWords;

@@ -55,8 +55,7 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     // Cells show the start cursor; a resize frees the letter uses, never the clue records.
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
-    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
-    grid().setKind(std::move(kind));
+    setCellKind(std::move(kind));
 
     // The size action takes the hover frame off before the dialog.
     disconnect(Velikost, &QAction::triggered, this, nullptr);
