@@ -6,7 +6,6 @@
 #include "document/core/phrase_letters.h"
 #include "document/core/print_layout.h"
 #include "document/ui/digit_table_form.h"
-#include "document/ui/document_files.h"
 #include "document/ui/phrase_form.h"
 #include "frame/core/config.h"
 #include "frame/core/documents.h"
@@ -115,8 +114,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildKrs::smazatpismenaExecute);
     connect(vytvoritkrsnotopakovat, &QAction::triggered, this, &TMDIChildKrs::vytvoritkrsnotopakovatExecute);
     connect(vytvoritkrsopakovat, &QAction::triggered, this, &TMDIChildKrs::vytvoritkrsopakovatExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKrs::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKrs::aculozsablonuExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKrs::acExportObrExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildKrs::actiskExecute);
     connect(acexport, &QAction::triggered, this, &TMDIChildKrs::acexportExecute);
@@ -226,16 +223,11 @@ void TMDIChildKrs::smazatpismenaExecute() {
     enableAfterClearing();
 }
 
-void TMDIChildKrs::clearGrid() {
+void TMDIChildKrs::clearForTemplate() {
     dropNumbers();
-    grid().clearCells();
-    letterUse = {};
+    DocumentWindow::clearForTemplate();
     enableAfterClearing();
 }
-
-void TMDIChildKrs::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearGrid(); }); }
-
-void TMDIChildKrs::aculozsablonuExecute() { saveGridTemplate(this); }
 
 void TMDIChildKrs::actiskExecute() {
     const KrsDocument document = toDocument();

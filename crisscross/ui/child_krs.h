@@ -64,16 +64,9 @@ public:
     void smazatpismenaExecute();
     void vytvoritkrsnotopakovatExecute();
     void vytvoritkrsopakovatExecute();
-    void aczvolsablonuExecute();
-    void aculozsablonuExecute();
 
     // A new size drops the numbers and the key (the same size changes nothing).
     CellGrid::ResizeResult resizeGrid(int cols, int rows) override;
-
-    // Before a template is read: no numbers, every cell inside the size empty,
-    // white and no secret-phrase cell (visibility stays); the size and phrase
-    // actions on again.
-    void clearGrid();
 
     // "Storno" of a running generation: the worker stops, nothing changes.
     void cancelGeneration();
@@ -128,6 +121,10 @@ public:
     QAction* acExportObr;
 
 protected:
+    // Before a template is read: no numbers, every cell inside the size empty,
+    // white and no secret-phrase cell (visibility stays); the size and phrase
+    // actions on again.
+    void clearForTemplate() override;
     void stopWork() override;
 
 private:

@@ -4,7 +4,6 @@
 
 #include "document/core/grid_shape.h"
 #include "document/core/picture_drawing.h"
-#include "document/ui/document_files.h"
 #include "document/ui/icons.h"
 #include "frame/core/documents.h"
 #include "frame/core/config.h"
@@ -162,8 +161,6 @@ TMDIChildKriz::TMDIChildKriz()
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildKriz::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildKriz::acExportExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
 
     for (const Direction direction : {Direction::across, Direction::down}) {
         showClueRows(direction, {});

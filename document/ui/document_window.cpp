@@ -165,8 +165,22 @@ DocumentWindow::GridActions DocumentWindow::addGridActions(const QString& design
 }
 
 DocumentWindow::TemplateActions DocumentWindow::addTemplateActions() {
-    return {addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony),
-            addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony)};
+    const TemplateActions actions{addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony),
+                                  addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony)};
+    connect(actions.open, &QAction::triggered, this, &DocumentWindow::aczvolsablonuExecute);
+    connect(actions.save, &QAction::triggered, this, &DocumentWindow::aculozsablonuExecute);
+    return actions;
+}
+
+void DocumentWindow::aczvolsablonuExecute() {
+    if (loadGridTemplate(this, [this] { clearForTemplate(); })) templateLoaded();
+}
+
+void DocumentWindow::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void DocumentWindow::clearForTemplate() {
+    grid_.clearCells();
+    letterUse = {};
 }
 
 DocumentWindow::FileActions DocumentWindow::addFileActions() { return addFileActions(FileActionTexts{}); }

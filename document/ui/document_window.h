@@ -113,6 +113,14 @@ public:
     // copy of the frame's words.
     void receiveWordLists();
 
+    // "Zvol šablonu": a template read whole gives the grid its size and which
+    // cells are shown (see loadGridTemplate); the kind empties first what it
+    // keeps of the old grid (clearForTemplate) and takes the new one up after
+    // (templateLoaded). A template that cannot be read changes nothing.
+    void aczvolsablonuExecute();
+    // "Ulož šablonu": the grid's size and shown cells go to a template file.
+    void aculozsablonuExecute();
+
     // An action of this window by its object name; nullptr when it has none.
     QAction* ownAction(const char* name) const;
 
@@ -142,7 +150,8 @@ protected:
         QAction* designer;
     };
     GridActions addGridActions(const QString& designerCaption);
-    // "&Zvol šablonu" and "&Ulož šablonu" in `menusablony`.
+    // "&Zvol šablonu" and "&Ulož šablonu" in `menusablony`, which run the two
+    // handlers above.
     struct TemplateActions {
         QAction* open;
         QAction* save;
@@ -234,6 +243,13 @@ protected:
     // The size action of every kind: the size dialog preset with the current
     // size, then resizeGrid with the columns and rows chosen.
     void runSizeDialog();
+
+    // Before a template's grid: every cell inside the size empty, white,
+    // without bars and letter uses; which cells are shown stays. A kind that
+    // keeps more of the old grid's work drops it here too.
+    virtual void clearForTemplate();
+    // After a template's grid went in.
+    virtual void templateLoaded() {}
 
     // What has to end before the window may go (runs first when it closes).
     virtual void stopWork() {}

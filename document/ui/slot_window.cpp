@@ -1,7 +1,6 @@
 #include "document/ui/slot_window.h"
 
 #include "document/ui/direction_form.h"
-#include "document/ui/document_files.h"
 #include "frame/core/config.h"
 #include "platform/core/czech.h"
 #include "platform/ui/cell_grid_widget.h"
@@ -117,17 +116,6 @@ void SlotWindow::gridChanged() {
     if (smazatslovo) smazatslovo->setEnabled(false);
     selectionLost();
     inputwordChange();
-}
-
-void SlotWindow::aczvolsablonuExecute() {
-    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
-}
-
-void SlotWindow::aculozsablonuExecute() { saveGridTemplate(this); }
-
-void SlotWindow::clearGrid() {
-    grid().clearCells();
-    letterUse = {};
 }
 
 void SlotWindow::resetHover() {

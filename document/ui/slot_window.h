@@ -82,11 +82,6 @@ public:
     void insertWord(const std::string& word);
     // Every cell's cursor.
     void setCellCursor(int cursor);
-    // "Zvol šablonu" and "Ulož šablonu": a template read whole replaces the
-    // grid, its letters and their uses gone.
-    void aczvolsablonuExecute();
-    void aculozsablonuExecute();
-    void clearGrid();
 
     // The message of a word that cannot go in.
     static QString cannotInsert();
@@ -113,6 +108,9 @@ protected:
     virtual bool cellTaken(int /*col*/, int /*row*/) { return false; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // A template's grid drops the selection.
+    void templateLoaded() override { gridChanged(); }
 
     // Drops the selection and the search after the grid changed (see the top).
     void gridChanged();

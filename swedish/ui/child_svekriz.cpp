@@ -1,7 +1,6 @@
 #include "swedish/ui/child_svekriz.h"
 
 #include "document/core/grid_shape.h"
-#include "document/ui/document_files.h"
 #include "frame/core/documents.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/placement.h"
@@ -61,8 +60,6 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     disconnect(Velikost, &QAction::triggered, this, nullptr);
     connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildSveKriz::smazatpismenaExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
     connect(acNavrhar, &QAction::triggered, this, &TMDIChildSveKriz::acNavrharExecute);
     connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
     setDocumentFile<swedish::SkrDocument>(

@@ -168,8 +168,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     connect(generujosmismerku, &QAction::triggered, this, &TMDIChildOsm::generujosmismerkuExecute);
     connect(zrusitgenerovani, &QAction::triggered, this, &TMDIChildOsm::zrusitgenerovaniExecute);
     connect(acstartstop, &QAction::triggered, this, &TMDIChildOsm::acstartstopExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildOsm::aculozsablonuExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildOsm::aczvolsablonuExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildOsm::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildOsm::acExportExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildOsm::acExportObrExecute);
@@ -605,10 +603,6 @@ bool TMDIChildOsm::showDocument(const OsmDocument& document) {
     }
     return true;
 }
-
-void TMDIChildOsm::aculozsablonuExecute() { saveGridTemplate(this); }
-
-void TMDIChildOsm::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearLetters(); }); }
 
 // ---- analyzer -------------------------------------------------------------
 

@@ -74,8 +74,6 @@ public:
     void zrusitgenerovaniExecute();
     void acstartstopExecute();
     void RadioGroup2Click();
-    void aculozsablonuExecute();
-    void aczvolsablonuExecute();
 
     // Empties every cell that is not hidden (white again) and the placed-word
     // list, and turns the editing actions on; the template actions keep their state.
@@ -131,6 +129,8 @@ public:
     QAction* acExportObr;
 
 protected:
+    // Before a template is read: the letters go (clearLetters).
+    void clearForTemplate() override { clearLetters(); }
     void stopWork() override;
 
 private:
