@@ -108,7 +108,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
         if (currentRun_ != 0) progressWindow->show();
     });
 
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildKrs::acNavrharExecute);
     connect(zadattajenku, &QAction::triggered, this, &TMDIChildKrs::zadattajenkuExecute);
     connect(prirazenicisel, &QAction::triggered, this, [this] { prirazeniciselExecute(); });
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildKrs::smazatpismenaExecute);
@@ -245,28 +244,25 @@ void TMDIChildKrs::acExportObrExecute() {
     showPicture(*picture);
 }
 
-void TMDIChildKrs::acNavrharExecute() {
-    CellGrid& cells = grid();
-    GridShape shape = shapeOfGrid(cells);
-    // The designer shows the digits the secret-phrase cells hold already.
+void TMDIChildKrs::designerOpening(GridShape& shape, DesignerDigits& digits) {
+    const CellGrid& cells = grid();
     for (int row = 1; row <= shape.rows; ++row)
         for (int col = 1; col <= shape.columns; ++col) {
             GridShape::Cell& cell = shape.cell(col, row);
             if (cell.shown && cell.colour == colors::red) cell.text = cells.cellLabels()[col][row]->text;
         }
-    DesignerDigits digits;
     digits.hasDigits = hasSecretPhrase;
     if (hasSecretPhrase) digits.fullDigits = codedSecretPhrase;
-    const std::optional<GridShape> designed = design(shape, digits);
-    if (!designed) return;
+    textsBeforeDesigner_ = cellTexts(cells);
+}
 
-    const std::vector<std::string> textsBefore = cellTexts(cells);
-    applyShape(cells, *designed);
+void TMDIChildKrs::shapeDesigned(const GridShape& designed) {
+    CellGrid& cells = grid();
     {
         GridCells::Batch batch(cells);
-        for (int row = 1; row <= designed->rows; ++row)
-            for (int col = 1; col <= designed->columns; ++col) {
-                const GridShape::Cell& cell = designed->cell(col, row);
+        for (int row = 1; row <= designed.rows; ++row)
+            for (int col = 1; col <= designed.columns; ++col) {
+                const GridShape::Cell& cell = designed.cell(col, row);
                 const bool red = cell.colour == colors::red;
                 letterUse[col][row] = red ? LetterUse{letteruse::secretPhrase, letteruse::secretPhrase} : LetterUse{};
                 // A red cell holds the digit placed in it, or nothing.
@@ -275,7 +271,7 @@ void TMDIChildKrs::acNavrharExecute() {
     }
     // A cell blocked, opened or given another digit: the numbers were made
     // of other cells.
-    if (cellTexts(cells) != textsBefore) dropNumbers();
+    if (cellTexts(cells) != textsBeforeDesigner_) dropNumbers();
 }
 
 // ---- the secret phrase ----------------------------------------------------

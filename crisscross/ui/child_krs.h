@@ -55,7 +55,6 @@ public:
     // Handlers.
     void actiskExecute();
     void acexportExecute();
-    void acNavrharExecute();
     void acExportObrExecute();
     void zadattajenkuExecute();
     // The digit table; true when the user confirmed it (the phrase is then
@@ -125,6 +124,12 @@ protected:
     // white and no secret-phrase cell (visibility stays); the size and phrase
     // actions on again.
     void clearForTemplate() override;
+    // The designer shows the digits the secret-phrase cells hold already and
+    // those of the coded phrase to place; a red cell is a secret-phrase cell
+    // holding the digit placed in it. A cell blocked, opened or given another
+    // digit drops the numbers and their key.
+    void designerOpening(GridShape& shape, DesignerDigits& digits) override;
+    void shapeDesigned(const GridShape& designed) override;
     void stopWork() override;
 
 private:
@@ -146,4 +151,5 @@ private:
     int runCounter_ = 0;
     QTimer* progressTimer_;
     std::vector<std::pair<QAction*, bool>> actionsBeforeRun_;
+    std::vector<std::string> textsBeforeDesigner_;  // every cell's text as the designer opened
 };

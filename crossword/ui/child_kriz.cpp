@@ -157,7 +157,6 @@ TMDIChildKriz::TMDIChildKriz()
     connect(IsTajenka, &QAction::triggered, this, &TMDIChildKriz::IsTajenkaExecute);
     connect(acSmazatpismena, &QAction::triggered, this, &TMDIChildKriz::acSmazatpismenaExecute);
     connect(opravitkrizovku, &QAction::triggered, this, &TMDIChildKriz::opravitkrizovkuExecute);
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildKriz::acNavrharExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildKriz::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildKriz::acExportExecute);
@@ -249,17 +248,11 @@ void TMDIChildKriz::acSmazatpismenaExecute() {
 
 // ---- templates, designer, picture -------------------------------------------------------
 
-void TMDIChildKriz::acNavrharExecute() {
-    grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
-    const auto shape = design(shapeOfGrid(grid()));
-    if (!shape) return;
-    applyShape(grid(), *shape);
-    // A red cell is a letter of the secret phrase both ways; a cell that is
-    // no longer red (or is hidden now) is no longer one. Letters placed by
-    // words keep their bytes, so deleting a word still knows them.
-    for (int row = 1; row <= shape->rows; ++row)
-        for (int col = 1; col <= shape->columns; ++col) {
-            const GridShape::Cell& cell = shape->cell(col, row);
+void TMDIChildKriz::shapeDesigned(const GridShape& designed) {
+    // Letters placed by words keep their bytes, so deleting a word still knows them.
+    for (int row = 1; row <= designed.rows; ++row)
+        for (int col = 1; col <= designed.columns; ++col) {
+            const GridShape::Cell& cell = designed.cell(col, row);
             LetterUse& use = letterUse[col][row];
             if (cell.shown && cell.colour == colors::red) {
                 use = {letteruse::secretPhrase, letteruse::secretPhrase};
@@ -268,7 +261,7 @@ void TMDIChildKriz::acNavrharExecute() {
             if (use.horizontal == letteruse::secretPhrase) use.horizontal = letteruse::unused;
             if (use.vertical == letteruse::secretPhrase) use.vertical = letteruse::unused;
         }
-    gridChanged();
+    SlotWindow::shapeDesigned(designed);
 }
 
 void TMDIChildKriz::acExportObrExecute() {

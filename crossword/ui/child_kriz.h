@@ -42,7 +42,6 @@ public:
     void IsTajenkaExecute();
     void acSmazatpismenaExecute();
     void opravitkrizovkuExecute();
-    void acNavrharExecute();
     void acExportObrExecute();
     // "Tisk": the print dialog, then the blank puzzle on the frame's printer.
     void actiskExecute();
@@ -105,6 +104,9 @@ public:
     QAction* acExportObr;
 
 protected:
+    // A red cell is a letter of the secret phrase both ways; a cell that is no
+    // longer red (or is hidden now) is no longer one.
+    void shapeDesigned(const GridShape& designed) override;
     void selectionLost() override;
     void selectionChecked(bool single) override;
 

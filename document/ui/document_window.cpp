@@ -154,13 +154,16 @@ QAction* DocumentWindow::ownAction(const char* name) const {
     return findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
-DocumentWindow::GridActions DocumentWindow::addGridActions(const QString& designerCaption) {
+DocumentWindow::GridActions DocumentWindow::addGridActions(const QString& designerCaption,
+                                                          HiddenCellText hiddenByDesigner) {
     GridActions actions{};
     actions.size = addDocumentAction(kind_.lent.size, QStringLiteral("&Velikost"), menuupravy);
     actions.size->setIcon(toolImage(19));
     connect(actions.size, &QAction::triggered, this, &DocumentWindow::runSizeDialog);
     actions.designer = addDocumentAction(kind_.lent.designer, designerCaption, menuupravy);
     actions.designer->setIcon(toolImage(29));
+    hiddenByDesigner_ = hiddenByDesigner;
+    connect(actions.designer, &QAction::triggered, this, &DocumentWindow::acNavrharExecute);
     return actions;
 }
 
@@ -320,6 +323,16 @@ void DocumentWindow::showPicture(const PictureGrid& picture) {
     static_cast<PictureGrid&>(*form) = picture;
     form->setTag(documentKind());
     form->exec();
+}
+
+void DocumentWindow::acNavrharExecute() {
+    GridShape shape = shapeOfGrid(grid_);
+    DesignerDigits digits;
+    designerOpening(shape, digits);
+    const std::optional<GridShape> designed = design(shape, digits);
+    if (!designed) return;
+    applyShape(grid_, *designed, hiddenByDesigner_);
+    shapeDesigned(*designed);
 }
 
 std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const DesignerDigits& digits) {

@@ -113,6 +113,13 @@ public:
     // copy of the frame's words.
     void receiveWordLists();
 
+    // "Návrhář": the grid's shape (shapeOfGrid, with what designerOpening
+    // adds) goes to the shape designer through the host. On OK the grid takes
+    // the designed visibility and colours (applyShape, a cell hidden now
+    // marked or keeping its text as addGridActions was told), then the kind
+    // takes back what else it keeps (shapeDesigned). "Storno" changes nothing.
+    void acNavrharExecute();
+
     // "Zvol šablonu": a template read whole gives the grid its size and which
     // cells are shown (see loadGridTemplate); the kind empties first what it
     // keeps of the old grid (clearForTemplate) and takes the new one up after
@@ -143,13 +150,15 @@ protected:
     QAction* addDocumentAction(const char* name, const QString& caption, QMenu* menu = nullptr, bool enabled = true);
 
     // The first two actions of `menuupravy`, named as the kind's row says:
-    // "&Velikost", which runs the size dialog, and the shape designer, both
-    // with their pictures (the kind connects the designer).
+    // "&Velikost", which runs the size dialog, and the shape designer, which
+    // runs acNavrharExecute, both with their pictures. `hiddenByDesigner`:
+    // what a cell the designer hides does with its text.
     struct GridActions {
         QAction* size;
         QAction* designer;
     };
-    GridActions addGridActions(const QString& designerCaption);
+    GridActions addGridActions(const QString& designerCaption,
+                               HiddenCellText hiddenByDesigner = HiddenCellText::mark);
     // "&Zvol šablonu" and "&Ulož šablonu" in `menusablony`, which run the two
     // handlers above.
     struct TemplateActions {
@@ -222,16 +231,17 @@ protected:
     std::optional<WorkbookExport> exportBook(const std::function<bool(Workbook&)>& fill);
     // The picture window with the grid handed over, tagged with the kind.
     void showPicture(const PictureGrid& picture);
-    // The shape designer with `shape`, tagged with the kind. On OK the shape
-    // the user made; nothing on "Storno", or when the designer's grid could
-    // not be given the shape's size. A criss-cross hands over the digits of
-    // its coded phrase, which the user places into the red cells.
+
+    // What a kind adds to the designer step (acNavrharExecute). As the
+    // designer opens, the kind may add to the shape handed over and give the
+    // digits the user places into red cells (a criss-cross's coded phrase).
     struct DesignerDigits {
         bool hasDigits = false;
         std::string fullDigits;
     };
-    std::optional<GridShape> design(const GridShape& shape, const DesignerDigits& digits);
-    std::optional<GridShape> design(const GridShape& shape) { return design(shape, DesignerDigits()); }
+    virtual void designerOpening(GridShape& /*shape*/, DesignerDigits& /*digits*/) {}
+    // On OK, after the grid took the designed shape: what else the kind takes back.
+    virtual void shapeDesigned(const GridShape& /*designed*/) {}
 
     DocumentHost* host() const;
 
@@ -287,9 +297,14 @@ private:
 
     void connectFileActions();
     void freeWordLists();
+    // The shape designer with `shape`, tagged with the kind. On OK the shape
+    // the user made; nothing on "Storno", or when the designer's grid could
+    // not be given the shape's size.
+    std::optional<GridShape> design(const GridShape& shape, const DesignerDigits& digits);
 
     const DocumentKindInfo& kind_;
     CellGrid grid_;
+    HiddenCellText hiddenByDesigner_ = HiddenCellText::mark;
     DocumentWordLists wordLists_;
     std::unique_ptr<DocumentFile> file_;
     bool closed_ = false;

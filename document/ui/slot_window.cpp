@@ -118,8 +118,14 @@ void SlotWindow::gridChanged() {
     inputwordChange();
 }
 
+void SlotWindow::designerOpening(GridShape&, DesignerDigits&) { plainHoverFrame(); }
+
+void SlotWindow::shapeDesigned(const GridShape&) { gridChanged(); }
+
+void SlotWindow::plainHoverFrame() { grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1); }
+
 void SlotWindow::resetHover() {
-    grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1);
+    plainHoverFrame();
     hoverCell_ = {1, 1};
 }
 
@@ -131,13 +137,13 @@ void SlotWindow::setCellCursor(int cursor) {
 }
 
 void SlotWindow::cellMouseMove(int col, int row) {
-    if (CellPos{col, row} != hoverCell_) grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1);
+    if (CellPos{col, row} != hoverCell_) plainHoverFrame();
     // Also the hover cell itself, when the pointer comes back to it from the pane.
     grid().setPen(col, row, colors::blue, 2);
     hoverCell_ = {col, row};
 }
 
-void SlotWindow::ScrollBox1MouseMove() { grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1); }
+void SlotWindow::ScrollBox1MouseMove() { plainHoverFrame(); }
 
 void SlotWindow::cellClick(int col, int row) {
     if (cellTaken(col, row)) return;

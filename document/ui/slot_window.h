@@ -109,11 +109,16 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // A template's grid drops the selection.
+    // The designer takes the hover frame off first; its shape and a
+    // template's grid drop the selection.
+    void designerOpening(GridShape& shape, DesignerDigits& digits) override;
+    void shapeDesigned(const GridShape& designed) override;
     void templateLoaded() override { gridChanged(); }
 
     // Drops the selection and the search after the grid changed (see the top).
     void gridChanged();
+    // Puts the hover frame back to plain on its cell (which stays the hover cell).
+    void plainHoverFrame();
     // Puts the hover frame back to plain on its cell and moves it to (1, 1).
     void resetHover();
     // The engine, for the kind's own end-mark actions.

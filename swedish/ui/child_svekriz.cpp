@@ -21,7 +21,11 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     : SlotWindow(swedishDocument, Behaviour{.rules = SlotRules{.blackCellsBlock = true, .endBars = false},
                                             .askDirectionOfOneLetter = false,
                                             .selectOnPress = true}) {
-    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
+    // The designer changes visibility and colours only: a hidden cell keeps its
+    // letter, to show it again with the cell, as its letter uses say it holds
+    // one. Letter uses and clue records stay; only a template's "@" goes from
+    // a cell shown again.
+    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"), HiddenCellText::keep);
     Velikost = gridActions.size;
     setHint(Velikost, QStringLiteral("Velikost|Změní velikost"));
     acNavrhar = gridActions.designer;
@@ -60,7 +64,6 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     disconnect(Velikost, &QAction::triggered, this, nullptr);
     connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildSveKriz::smazatpismenaExecute);
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildSveKriz::acNavrharExecute);
     connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
     setDocumentFile<swedish::SkrDocument>(
         swedish::skrCodec,
@@ -111,16 +114,6 @@ void TMDIChildSveKriz::smazatpismenaExecute() {
         for (int col = 1; col <= cells.currentCols(); ++col) cells.setText(col, row, {});
 }
 
-void TMDIChildSveKriz::acNavrharExecute() {
-    grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
-    const auto shape = design(shapeOfGrid(grid()));
-    if (!shape) return;
-    // Visibility and colours only: a hidden cell keeps its letter, to show it
-    // again with the cell, as its letter uses say it holds one. Letter uses
-    // and clue records stay; only a template's "@" goes from a cell shown again.
-    applyShape(grid(), *shape, HiddenCellText::keep);
-    gridChanged();
-}
 
 // ---- the .skr file and the printout ---------------------------------------------------------
 

@@ -1,6 +1,5 @@
 #include "wordsearch/ui/child_osm.h"
 
-#include "document/core/grid_shape.h"
 #include "document/core/phrase_letters.h"
 #include "document/core/picture_drawing.h"
 #include "document/ui/document_files.h"
@@ -171,7 +170,6 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     connect(actisk, &QAction::triggered, this, &TMDIChildOsm::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildOsm::acExportExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildOsm::acExportObrExecute);
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildOsm::acNavrharExecute);
 
     setWordLists({.wordSearchWords = &documentWordSearchWords});
     resize(640, 460);
@@ -214,10 +212,6 @@ void TMDIChildOsm::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();
     fillWordSearchPicture(*picture, toDocument());
     showPicture(*picture);
-}
-
-void TMDIChildOsm::acNavrharExecute() {
-    if (const auto shape = design(shapeOfGrid(grid()))) applyShape(grid(), *shape);
 }
 
 void TMDIChildOsm::aczadattajenkuExecute() {

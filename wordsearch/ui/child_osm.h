@@ -64,7 +64,6 @@ public:
     void actiskExecute();
     void acExportExecute();
     void acExportObrExecute();
-    void acNavrharExecute();
     void aczadattajenkuExecute();
     void acupravitslovaExecute();
     void acVlozitslovaExecute();
