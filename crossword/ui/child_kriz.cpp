@@ -441,16 +441,14 @@ void TMDIChildKriz::dokoncitkrizovkuExecute() {
 
 // ---- the .kri file ---------------------------------------------------------------------------
 
-crossword::KriDocument TMDIChildKriz::toDocument() {
-    // A highlighted run is shown in its own colours again before it is written.
-    slotEngine().clearSelection();
+crossword::KriDocument TMDIChildKriz::toDocument() const {
     const CellGrid& cells = grid();
     crossword::KriDocument document = crossword::KriDocument::blank(cells.currentCols(), cells.currentRows());
     for (int row = 1; row <= document.rows; ++row)
         for (int col = 1; col <= document.columns; ++col) {
             crossword::KriCell& cell = document.cell(col, row);
             cell.text = cells.cellText(col, row);
-            cell.colour = static_cast<std::int32_t>(cells.cellShapes()[col][row]->brush);
+            cell.colour = static_cast<std::int32_t>(unhighlighted(cells.cellShapes()[col][row]->brush));
             cell.bottomBar = cells.bottomBars()[col][row]->visible;
             cell.rightBar = cells.rightBars()[col][row]->visible;
             cell.useAcross = letterUse[col][row].horizontal;

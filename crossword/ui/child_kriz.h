@@ -28,10 +28,10 @@ public:
     TMDIChildKriz();
 
     // The window's side of its .kri file (the file flow is the document
-    // window's): the crossword as the file holds it (a highlighted run is
-    // turned back to white and red on the screen first, so no highlight is
-    // ever stored), and a crossword read whole put into this window in its phase.
-    crossword::KriDocument toDocument();
+    // window's): the crossword as the file holds it (a highlighted run in the
+    // white and red it stands for), and a crossword read whole put into this
+    // window in its phase.
+    crossword::KriDocument toDocument() const;
     bool showDocument(const crossword::KriDocument& document);
 
     // Handlers.

@@ -256,6 +256,7 @@ void DocumentWindow::connectFileActions() {
 
 bool DocumentWindow::saveToFile(const QString& path) {
     const QString file = withExtension(path, kind_.extension);
+    documentSaving();
     if (!file_ || !file_->write(localPath(file))) {
         desktop::warning(this, writeFailureText(file));
         return false;

@@ -261,6 +261,9 @@ protected:
     // After a template's grid went in.
     virtual void templateLoaded() {}
 
+    // Just before the document is written to a file.
+    virtual void documentSaving() {}
+
     // What has to end before the window may go (runs first when it closes).
     virtual void stopWork() {}
 

@@ -114,6 +114,8 @@ protected:
     void designerOpening(GridShape& shape, DesignerDigits& digits) override;
     void shapeDesigned(const GridShape& designed) override;
     void templateLoaded() override { gridChanged(); }
+    // Saving takes the highlight off the screen; the selection stays.
+    void documentSaving() override { engine_.clearSelection(); }
 
     // Drops the selection and the search after the grid changed (see the top).
     void gridChanged();

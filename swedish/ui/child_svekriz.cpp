@@ -66,13 +66,7 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildSveKriz::smazatpismenaExecute);
     connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
     setDocumentFile<swedish::SkrDocument>(
-        swedish::skrCodec,
-        [this] {
-            swedish::SkrDocument document = toDocument();
-            // Saving takes the highlight off the screen too; the selection stays.
-            slotEngine().clearSelection();
-            return document;
-        },
+        swedish::skrCodec, [this] { return toDocument(); },
         [this](const swedish::SkrDocument& document) { return showDocument(document); });
 
     auto* client = new QWidget;

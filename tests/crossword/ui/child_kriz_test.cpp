@@ -830,6 +830,9 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
     window->grid().setBrush(2, 2, colors::red);
     select(window, 1, 2, 3, 2);
     ASSERT_EQ(window->grid().cellShapes()[2][2]->brush, colors::silver);
+    const crossword::KriDocument selected = window->toDocument();
+    EXPECT_EQ(selected.cell(2, 2).colour, 255) << "the outputs take no highlight";
+    EXPECT_EQ(selected.cell(1, 2).colour, 16777215);
     const QString path = displayPath(folder / "krizovka");
     ASSERT_TRUE(window->saveToFile(path));
     EXPECT_EQ(window->grid().cellShapes()[2][2]->brush, colors::red) << "the highlight is gone from the screen";
