@@ -44,7 +44,13 @@ std::vector<std::string> cellTexts(const CellGrid& cells) {
 
 }  // namespace
 
-TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(&programRandom()) {
+TMDIChildKrs::TMDIChildKrs()
+    : DocumentWindow(crissCrossDocument),
+      randomSource(&programRandom()),
+      runs_(this, [this](std::vector<CrissCrossResult>& results) {
+          for (CrissCrossResult& result : results)
+              if (runs_.running()) finishGeneration(std::move(result));
+      }) {
     const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"));
     acVelikost = gridActions.size;
     acNavrhar = gridActions.designer;
@@ -105,7 +111,7 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     progressTimer_ = new QTimer(this);
     progressTimer_->setSingleShot(true);
     connect(progressTimer_, &QTimer::timeout, this, [this] {
-        if (currentRun_ != 0) progressWindow->show();
+        if (runs_.running()) progressWindow->show();
     });
 
     connect(zadattajenku, &QAction::triggered, this, &TMDIChildKrs::zadattajenkuExecute);
@@ -350,7 +356,7 @@ void TMDIChildKrs::vytvoritkrsnotopakovatExecute() { generate(false); }
 void TMDIChildKrs::vytvoritkrsopakovatExecute() { generate(true); }
 
 void TMDIChildKrs::generate(bool repeatAllowed) {
-    if (currentRun_ != 0) return;
+    if (runs_.running()) return;
     worker_.reset();  // a run cancelled before has ended already
 
     CrissCrossSetup setup;
@@ -372,20 +378,15 @@ void TMDIChildKrs::generate(bool repeatAllowed) {
         action->setEnabled(false);
     }
 
-    const int run = ++runCounter_;
-    currentRun_ = run;
+    const int run = runs_.begin();
     worker_ = std::make_unique<CrissCrossWorker>(*randomSource);
-    worker_->start(std::move(setup), [this, run](CrissCrossResult result) {
-        // On the worker: hand the result to the window's thread and return.
-        QMetaObject::invokeMethod(
-            this, [this, run, result = std::move(result)]() mutable { finishGeneration(run, std::move(result)); },
-            Qt::QueuedConnection);
-    });
+    // On the worker: hand the result to the window's thread and return.
+    worker_->start(std::move(setup), [this, run](CrissCrossResult result) { runs_.send(run, std::move(result)); });
     progressTimer_->start(progressDelayMs);
 }
 
 void TMDIChildKrs::endRun() {
-    currentRun_ = 0;
+    runs_.end();
     progressTimer_->stop();
     progressWindow->hide();
     if (worker_) worker_->stop();
@@ -393,8 +394,7 @@ void TMDIChildKrs::endRun() {
     actionsBeforeRun_.clear();
 }
 
-void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
-    if (run != currentRun_) return;  // cancelled, or the window is closing
+void TMDIChildKrs::finishGeneration(CrissCrossResult result) {
     endRun();
     switch (result.outcome) {
     case CrissCrossOutcome::completed: {
@@ -422,14 +422,14 @@ void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
 }
 
 void TMDIChildKrs::cancelGeneration() {
-    if (currentRun_ == 0) return;
+    if (!runs_.running()) return;
     endRun();
 }
 
-bool TMDIChildKrs::generating() const { return currentRun_ != 0 || (worker_ && worker_->running()); }
+bool TMDIChildKrs::generating() const { return runs_.running() || (worker_ && worker_->running()); }
 
 void TMDIChildKrs::stopWork() {
-    currentRun_ = 0;
+    runs_.end();
     progressTimer_->stop();
     progressWindow->hide();
     // The worker never waits for the window, so this wait ends.

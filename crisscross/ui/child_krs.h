@@ -23,6 +23,7 @@
 #include "crisscross/core/krs_file.h"
 #include "crisscross/core/krs_generator.h"
 #include "document/ui/document_window.h"
+#include "platform/ui/worker_runs.h"
 
 #include <QString>
 
@@ -134,7 +135,8 @@ protected:
 
 private:
     void generate(bool repeatAllowed);
-    void finishGeneration(int run, CrissCrossResult result);
+    // The result of the current run.
+    void finishGeneration(CrissCrossResult result);
     // Ends the current run: the worker has stopped, the progress window goes
     // and the actions are as before the run.
     void endRun();
@@ -146,9 +148,8 @@ private:
     void buildKey();
     void enableAfterClearing();
 
+    WorkerRuns<CrissCrossResult> runs_;  // the run whose result the window takes
     std::unique_ptr<CrissCrossWorker> worker_;
-    int currentRun_ = 0;  // the run whose result the window takes; 0 when none
-    int runCounter_ = 0;
     QTimer* progressTimer_;
     std::vector<std::pair<QAction*, bool>> actionsBeforeRun_;
     std::vector<std::string> textsBeforeDesigner_;  // every cell's text as the designer opened
