@@ -297,14 +297,17 @@ void TMDIChildKriz::actiskExecute() {
 void TMDIChildKriz::acExportExecute() {
     const crossword::KriDocument document = toDocument();
     // A clue that no cell of the workbook can hold is named before a file is chosen.
-    for (const Direction direction : {Direction::across, Direction::down}) {
-        const bool across = direction == Direction::across;
-        const crossword::ClueRow* row = crossword::firstOverlongClue(across ? document.across : document.down);
+    struct ClueList {
+        const std::vector<crossword::ClueRow>& rows;
+        QString name;
+    };
+    for (const ClueList& list : {ClueList{document.across, QStringLiteral("vodorovně")},
+                                 ClueList{document.down, QStringLiteral("svisle")}}) {
+        const crossword::ClueRow* row = crossword::firstOverlongClue(list.rows);
         if (!row) continue;
-        const QString list = across ? QStringLiteral("vodorovně") : QStringLiteral("svisle");
         desktop::warning(this, QStringLiteral("Legenda slova \"%1\" (%2) má víc než %3 znaků a do buňky sešitu se "
                                               "nevejde. Zkraťte ji a export opakujte.")
-                                   .arg(toQString(row->word), list, QString::number(crossword::kMaxClueLength)));
+                                   .arg(toQString(row->word), list.name, QString::number(crossword::kMaxClueLength)));
         return;
     }
     exportBook([&](Workbook& book) { return crossword::fillCrosswordWorkbook(book, document); });
