@@ -188,7 +188,8 @@ void fillLegendsFromMemory(std::vector<ClueRow>& rows, ClueIndex& builtinClues, 
 
 void rememberLegends(const std::vector<ClueRow>& rows, ClueIndex& userClues) {
     for (const ClueRow& row : rows) {
-        if (row.clue == secretPhraseClue || row.word.empty() || row.word.find(hiddenCellText) != std::string::npos) continue;
+        if (row.clue == secretPhraseClue || row.word.empty() || row.word.find(hiddenCellText) != std::string::npos)
+            continue;
         userClues.remember(row.word, row.clue);
     }
 }

@@ -231,7 +231,8 @@ void fillCrosswordPicture(PictureGrid& picture, const KriDocument& crossword) {
         for (int col = 1; col <= crossword.columns; ++col) {
             const KriCell& cell = crossword.cell(col, row);
             // A hidden cell stays blocked, whatever its letter use says.
-            if (!cell.hidden() && LetterUse{cell.useAcross, cell.useDown}.secret()) picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
+            if (!cell.hidden() && LetterUse{cell.useAcross, cell.useDown}.secret())
+                picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
             picture.rightBarMarks[col - 1][row - 1] = cell.rightBar ? PictureGrid::barShown : PictureGrid::noBar;
             picture.bottomBarMarks[col - 1][row - 1] = cell.bottomBar ? PictureGrid::barShown : PictureGrid::noBar;
         }

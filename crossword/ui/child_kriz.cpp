@@ -374,7 +374,8 @@ namespace {
 
 // One line of the box after a legend was built: where the piece stands and what is wrong with it.
 QString problemLine(const crossword::LegendProblem& problem) {
-    const QString where = problem.direction == Direction::across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
+    const QString where = problem.direction == Direction::across ? QStringLiteral("Chyba v řádku")
+                                                                 : QStringLiteral("Chyba ve sloupci");
     if (problem.kind == crossword::LegendProblem::Kind::unclosed)
         return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3).")
                            .arg(problem.line)

@@ -9,7 +9,8 @@ namespace {
 
 // The cell text of one letter unit.
 std::string unitText(unsigned char unit, bool chAsOneLetter) {
-    return chAsOneLetter && unit == static_cast<unsigned char>(chPlaceholder) ? std::string("ch") : std::string(1, static_cast<char>(unit));
+    if (chAsOneLetter && unit == static_cast<unsigned char>(chPlaceholder)) return "ch";
+    return std::string(1, static_cast<char>(unit));
 }
 
 }  // namespace
@@ -86,7 +87,8 @@ bool SlotEngine::checkSelection() {
         s.selectionCurrent = false;  // the slot length stays that of the selection before
         return false;
     }
-    s.slotLength = std::abs(s.selectionDirection == Direction::across ? second.col - first.col : second.row - first.row) + 1;
+    const bool across = s.selectionDirection == Direction::across;
+    s.slotLength = std::abs(across ? second.col - first.col : second.row - first.row) + 1;
     for (int i = 0; i < s.slotLength; ++i) {
         const CellPos cell = slotCell(i);
         highlight(cell.col, cell.row);
@@ -117,7 +119,8 @@ void SlotEngine::dropSelection() {
 CellPos SlotEngine::slotStart() const {
     const Selection& s = selection_;
     if (s.singleCellSelection) return s.firstCell;
-    if (s.selectionDirection == Direction::across) return {std::min(s.firstCell.col, s.secondCell.col), s.firstCell.row};
+    if (s.selectionDirection == Direction::across)
+        return {std::min(s.firstCell.col, s.secondCell.col), s.firstCell.row};
     return {s.firstCell.col, std::min(s.firstCell.row, s.secondCell.row)};
 }
 

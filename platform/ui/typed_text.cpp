@@ -31,7 +31,8 @@ QString followingRules(const QString& text, const TextRules& rules) {
     return followed;
 }
 
-TypedTextValidator::TypedTextValidator(TextRules rules, QObject* parent) : QValidator(parent), rules_(std::move(rules)) {}
+TypedTextValidator::TypedTextValidator(TextRules rules, QObject* parent)
+    : QValidator(parent), rules_(std::move(rules)) {}
 
 QValidator::State TypedTextValidator::validate(QString& input, int& /*position*/) const {
     input = followingRules(input, rules_);

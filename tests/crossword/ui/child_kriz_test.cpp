@@ -664,7 +664,8 @@ TEST_F(CrosswordLegendTest, TheBoxListsTheFirstProblemsWithTheirLineAndWordThenH
     for (const Case& c : cases) {
         SCOPED_TRACE(c.problems);
         std::vector<crossword::LegendProblem> problems;
-        for (int line = 1; line <= c.problems; ++line) problems.push_back({Kind::incomplete, Direction::across, line, 1, ""});
+        for (int line = 1; line <= c.problems; ++line)
+            problems.push_back({Kind::incomplete, Direction::across, line, 1, ""});
         QStringList expected;
         for (int line = 1; line <= 10; ++line)
             expected << QStringLiteral("Chyba v řádku %1. slovo č. 1 není celé vyplněno.").arg(line);
