@@ -50,8 +50,6 @@ public:
     void acExportExecute();
     // What the print shows: the grid's shape and bars, and the word tables.
     crossword::PrintedCrossword printedCrossword() const;
-    // Before a template is read: every cell of the size empty, white, unused,
-    // without bars; which cells are shown stays.
 
     enum class Phase { building, legend, finished };
     Phase phase() const;

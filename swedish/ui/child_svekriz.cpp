@@ -108,7 +108,6 @@ void TMDIChildSveKriz::smazatpismenaExecute() {
         for (int col = 1; col <= cells.currentCols(); ++col) cells.setText(col, row, {});
 }
 
-
 // ---- the .skr file and the printout ---------------------------------------------------------
 
 swedish::SkrDocument TMDIChildSveKriz::toDocument() const {

@@ -33,8 +33,6 @@ public:
     // The legend editor for the clue cell (col, row): its two words and its
     // record; the record changes on OK only.
     void editLegend(int col, int row);
-    // Before a template is read: every cell of the size empty, white and
-    // unused; which cells are shown, and every clue record, stay.
 
     // The puzzle as its file holds it, for saving and printing alike: a
     // highlighted run in the white and red it stands for.
