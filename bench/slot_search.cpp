@@ -12,6 +12,7 @@
 // build.
 
 #include "bench/bench_support.h"
+#include "platform/core/czech.h"
 #include "stores/core/word_index.h"
 #include "stores/core/word_stores.h"
 
@@ -42,7 +43,7 @@ public:
     FlatScan(const StringPairList& words, bool chAsOne) : words_(words) {
         for (std::size_t place = 0; place < words.size() && !words.keyAt(place).empty(); ++place) {
             const std::string& word = words.keyAt(place);
-            if (word.find('@') != std::string::npos) continue;
+            if (word.find(chPlaceholder) != std::string::npos) continue;
             const std::string units = letterUnits(word, chAsOne);
             if (groups_.size() <= units.size()) groups_.resize(units.size() + 1);
             groups_[units.size()].units += units;
@@ -78,7 +79,7 @@ std::vector<SlotPattern> patterns(int length, int fixed, bool chAsOne, int count
     std::vector<std::string> words;
     for (std::size_t i = 0; i < dictionaryWords.size() && !dictionaryWords.keyAt(i).empty(); ++i) {
         const std::string& word = dictionaryWords.keyAt(i);
-        if (word.find('@') != std::string::npos) continue;
+        if (word.find(chPlaceholder) != std::string::npos) continue;
         const std::string units = letterUnits(word, chAsOne);
         if (static_cast<int>(units.size()) == length) words.push_back(units);
     }

@@ -1,6 +1,7 @@
 #include "crisscross/core/krs_phrase.h"
 
 #include "document/core/phrase_letters.h"
+#include "platform/core/czech.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace {
 
 // A letter of the phrase as the table writes it.
 std::string tableEntryOf(char letter, bool chAsOneLetter) {
-    if (chAsOneLetter && letter == phraseChLetter) return "ch";
+    if (chAsOneLetter && letter == chPlaceholder) return "ch";
     return std::string(1, letter);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/ui/actions.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/typed_text.h"
 
 #include <QAction>
 #include <QDialog>
@@ -32,10 +33,6 @@
 
 namespace {
 
-bool secretPhraseCell(const LetterUse& use) {
-    return use.horizontal != letteruse::unused || use.vertical != letteruse::unused;
-}
-
 QString lineBreakInTable() { return QStringLiteral("Písmena v tabulce nesmí obsahovat konec řádku."); }
 
 // Every cell's text as the numbers read it, rows outer.
@@ -48,8 +45,14 @@ std::vector<std::string> cellTexts(const CellGrid& cells) {
 
 }  // namespace
 
-TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(&programRandom()) {
-    const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"));
+TMDIChildKrs::TMDIChildKrs()
+    : DocumentWindow(crissCrossDocument),
+      randomSource(&programRandom()),
+      runs_(this, [this](std::vector<CrissCrossResult>& results) {
+          for (CrissCrossResult& result : results)
+              if (runs_.running()) finishGeneration(std::move(result));
+      }) {
+    const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"), {.showHide = true});
     acVelikost = gridActions.size;
     acNavrhar = gridActions.designer;
     zadattajenku = addDocumentAction("zadattajenku", QStringLiteral("&Tajenka"), menuupravy);
@@ -75,10 +78,6 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
 
     setDocumentFile<KrsDocument>(
         krsCodec, [this] { return toDocument(); }, [this](const KrsDocument& document) { return showDocument(document); });
-
-    CellGrid::Kind kind;
-    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
-    grid().setKind(std::move(kind));
 
     // The grid on the left, the numbers beside it.
     Splitter1 = new QSplitter(Qt::Horizontal);
@@ -106,17 +105,14 @@ TMDIChildKrs::TMDIChildKrs() : DocumentWindow(crissCrossDocument), randomSource(
     progressTimer_ = new QTimer(this);
     progressTimer_->setSingleShot(true);
     connect(progressTimer_, &QTimer::timeout, this, [this] {
-        if (currentRun_ != 0) progressWindow->show();
+        if (runs_.running()) progressWindow->show();
     });
 
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildKrs::acNavrharExecute);
     connect(zadattajenku, &QAction::triggered, this, &TMDIChildKrs::zadattajenkuExecute);
     connect(prirazenicisel, &QAction::triggered, this, [this] { prirazeniciselExecute(); });
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildKrs::smazatpismenaExecute);
     connect(vytvoritkrsnotopakovat, &QAction::triggered, this, &TMDIChildKrs::vytvoritkrsnotopakovatExecute);
     connect(vytvoritkrsopakovat, &QAction::triggered, this, &TMDIChildKrs::vytvoritkrsopakovatExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildKrs::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildKrs::aculozsablonuExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKrs::acExportObrExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildKrs::actiskExecute);
     connect(acexport, &QAction::triggered, this, &TMDIChildKrs::acexportExecute);
@@ -221,21 +217,16 @@ void TMDIChildKrs::smazatpismenaExecute() {
         GridCells::Batch batch(cells);
         for (int row = 1; row <= cells.currentRows(); ++row)
             for (int col = 1; col <= cells.currentCols(); ++col)
-                if (!cells.isHidden(col, row) && !secretPhraseCell(letterUse[col][row])) cells.setText(col, row, {});
+                if (!cells.isHidden(col, row) && !letterUse[col][row].secret()) cells.setText(col, row, {});
     }
     enableAfterClearing();
 }
 
-void TMDIChildKrs::clearGrid() {
+void TMDIChildKrs::clearForTemplate() {
     dropNumbers();
-    grid().clearCells();
-    letterUse = {};
+    DocumentWindow::clearForTemplate();
     enableAfterClearing();
 }
-
-void TMDIChildKrs::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearGrid(); }); }
-
-void TMDIChildKrs::aculozsablonuExecute() { saveGridTemplate(this); }
 
 void TMDIChildKrs::actiskExecute() {
     const KrsDocument document = toDocument();
@@ -253,29 +244,26 @@ void TMDIChildKrs::acExportObrExecute() {
     showPicture(*picture, PictureStyle::plainGrid);
 }
 
-void TMDIChildKrs::acNavrharExecute() {
-    CellGrid& cells = grid();
-    GridShape shape = shapeOfGrid(cells);
-    // The designer shows the digits the secret-phrase cells hold already.
+void TMDIChildKrs::designerOpening(GridShape& shape, DesignerOffer& offer) {
+    const CellGrid& cells = grid();
     for (int row = 1; row <= shape.rows; ++row)
         for (int col = 1; col <= shape.columns; ++col) {
             GridShape::Cell& cell = shape.cell(col, row);
             if (cell.shown && cell.colour == colors::red) cell.text = cells.cellLabels()[col][row]->text;
         }
     // The secret-phrase tool and the digits come with a phrase only.
-    const ShapeDesigner::Tools tools{
-        .showHide = true, .secretPhrase = hasSecretPhrase, .clue = false, .digits = hasSecretPhrase};
-    const std::optional<GridShape> designed =
-        design(shape, tools, hasSecretPhrase ? codedSecretPhrase : std::string());
-    if (!designed) return;
+    offer.tools.secretPhrase = offer.tools.digits = hasSecretPhrase;
+    if (hasSecretPhrase) offer.digits = codedSecretPhrase;
+    textsBeforeDesigner_ = cellTexts(cells);
+}
 
-    const std::vector<std::string> textsBefore = cellTexts(cells);
-    applyShape(cells, *designed);
+void TMDIChildKrs::shapeDesigned(const GridShape& designed) {
+    CellGrid& cells = grid();
     {
         GridCells::Batch batch(cells);
-        for (int row = 1; row <= designed->rows; ++row)
-            for (int col = 1; col <= designed->columns; ++col) {
-                const GridShape::Cell& cell = designed->cell(col, row);
+        for (int row = 1; row <= designed.rows; ++row)
+            for (int col = 1; col <= designed.columns; ++col) {
+                const GridShape::Cell& cell = designed.cell(col, row);
                 const bool red = cell.colour == colors::red;
                 letterUse[col][row] = red ? LetterUse{letteruse::secretPhrase, letteruse::secretPhrase} : LetterUse{};
                 // A red cell holds the digit placed in it, or nothing.
@@ -284,7 +272,7 @@ void TMDIChildKrs::acNavrharExecute() {
     }
     // A cell blocked, opened or given another digit: the numbers were made
     // of other cells.
-    if (cellTexts(cells) != textsBefore) dropNumbers();
+    if (cellTexts(cells) != textsBeforeDesigner_) dropNumbers();
 }
 
 // ---- the secret phrase ----------------------------------------------------
@@ -336,16 +324,12 @@ bool TMDIChildKrs::prirazeniciselExecute() {
     const QStringList given = krspiscisform->letters();
     for (std::size_t digit = 0; digit < table.size(); ++digit) {
         const QString text = given.value(static_cast<qsizetype>(digit));
-        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-            desktop::warning(this, lineBreakInTable());
+        const TextFault fault = textFault(text, {.lineBreaks = TextRules::LineBreaks::refused, .codePageOnly = true});
+        if (fault != TextFault::none) {
+            desktop::warning(this, fault == TextFault::lineBreak ? lineBreakInTable() : codePageRefusal());
             return false;
         }
-        const auto bytes = fromQString(text);
-        if (!bytes) {
-            desktop::warning(this, codePageRefusal());
-            return false;
-        }
-        table[digit] = trimmedPhrase(*bytes, krs::maxTextLength);
+        table[digit] = trimmedPhrase(fromQString(text).value_or(std::string()), krs::maxTextLength);
     }
     digitTable = table;
     codedSecretPhrase = encodeTajenka(secretPhrase, digitTable, crissCrossSettings.chAsOneLetter());
@@ -360,7 +344,7 @@ void TMDIChildKrs::vytvoritkrsnotopakovatExecute() { generate(false); }
 void TMDIChildKrs::vytvoritkrsopakovatExecute() { generate(true); }
 
 void TMDIChildKrs::generate(bool repeatAllowed) {
-    if (currentRun_ != 0) return;
+    if (runs_.running()) return;
     worker_.reset();  // a run cancelled before has ended already
 
     CrissCrossSetup setup;
@@ -382,20 +366,15 @@ void TMDIChildKrs::generate(bool repeatAllowed) {
         action->setEnabled(false);
     }
 
-    const int run = ++runCounter_;
-    currentRun_ = run;
+    const int run = runs_.begin();
     worker_ = std::make_unique<CrissCrossWorker>(*randomSource);
-    worker_->start(std::move(setup), [this, run](CrissCrossResult result) {
-        // On the worker: hand the result to the window's thread and return.
-        QMetaObject::invokeMethod(
-            this, [this, run, result = std::move(result)]() mutable { finishGeneration(run, std::move(result)); },
-            Qt::QueuedConnection);
-    });
+    // On the worker: hand the result to the window's thread and return.
+    worker_->start(std::move(setup), [this, run](CrissCrossResult result) { runs_.send(run, std::move(result)); });
     progressTimer_->start(progressDelayMs);
 }
 
 void TMDIChildKrs::endRun() {
-    currentRun_ = 0;
+    runs_.end();
     progressTimer_->stop();
     progressWindow->hide();
     if (worker_) worker_->stop();
@@ -403,8 +382,7 @@ void TMDIChildKrs::endRun() {
     actionsBeforeRun_.clear();
 }
 
-void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
-    if (run != currentRun_) return;  // cancelled, or the window is closing
+void TMDIChildKrs::finishGeneration(CrissCrossResult result) {
     endRun();
     switch (result.outcome) {
     case CrissCrossOutcome::completed: {
@@ -432,14 +410,14 @@ void TMDIChildKrs::finishGeneration(int run, CrissCrossResult result) {
 }
 
 void TMDIChildKrs::cancelGeneration() {
-    if (currentRun_ == 0) return;
+    if (!runs_.running()) return;
     endRun();
 }
 
-bool TMDIChildKrs::generating() const { return currentRun_ != 0 || (worker_ && worker_->running()); }
+bool TMDIChildKrs::generating() const { return runs_.running() || (worker_ && worker_->running()); }
 
 void TMDIChildKrs::stopWork() {
-    currentRun_ = 0;
+    runs_.end();
     progressTimer_->stop();
     progressWindow->hide();
     // The worker never waits for the window, so this wait ends.

@@ -22,8 +22,8 @@
 #include "crisscross/core/krs_document.h"
 #include "crisscross/core/krs_file.h"
 #include "crisscross/core/krs_generator.h"
-#include "document/core/letter_use.h"
 #include "document/ui/document_window.h"
+#include "platform/ui/worker_runs.h"
 
 #include <QString>
 
@@ -55,7 +55,6 @@ public:
     // Handlers.
     void actiskExecute();
     void acexportExecute();
-    void acNavrharExecute();
     void acExportObrExecute();
     void zadattajenkuExecute();
     // The digit table; true when the user confirmed it (the phrase is then
@@ -64,16 +63,9 @@ public:
     void smazatpismenaExecute();
     void vytvoritkrsnotopakovatExecute();
     void vytvoritkrsopakovatExecute();
-    void aczvolsablonuExecute();
-    void aculozsablonuExecute();
 
     // A new size drops the numbers and the digit key (the same size changes nothing).
     CellGrid::ResizeResult resizeGrid(int cols, int rows) override;
-
-    // Before a template is read: no numbers, every cell inside the size empty,
-    // white and no secret-phrase cell (visibility stays); the size and phrase
-    // actions on again.
-    void clearGrid();
 
     // "Storno" of a running generation: the worker stops, nothing changes.
     void cancelGeneration();
@@ -86,9 +78,8 @@ public:
     // "Tajenka smí obsahovat nejvýše 10 různých písmen."
     static QString tooManyLettersText();
 
-    // Per cell [col][row]: 2 in both directions for a secret-phrase cell, else
-    // 0; 0 for every cell inside the size after a resize.
-    LetterUseTable letterUse{};
+    // The letter uses (letterUse) are 2 in both directions for a secret-phrase
+    // cell, else 0.
     std::string secretPhrase;       // as typed and trimmed, at most 255 bytes
     std::string codedSecretPhrase;  // the phrase as digits
     bool hasSecretPhrase = false;   // a phrase was entered (or loaded) in this window
@@ -128,11 +119,22 @@ public:
     QAction* acExportObr;
 
 protected:
+    // Before a template is read: no numbers, every cell inside the size empty,
+    // white and no secret-phrase cell (visibility stays); the size and phrase
+    // actions on again.
+    void clearForTemplate() override;
+    // The designer shows the digits the secret-phrase cells hold already and
+    // those of the coded phrase to place; a red cell is a secret-phrase cell
+    // holding the digit placed in it. A cell blocked, opened or given another
+    // digit drops the numbers and their key.
+    void designerOpening(GridShape& shape, DesignerOffer& offer) override;
+    void shapeDesigned(const GridShape& designed) override;
     void stopWork() override;
 
 private:
     void generate(bool repeatAllowed);
-    void finishGeneration(int run, CrissCrossResult result);
+    // The result of the current run.
+    void finishGeneration(CrissCrossResult result);
     // Ends the current run: the worker has stopped, the progress window goes
     // and the actions are as before the run.
     void endRun();
@@ -144,9 +146,9 @@ private:
     void buildKey();
     void enableAfterClearing();
 
+    WorkerRuns<CrissCrossResult> runs_;  // the run whose result the window takes
     std::unique_ptr<CrissCrossWorker> worker_;
-    int currentRun_ = 0;  // the run whose result the window takes; 0 when none
-    int runCounter_ = 0;
     QTimer* progressTimer_;
     std::vector<std::pair<QAction*, bool>> actionsBeforeRun_;
+    std::vector<std::string> textsBeforeDesigner_;  // every cell's text as the designer opened
 };

@@ -1,5 +1,7 @@
 #include "crossword/core/clue_lists.h"
 
+#include "document/core/document_kinds.h"
+
 #include <algorithm>
 
 namespace crossword {
@@ -9,46 +11,49 @@ namespace {
 // One direction of the grid seen as lines of cells: rows across, columns down.
 class Lines {
 public:
-    Lines(const CellGrid& grid, const LetterUseTable& letterUse, bool across)
-        : grid_(grid), letterUse_(letterUse), across_(across) {}
+    Lines(const CellGrid& grid, const LetterUseTable& letterUse, Direction direction)
+        : grid_(grid), letterUse_(letterUse), direction_(direction) {}
 
-    int count() const { return across_ ? grid_.currentRows() : grid_.currentCols(); }
-    int length() const { return across_ ? grid_.currentCols() : grid_.currentRows(); }
+    Direction direction() const { return direction_; }
+
+    int count() const { return across() ? grid_.currentRows() : grid_.currentCols(); }
+    int length() const { return across() ? grid_.currentCols() : grid_.currentRows(); }
 
     bool hidden(int line, int place) const { return grid_.isHidden(col(line, place), row(line, place)); }
     std::string text(int line, int place) const { return grid_.cellText(col(line, place), row(line, place)); }
     // The bar that ends a word of this direction in the cell.
     bool bar(int line, int place) const {
         const int c = col(line, place), r = row(line, place);
-        const auto& bars = across_ ? grid_.rightBars() : grid_.bottomBars();
+        const auto& bars = across() ? grid_.rightBars() : grid_.bottomBars();
         return bars[c][r] && bars[c][r]->visible;
     }
     bool secret(int line, int place) const {
         const LetterUse& use = letterUse_[static_cast<std::size_t>(col(line, place))][static_cast<std::size_t>(row(line, place))];
-        return (across_ ? use.horizontal : use.vertical) == letteruse::secretPhrase;
+        return use[direction_] == letteruse::secretPhrase;
     }
 
 private:
-    int col(int line, int place) const { return across_ ? place : line; }
-    int row(int line, int place) const { return across_ ? line : place; }
+    bool across() const { return direction_ == Direction::across; }
+    int col(int line, int place) const { return across() ? place : line; }
+    int row(int line, int place) const { return across() ? line : place; }
 
     const CellGrid& grid_;
     const LetterUseTable& letterUse_;
-    bool across_;
+    Direction direction_;
 };
 
-bool holdsLetter(std::string_view word) { return word.find_first_not_of('@') != std::string_view::npos; }
+bool holdsLetter(std::string_view word) { return word.find_first_not_of(hiddenCellText) != std::string_view::npos; }
 
 std::string withoutMarks(std::string_view word) {
     std::string kept;
     for (const char c : word)
-        if (c != '@') kept += c;
+        if (c != hiddenCellText[0]) kept += c;
     return kept;
 }
 
 // The split of every line at its bars, with the problems of its pieces in
 // their order: a word through a hidden cell, a piece with an empty cell.
-CrosswordWordTable split(const Lines& lines, bool across, std::vector<LegendProblem>& problems) {
+CrosswordWordTable split(const Lines& lines, std::vector<LegendProblem>& problems) {
     CrosswordWordTable table;
     for (int line = 1; line <= lines.count(); ++line) {
         int ordinal = 0;  // the words holding a letter, as the entries count them
@@ -93,9 +98,9 @@ CrosswordWordTable split(const Lines& lines, bool across, std::vector<LegendProb
             // A piece of hidden cells alone makes an entry that the compaction removes.
             if (!word.empty()) table.push_back({word, {}, line, ordinal});
             if (throughHidden && letters)
-                problems.push_back({LegendProblem::Kind::unclosed, across, line, piece, withoutMarks(word)});
+                problems.push_back({LegendProblem::Kind::unclosed, lines.direction(), line, piece, withoutMarks(word)});
             else if (empty && !throughHidden)
-                problems.push_back({LegendProblem::Kind::incomplete, across, line, piece, {}});
+                problems.push_back({LegendProblem::Kind::incomplete, lines.direction(), line, piece, {}});
             start = end;
         }
     }
@@ -131,10 +136,10 @@ void markSecretPhrase(const Lines& lines, CrosswordWordTable& table) {
 
 Legend buildLegend(const CellGrid& grid, const LetterUseTable& letterUse) {
     Legend legend;
-    const Lines rows(grid, letterUse, true);
-    const Lines columns(grid, letterUse, false);
-    legend.across = split(rows, true, legend.problems);
-    legend.down = split(columns, false, legend.problems);
+    const Lines rows(grid, letterUse, Direction::across);
+    const Lines columns(grid, letterUse, Direction::down);
+    legend.across = split(rows, legend.problems);
+    legend.down = split(columns, legend.problems);
     compact(legend.across);
     compact(legend.down);
     markSecretPhrase(rows, legend.across);
@@ -182,7 +187,8 @@ void fillLegendsFromMemory(std::vector<ClueRow>& rows, ClueIndex& builtinClues, 
 
 void rememberLegends(const std::vector<ClueRow>& rows, ClueIndex& userClues) {
     for (const ClueRow& row : rows) {
-        if (row.clue == secretPhraseClue || row.word.empty() || row.word.find('@') != std::string::npos) continue;
+        if (row.clue == secretPhraseClue || row.word.empty() || row.word.find(hiddenCellText) != std::string::npos)
+            continue;
         userClues.remember(row.word, row.clue);
     }
 }

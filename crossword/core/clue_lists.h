@@ -6,6 +6,7 @@
 // from the clue stores, and the user types the rest.
 
 #include "document/core/cell_grid.h"
+#include "document/core/direction.h"
 #include "document/core/letter_use.h"
 #include "platform/core/workbook.h"
 #include "stores/core/clue_index.h"
@@ -43,7 +44,7 @@ struct LegendProblem {
         incomplete,  // a cell of the piece holds no letter
     };
     Kind kind = Kind::unclosed;
-    bool across = true;
+    Direction direction = Direction::across;
     int line = 0;
     // The piece's number in its line as the user counts the pieces off the
     // grid: every piece with a cell that is not hidden counts, one without

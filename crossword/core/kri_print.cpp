@@ -1,6 +1,7 @@
 #include "crossword/core/kri_print.h"
 
 #include "document/core/grid_sheets.h"
+#include "document/core/letter_use.h"
 #include "document/core/print_layout.h"
 #include "platform/core/scaled_canvas.h"
 
@@ -153,10 +154,6 @@ namespace {
 constexpr std::string_view acrossHeading = "Vodorovn\xEC:";
 constexpr std::string_view downHeading = "Svisle:";
 
-bool isSecret(const KriCell& cell) {
-    return cell.useAcross == letteruse::secretPhrase || cell.useDown == letteruse::secretPhrase;
-}
-
 bool boldHeading(Workbook& book, int row) {
     if (!book.selectCell(cellReference(1, row))) return false;
     CellFont heading = book.selectionFont();
@@ -174,7 +171,8 @@ bool fillSheet(Workbook& book, const KriDocument& crossword, bool words) {
     bool ok = gridsheets::fillGrid(book, crossword, [&](int c, int r) {
         const KriCell& cell = crossword.cell(c, r);
         bool done = true;
-        if (isSecret(cell)) done = book.fillSelection(patterns::solid, colors::silver, colors::black);
+        if (LetterUse{cell.useAcross, cell.useDown}.secret())
+            done = book.fillSelection(patterns::solid, colors::silver, colors::black);
         if (words) done = book.setCellText(r, c + 1, cell.text) && done;
         // The ends of the words, each side by its own call.
         if (cell.bottomBar) done = setBlackBorder(book, unchanged, unchanged, unchanged, unchanged, thick) && done;
@@ -216,7 +214,8 @@ void fillCrosswordPicture(PictureGrid& picture, const KriDocument& crossword) {
         for (int col = 1; col <= crossword.columns; ++col) {
             const KriCell& cell = crossword.cell(col, row);
             // A hidden cell stays blocked, whatever its letter use says.
-            if (!cell.hidden() && isSecret(cell)) picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
+            if (!cell.hidden() && LetterUse{cell.useAcross, cell.useDown}.secret())
+                picture.cellMarks[col - 1][row - 1] = PictureGrid::secretCell;
             picture.rightBarMarks[col - 1][row - 1] = cell.rightBar ? PictureGrid::barShown : PictureGrid::noBar;
             picture.bottomBarMarks[col - 1][row - 1] = cell.bottomBar ? PictureGrid::barShown : PictureGrid::noBar;
         }

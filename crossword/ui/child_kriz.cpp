@@ -6,13 +6,13 @@
 #include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
 #include "document/core/picture_drawing.h"
-#include "document/ui/document_files.h"
 #include "document/ui/icons.h"
 #include "frame/core/config.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/typed_text.h"
 #include "stores/core/word_stores.h"
 #include "stores/ui/store_files.h"
 
@@ -44,7 +44,7 @@ QToolButton* makeButton(QWidget* parent, QAction* action) {
 
 TMDIChildKriz::TMDIChildKriz()
     : SlotWindow(crosswordDocument, Behaviour{SlotRules{.blackCellsBlock = false, .endBars = true}, true, false}) {
-    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
+    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"), {.showHide = true, .secretPhrase = true});
     acVelikost = gridActions.size;
     acNavrhar = gridActions.designer;
     menuupravy->addSeparator();
@@ -63,10 +63,10 @@ TMDIChildKriz::TMDIChildKriz()
     addDeleteWordAction(QStringLiteral("Smazat"), nullptr);
     // Buttons with an image and no caption.
     btnvodorovne = addDocumentAction("btnvodorovne", QString(), nullptr, false);
-    btnvodorovne->setIcon(wordEndsImage(Qt::Horizontal));
+    btnvodorovne->setIcon(wordEndsImage(Direction::across));
     setHint(btnvodorovne, QStringLiteral("Označí okraje slova vodorovně"));
     btnsvisle = addDocumentAction("btnsvisle", QString(), nullptr, false);
-    btnsvisle->setIcon(wordEndsImage(Qt::Vertical));
+    btnsvisle->setIcon(wordEndsImage(Direction::down));
     setHint(btnsvisle, QStringLiteral("Označí okraje slova svisle"));
 
     const FileActions file = addFileActions();
@@ -80,8 +80,7 @@ TMDIChildKriz::TMDIChildKriz()
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
     kind.edgeBars = true;
-    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
-    grid().setKind(std::move(kind));
+    setCellKind(std::move(kind));
 
     // The clue lists, shown in legend mode in place of the word entry.
     Panel4 = new QWidget(this);
@@ -117,18 +116,15 @@ TMDIChildKriz::TMDIChildKriz()
     connect(IsTajenka, &QAction::triggered, this, &TMDIChildKriz::IsTajenkaExecute);
     connect(acSmazatpismena, &QAction::triggered, this, &TMDIChildKriz::acSmazatpismenaExecute);
     connect(opravitkrizovku, &QAction::triggered, this, &TMDIChildKriz::opravitkrizovkuExecute);
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildKriz::acNavrharExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildKriz::acExportObrExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildKriz::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildKriz::acExportExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
 
-    showClueRows(true, {});
-    showClueRows(false, {});
-    for (QTableWidget* clues : {StringGrid2, StringGrid1})
-        connect(clues, &QTableWidget::itemChanged, this,
-                [this, clues](QTableWidgetItem* item) { clueEdited(clues == StringGrid2, item); });
+    for (const Direction direction : {Direction::across, Direction::down}) {
+        showClueRows(direction, {});
+        connect(clueGrid(direction), &QTableWidget::itemChanged, this,
+                [this, direction](QTableWidgetItem* item) { clueEdited(direction, item); });
+    }
     setDocumentFile<crossword::KriDocument>(
         crossword::kriCodec, [this] { return toDocument(); },
         [this](const crossword::KriDocument& document) { return showDocument(document); });
@@ -182,11 +178,11 @@ void TMDIChildKriz::selectionChecked(bool single) {
 }
 
 void TMDIChildKriz::btnvodorovneExecute() {
-    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(SlotEngine::horizontal);
+    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(Direction::across);
 }
 
 void TMDIChildKriz::btnsvisleExecute() {
-    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(SlotEngine::vertical);
+    if (engine().selection().singleCellSelection) slotEngine().showWordEnds(Direction::down);
 }
 
 void TMDIChildKriz::IsTajenkaExecute() {
@@ -211,18 +207,13 @@ void TMDIChildKriz::acSmazatpismenaExecute() {
 
 // ---- templates, designer, picture -------------------------------------------------------
 
-void TMDIChildKriz::acNavrharExecute() {
-    grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
-    // Cells shown or hidden, and secret-phrase cells.
-    const auto shape = design(shapeOfGrid(grid()), {.showHide = true, .secretPhrase = true});
-    if (!shape) return;
-    applyShape(grid(), *shape);
+void TMDIChildKriz::shapeDesigned(const GridShape& designed) {
     // A red cell is a letter of the secret phrase both ways; a cell that is
     // no longer red (or is hidden now) is no longer one. Letters placed by
     // words keep their bytes, so deleting a word still knows them.
-    for (int row = 1; row <= shape->rows; ++row)
-        for (int col = 1; col <= shape->columns; ++col) {
-            const GridShape::Cell& cell = shape->cell(col, row);
+    for (int row = 1; row <= designed.rows; ++row)
+        for (int col = 1; col <= designed.columns; ++col) {
+            const GridShape::Cell& cell = designed.cell(col, row);
             LetterUse& use = letterUse[col][row];
             if (cell.shown && cell.colour == colors::red) {
                 use = {letteruse::secretPhrase, letteruse::secretPhrase};
@@ -231,7 +222,7 @@ void TMDIChildKriz::acNavrharExecute() {
             if (use.horizontal == letteruse::secretPhrase) use.horizontal = letteruse::unused;
             if (use.vertical == letteruse::secretPhrase) use.vertical = letteruse::unused;
         }
-    gridChanged();
+    SlotWindow::shapeDesigned(designed);
 }
 
 void TMDIChildKriz::acExportObrExecute() {
@@ -252,8 +243,8 @@ crossword::PrintedCrossword TMDIChildKriz::printedCrossword() const {
             cell.rightBar = cells.rightBars()[col][row]->visible;
             cell.bottomBar = cells.bottomBars()[col][row]->visible;
         }
-    printed.across = horizontalWords;
-    printed.down = verticalWords;
+    printed.across = acrossWords;
+    printed.down = downWords;
     return printed;
 }
 
@@ -267,13 +258,17 @@ void TMDIChildKriz::actiskExecute() {
 void TMDIChildKriz::acExportExecute() {
     const crossword::KriDocument document = toDocument();
     // A clue that no cell of the workbook can hold is named before a file is chosen.
-    for (const bool across : {true, false}) {
-        const crossword::ClueRow* row = crossword::firstOverlongClue(across ? document.across : document.down);
+    struct ClueList {
+        const std::vector<crossword::ClueRow>& rows;
+        QString name;
+    };
+    for (const ClueList& list : {ClueList{document.across, QStringLiteral("vodorovně")},
+                                 ClueList{document.down, QStringLiteral("svisle")}}) {
+        const crossword::ClueRow* row = crossword::firstOverlongClue(list.rows);
         if (!row) continue;
-        const QString list = across ? QStringLiteral("vodorovně") : QStringLiteral("svisle");
         desktop::warning(this, QStringLiteral("Legenda slova \"%1\" (%2) má víc než %3 znaků a do buňky sešitu se "
                                               "nevejde. Zkraťte ji a export opakujte.")
-                                   .arg(toQString(row->word), list, QString::number(crossword::kMaxClueLength)));
+                                   .arg(toQString(row->word), list.name, QString::number(crossword::kMaxClueLength)));
         return;
     }
     exportBook([&](Workbook& book) { return crossword::fillCrosswordWorkbook(book, document); });
@@ -281,19 +276,24 @@ void TMDIChildKriz::acExportExecute() {
 
 // ---- clue lists -------------------------------------------------------------------------
 
-void TMDIChildKriz::showClueRows(bool across, const std::vector<crossword::ClueRow>& rows) {
-    fillClueTable(across ? StringGrid2 : StringGrid1, rows);
+QTableWidget* TMDIChildKriz::clueGrid(Direction direction) const {
+    return direction == Direction::across ? StringGrid2 : StringGrid1;
 }
 
-std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(bool across) const {
-    return clueTableRows(across ? StringGrid2 : StringGrid1);
+void TMDIChildKriz::showClueRows(Direction direction, const std::vector<crossword::ClueRow>& rows) {
+    fillClueTable(clueGrid(direction), rows);
+}
+
+std::vector<crossword::ClueRow> TMDIChildKriz::clueRows(Direction direction) const {
+    return clueTableRows(clueGrid(direction));
 }
 
 namespace {
 
 // One line of the box after a legend was built: where the piece stands and what is wrong with it.
 QString problemLine(const crossword::LegendProblem& problem) {
-    const QString where = problem.across ? QStringLiteral("Chyba v řádku") : QStringLiteral("Chyba ve sloupci");
+    const QString where = problem.direction == Direction::across ? QStringLiteral("Chyba v řádku")
+                                                                 : QStringLiteral("Chyba ve sloupci");
     if (problem.kind == crossword::LegendProblem::Kind::unclosed)
         return where + QStringLiteral(" %1. pravděpodobně není ukončeno slovo č. %2. (Zjištěné slovo:  %3).")
                            .arg(problem.line)
@@ -327,52 +327,50 @@ void TMDIChildKriz::vytvoritlegenduExecute() {
     const crossword::Legend legend = crossword::buildLegend(grid(), letterUse);
     if (!legend.problems.empty()) desktop::message(this, problemsText(legend.problems));
     // A clue typed before stays with its word.
-    const std::vector<crossword::ClueRow> acrossBefore = clueRows(true);
-    const std::vector<crossword::ClueRow> downBefore = clueRows(false);
-    horizontalWords = legend.across;
-    verticalWords = legend.down;
+    const std::vector<crossword::ClueRow> acrossBefore = clueRows(Direction::across);
+    const std::vector<crossword::ClueRow> downBefore = clueRows(Direction::down);
+    acrossWords = legend.across;
+    downWords = legend.down;
     ClueIndex& builtin = clueIndex(builtinLegends);
     ClueIndex& user = clueIndex(userLegends);
-    showClueRows(true, crossword::legendRows(horizontalWords, acrossBefore, builtin, user));
-    showClueRows(false, crossword::legendRows(verticalWords, downBefore, builtin, user));
+    showClueRows(Direction::across, crossword::legendRows(acrossWords, acrossBefore, builtin, user));
+    showClueRows(Direction::down, crossword::legendRows(downWords, downBefore, builtin, user));
 }
 
-void TMDIChildKriz::clueEdited(bool across, const QTableWidgetItem* item) {
+void TMDIChildKriz::clueEdited(Direction direction, const QTableWidgetItem* item) {
     // Once finished, the words' clues are those of the grids, so a clue
     // edited after "Dokončit" is printed as it is saved and exported.
     if (!finished || item->column() != 1) return;
-    crossword::CrosswordWordTable& table = across ? horizontalWords : verticalWords;
+    crossword::CrosswordWordTable& table = direction == Direction::across ? acrossWords : downWords;
     const std::size_t k = static_cast<std::size_t>(item->row()) - 1;
     if (item->row() >= 1 && k < table.size()) table[k].clue = clueTableText(item->tableWidget(), item->row(), 1);
 }
 
 void TMDIChildKriz::dokoncitkrizovkuExecute() {
-    const std::vector<crossword::ClueRow> across = clueRows(true);
-    const std::vector<crossword::ClueRow> down = clueRows(false);
+    const std::vector<crossword::ClueRow> across = clueRows(Direction::across);
+    const std::vector<crossword::ClueRow> down = clueRows(Direction::down);
     if (crosswordSettings.rememberClues()) {
         ClueIndex& user = clueIndex(userLegends);
         crossword::rememberLegends(across, user);
         crossword::rememberLegends(down, user);
     }
     // The clues of the grids become the clues of the words.
-    for (std::size_t k = 0; k < horizontalWords.size() && k < across.size(); ++k) horizontalWords[k].clue = across[k].clue;
-    for (std::size_t k = 0; k < verticalWords.size() && k < down.size(); ++k) verticalWords[k].clue = down[k].clue;
+    for (std::size_t k = 0; k < acrossWords.size() && k < across.size(); ++k) acrossWords[k].clue = across[k].clue;
+    for (std::size_t k = 0; k < downWords.size() && k < down.size(); ++k) downWords[k].clue = down[k].clue;
     finished = true;
     applyPhase();
 }
 
 // ---- the .kri file ---------------------------------------------------------------------------
 
-crossword::KriDocument TMDIChildKriz::toDocument() {
-    // A highlighted run is shown in its own colours again before it is written.
-    slotEngine().clearSelection();
+crossword::KriDocument TMDIChildKriz::toDocument() const {
     const CellGrid& cells = grid();
     crossword::KriDocument document = crossword::KriDocument::blank(cells.currentCols(), cells.currentRows());
     for (int row = 1; row <= document.rows; ++row)
         for (int col = 1; col <= document.columns; ++col) {
             crossword::KriCell& cell = document.cell(col, row);
             cell.text = cells.cellText(col, row);
-            cell.colour = static_cast<std::int32_t>(cells.cellShapes()[col][row]->brush);
+            cell.colour = static_cast<std::int32_t>(unhighlighted(cells.cellShapes()[col][row]->brush));
             cell.bottomBar = cells.bottomBars()[col][row]->visible;
             cell.rightBar = cells.rightBars()[col][row]->visible;
             cell.useAcross = letterUse[col][row].horizontal;
@@ -382,8 +380,8 @@ crossword::KriDocument TMDIChildKriz::toDocument() {
     document.reservedText2 = reservedText2;
     document.finished = finished;
     document.legendMode = legendMode;
-    document.across = clueRows(true);
-    document.down = clueRows(false);
+    document.across = clueRows(Direction::across);
+    document.down = clueRows(Direction::down);
     return document;
 }
 
@@ -406,13 +404,13 @@ bool TMDIChildKriz::showDocument(const crossword::KriDocument& document) {
     reservedText2 = document.reservedText2;
     finished = document.finished;
     legendMode = document.legendMode;
-    showClueRows(true, document.across);
-    showClueRows(false, document.down);
+    showClueRows(Direction::across, document.across);
+    showClueRows(Direction::down, document.down);
     // In legend mode the words of the lists are the words of the tables; in
     // building they are what the next legend keeps the typed clues of.
     if (legendMode) {
-        horizontalWords = document.across;
-        verticalWords = document.down;
+        acrossWords = document.across;
+        downWords = document.down;
     }
     gridChanged();
     applyPhase();

@@ -28,10 +28,10 @@ public:
     TMDIChildKriz();
 
     // The window's side of its .kri file (the file flow is the document
-    // window's): the crossword as the file holds it (a highlighted run is
-    // turned back to white and red on the screen first, so no highlight is
-    // ever stored), and a crossword read whole put into this window in its phase.
-    crossword::KriDocument toDocument();
+    // window's): the crossword as the file holds it (a highlighted run in the
+    // white and red it stands for), and a crossword read whole put into this
+    // window in its phase.
+    crossword::KriDocument toDocument() const;
     bool showDocument(const crossword::KriDocument& document);
 
     // Handlers.
@@ -42,7 +42,6 @@ public:
     void IsTajenkaExecute();
     void acSmazatpismenaExecute();
     void opravitkrizovkuExecute();
-    void acNavrharExecute();
     void acExportObrExecute();
     // "Tisk": the print dialog, then the blank puzzle on the frame's printer.
     void actiskExecute();
@@ -59,10 +58,10 @@ public:
 
     // The words across and down with their clues, as the last legend built
     // them (the clues are taken over from the grids when the crossword is finished).
-    crossword::CrosswordWordTable horizontalWords;
-    crossword::CrosswordWordTable verticalWords;
-    // The rows the clue grids show, with the clues typed so far.
-    std::vector<crossword::ClueRow> clueRows(bool across) const;
+    crossword::CrosswordWordTable acrossWords;
+    crossword::CrosswordWordTable downWords;
+    // The rows the clue grid of `direction` shows, with the clues typed so far.
+    std::vector<crossword::ClueRow> clueRows(Direction direction) const;
     // The text of the one box that reports, after a legend was built, the
     // pieces of the grid that are no proper words: the first of them, each
     // on a line with its row or column and its number there, then how many
@@ -103,10 +102,14 @@ public:
     QAction* acExportObr;
 
 protected:
+    // A red cell is a letter of the secret phrase both ways; a cell that is no
+    // longer red (or is hidden now) is no longer one.
+    void shapeDesigned(const GridShape& designed) override;
     void selectionLost() override;
     void selectionChecked(bool single) override;
 
 private:
-    void showClueRows(bool across, const std::vector<crossword::ClueRow>& rows);
-    void clueEdited(bool across, const QTableWidgetItem* item);
+    QTableWidget* clueGrid(Direction direction) const;
+    void showClueRows(Direction direction, const std::vector<crossword::ClueRow>& rows);
+    void clueEdited(Direction direction, const QTableWidgetItem* item);
 };

@@ -1,6 +1,7 @@
 #include "crossword/ui/clue_tables.h"
 
 #include "platform/ui/codec.h"
+#include "platform/ui/typed_text.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setValidator(new CodePageValidator(line));
+            line->setValidator(new TypedTextValidator({.codePageOnly = true}, line));
             line->setMaxLength(static_cast<int>(crossword::kMaxClueLength));
         }
         return editor;

@@ -3,6 +3,8 @@
 // came there: one byte for the horizontal and one for the vertical direction,
 // per cell [col][row], both counted from 1 like the grid.
 
+#include "document/core/direction.h"
+
 #include <array>
 #include <cstdint>
 
@@ -15,6 +17,11 @@ inline constexpr std::uint8_t secretPhrase = 2;  // the cell belongs to the secr
 struct LetterUse {
     std::uint8_t horizontal = letteruse::unused;
     std::uint8_t vertical = letteruse::unused;
+    // The byte of one direction.
+    std::uint8_t& operator[](Direction direction) { return direction == Direction::across ? horizontal : vertical; }
+    std::uint8_t operator[](Direction direction) const {
+        return direction == Direction::across ? horizontal : vertical;
+    }
     // Whether the cell belongs to the secret phrase, either way.
     bool secret() const { return horizontal == letteruse::secretPhrase || vertical == letteruse::secretPhrase; }
     friend bool operator==(const LetterUse&, const LetterUse&) = default;

@@ -9,7 +9,7 @@ std::string phraseLetters(std::string_view phrase, bool chAsOneLetter) {
     letters.reserve(phrase.size());
     for (const char c : phrase)
         if (c != ' ') letters += c;
-    return chAsOneLetter ? joinDigraphs(letters, phraseChLetter) : letters;
+    return chAsOneLetter ? joinDigraphs(letters, chPlaceholder) : letters;
 }
 
 int distinctPhraseLetters(std::string_view phrase, bool chAsOneLetter) {

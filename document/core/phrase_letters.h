@@ -1,17 +1,15 @@
 #pragma once
 // The letters of a secret phrase as the criss-cross counts and codes them:
 // every blank removed and, when "ch" counts as one letter, every lower-case
-// "ch" held as the one byte "@". The phrase dialog counts these letters (at
-// most ten may differ) and the criss-cross gives each of them a digit.
+// "ch" held as the one byte chPlaceholder (platform/core/czech.h). The phrase
+// dialog counts these letters (at most ten may differ) and the criss-cross
+// gives each of them a digit.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// The byte that stands for "ch" among the letters of a phrase.
-inline constexpr char phraseChLetter = '@';
-
-// `phrase` (Windows-1250) without its blanks, "ch" joined to "@" when
+// `phrase` (Windows-1250) without its blanks, "ch" joined to chPlaceholder when
 // `chAsOneLetter`. Blanks go first, so "c h" is "ch" too.
 std::string phraseLetters(std::string_view phrase, bool chAsOneLetter);
 

@@ -1,15 +1,16 @@
 #include "document/core/slot_engine.h"
 
+#include "platform/core/czech.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-constexpr unsigned char kPlaceholder = '@';
-
 // The cell text of one letter unit.
 std::string unitText(unsigned char unit, bool chAsOneLetter) {
-    return chAsOneLetter && unit == kPlaceholder ? std::string("ch") : std::string(1, static_cast<char>(unit));
+    if (chAsOneLetter && unit == static_cast<unsigned char>(chPlaceholder)) return "ch";
+    return std::string(1, static_cast<char>(unit));
 }
 
 }  // namespace
@@ -23,13 +24,12 @@ bool SlotEngine::usable(int col, int row) const {
     return !(rules_.blackCellsBlock && grid_.cellShapes()[col][row]->brush == colors::black);
 }
 
-std::uint8_t& SlotEngine::use(int direction, int col, int row) {
-    LetterUse& cell = letterUse_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
-    return direction == horizontal ? cell.horizontal : cell.vertical;
+std::uint8_t& SlotEngine::use(Direction direction, int col, int row) {
+    return letterUse_[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)][direction];
 }
 
-void SlotEngine::setBar(int direction, int col, int row, bool visible) {
-    if (direction == horizontal) grid_.setRightBarVisible(col, row, visible);
+void SlotEngine::setBar(Direction direction, int col, int row, bool visible) {
+    if (direction == Direction::across) grid_.setRightBarVisible(col, row, visible);
     else grid_.setBottomBarVisible(col, row, visible);
 }
 
@@ -71,7 +71,7 @@ bool SlotEngine::checkSelection() {
         s.selectionValid = false;  // one cell keeps the direction it had
     } else {
         s.selectionValid = true;
-        s.selectionDirection = first.col == second.col ? vertical : horizontal;
+        s.selectionDirection = first.col == second.col ? Direction::down : Direction::across;
         if (!usableRun(first, second)) s.selectionValid = false;
     }
 
@@ -87,7 +87,8 @@ bool SlotEngine::checkSelection() {
         s.selectionCurrent = false;  // the slot length stays that of the selection before
         return false;
     }
-    s.slotLength = std::abs(s.selectionDirection == horizontal ? second.col - first.col : second.row - first.row) + 1;
+    const bool across = s.selectionDirection == Direction::across;
+    s.slotLength = std::abs(across ? second.col - first.col : second.row - first.row) + 1;
     for (int i = 0; i < s.slotLength; ++i) {
         const CellPos cell = slotCell(i);
         highlight(cell.col, cell.row);
@@ -108,7 +109,7 @@ void SlotEngine::clearSelection() {
 
 void SlotEngine::dropSelection() {
     clearSelection();
-    const int direction = selection_.selectionDirection;
+    const Direction direction = selection_.selectionDirection;
     selection_ = Selection{};
     selection_.selectionDirection = direction;
 }
@@ -118,14 +119,15 @@ void SlotEngine::dropSelection() {
 CellPos SlotEngine::slotStart() const {
     const Selection& s = selection_;
     if (s.singleCellSelection) return s.firstCell;
-    if (s.selectionDirection == horizontal) return {std::min(s.firstCell.col, s.secondCell.col), s.firstCell.row};
+    if (s.selectionDirection == Direction::across)
+        return {std::min(s.firstCell.col, s.secondCell.col), s.firstCell.row};
     return {s.firstCell.col, std::min(s.firstCell.row, s.secondCell.row)};
 }
 
 CellPos SlotEngine::slotCell(int i) const {
     const CellPos start = slotStart();
-    return selection_.selectionDirection == horizontal ? CellPos{start.col + i, start.row}
-                                                       : CellPos{start.col, start.row + i};
+    return selection_.selectionDirection == Direction::across ? CellPos{start.col + i, start.row}
+                                                              : CellPos{start.col, start.row + i};
 }
 
 bool SlotEngine::slotUsable() const {
@@ -147,8 +149,8 @@ SlotPattern SlotEngine::pattern(bool chAsOneLetter) const {
         const CellPos cell = slotCell(i);
         const std::string& text = grid_.cellLabels()[cell.col][cell.row]->text;
         if (text.empty()) pattern.units.emplace_back();
-        else if (chAsOneLetter && text == "ch") pattern.units.emplace_back(kPlaceholder);
-        else if (text.size() == 1 && static_cast<unsigned char>(text[0]) != kPlaceholder)
+        else if (chAsOneLetter && text == "ch") pattern.units.emplace_back(static_cast<unsigned char>(chPlaceholder));
+        else if (text.size() == 1 && text[0] != chPlaceholder)
             pattern.units.emplace_back(static_cast<unsigned char>(text[0]));
         else {
             pattern.units.emplace_back();
@@ -160,7 +162,7 @@ SlotPattern SlotEngine::pattern(bool chAsOneLetter) const {
 
 bool SlotEngine::wordFitsSlot(std::string_view word, bool chAsOneLetter) const {
     // A word's own "@" would read as the placeholder of "ch".
-    if (word.find(static_cast<char>(kPlaceholder)) != std::string_view::npos || !slotUsable()) return false;
+    if (word.find(chPlaceholder) != std::string_view::npos || !slotUsable()) return false;
     const std::string units = letterUnits(word, chAsOneLetter);
     if (static_cast<int>(units.size()) != selection_.slotLength) return false;
     for (int i = 0; i < selection_.slotLength; ++i) {
@@ -173,11 +175,11 @@ bool SlotEngine::wordFitsSlot(std::string_view word, bool chAsOneLetter) const {
 }
 
 bool SlotEngine::insertWord(std::string_view word, bool chAsOneLetter) {
-    if (word.empty() || word.find(static_cast<char>(kPlaceholder)) != std::string_view::npos || !slotUsable())
+    if (word.empty() || word.find(chPlaceholder) != std::string_view::npos || !slotUsable())
         return false;
     const std::string units = letterUnits(word, chAsOneLetter);
     if (static_cast<int>(units.size()) != selection_.slotLength) return false;
-    const int direction = selection_.selectionDirection;
+    const Direction direction = selection_.selectionDirection;
     {
         GridCells::Batch batch(grid_);
         for (int i = 0; i < selection_.slotLength; ++i) {
@@ -191,22 +193,22 @@ bool SlotEngine::insertWord(std::string_view word, bool chAsOneLetter) {
     return true;
 }
 
-void SlotEngine::showWordEnds(int direction) {
+void SlotEngine::showWordEnds(Direction direction) {
     if (!rules_.endBars || !selection_.selectionCurrent) return;
     const CellPos start = slotStart();
     const int length = selection_.slotLength;
-    const CellPos last = direction == horizontal ? CellPos{start.col + length - 1, start.row}
-                                                 : CellPos{start.col, start.row + length - 1};
+    const CellPos last = direction == Direction::across ? CellPos{start.col + length - 1, start.row}
+                                                        : CellPos{start.col, start.row + length - 1};
     setBar(direction, last.col, last.row, true);
-    if (direction == horizontal && start.col > 1) setBar(direction, start.col - 1, start.row, true);
-    if (direction == vertical && start.row > 1) setBar(direction, start.col, start.row - 1, true);
+    if (direction == Direction::across && start.col > 1) setBar(direction, start.col - 1, start.row, true);
+    if (direction == Direction::down && start.row > 1) setBar(direction, start.col, start.row - 1, true);
 }
 
 bool SlotEngine::deleteWord() {
     if (!selection_.selectionCurrent) return false;
     const Selection& s = selection_;
-    const int direction = s.selectionDirection;
-    const bool across = direction == horizontal;
+    const Direction direction = s.selectionDirection;
+    const bool across = direction == Direction::across;
     // Along the word: its first and last place (inside the grid) and the line it stands in.
     const CellPos end = s.singleCellSelection ? s.firstCell : s.secondCell;
     const int lastPlace = across ? grid_.currentCols() : grid_.currentRows();
@@ -239,7 +241,7 @@ bool SlotEngine::deleteWord() {
         std::uint8_t& byte = use(direction, cell.col, cell.row);
         if (byte == letteruse::placed) {
             byte = letteruse::unused;
-            if (use(across ? vertical : horizontal, cell.col, cell.row) == letteruse::unused)
+            if (use(crossing(direction), cell.col, cell.row) == letteruse::unused)
                 grid_.setText(cell.col, cell.row, {});
         }
     }

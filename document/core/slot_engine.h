@@ -22,6 +22,7 @@
 // one unit and takes one cell, which then holds "ch" (see letterUnits).
 
 #include "document/core/cell_grid.h"
+#include "document/core/direction.h"
 #include "document/core/letter_use.h"
 #include "stores/core/word_index.h"
 
@@ -49,16 +50,13 @@ struct CellPos {
 
 class SlotEngine {
 public:
-    static constexpr int vertical = 0;
-    static constexpr int horizontal = 1;
-
     struct Selection {
         CellPos firstCell;   // column 0: nothing selected yet
         CellPos secondCell;
         int slotLength = 0;
         bool waitingForSecondClick = false;
         bool selectionValid = false;      // a run of two or more usable cells
-        int selectionDirection = vertical;
+        Direction selectionDirection = Direction::down;
         bool singleCellSelection = false;
         bool selectionCurrent = false;    // the cells of the last successful check, still the same grid
     };
@@ -67,7 +65,7 @@ public:
 
     const Selection& selection() const { return selection_; }
     // The direction of a single selected cell, as the user chose it.
-    void setDirection(int direction) { selection_.selectionDirection = direction; }
+    void setDirection(Direction direction) { selection_.selectionDirection = direction; }
 
     // Whether a slot may use the cell: it exists, is not hidden and, by the
     // rules, not black.
@@ -108,13 +106,13 @@ public:
     bool deleteWord();
     // The bars that close a word of `direction` on the selected cells: after
     // the last cell, and before the first unless it stands at the grid's edge.
-    void showWordEnds(int direction);
+    void showWordEnds(Direction direction);
 
 private:
     void highlight(int col, int row);
     bool usableRun(CellPos from, CellPos to) const;
-    void setBar(int direction, int col, int row, bool visible);
-    std::uint8_t& use(int direction, int col, int row);
+    void setBar(Direction direction, int col, int row, bool visible);
+    std::uint8_t& use(Direction direction, int col, int row);
 
     CellGrid& grid_;
     LetterUseTable& letterUse_;

@@ -92,6 +92,8 @@ DocumentWindow::DocumentWindow(int kind) : kind_(infoOf(kind)) {
     cellGrid->setCells(&grid_);
     ScrollBox1->setWidget(cellGrid);
 
+    setCellKind({});
+
     SaveDialog1 = new FileChooser(QStringLiteral("SaveDialog1"), FileChooser::Mode::Save, this);
     SaveDialog1->filter = toQString(chooserFilter(kind_));
     resize(440, 340);
@@ -156,22 +158,46 @@ QAction* DocumentWindow::ownAction(const char* name) const {
     return findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
-DocumentWindow::GridActions DocumentWindow::addGridActions(const QString& designerCaption) {
+DocumentWindow::GridActions DocumentWindow::addGridActions(const QString& designerCaption,
+                                                          const ShapeDesigner::Tools& designerTools,
+                                                          HiddenCellText hiddenByDesigner) {
     GridActions actions{};
     actions.size = addDocumentAction(kind_.lent.size, QStringLiteral("&Velikost"), menuupravy);
     actions.size->setIcon(toolImage(19));
     connect(actions.size, &QAction::triggered, this, &DocumentWindow::runSizeDialog);
     actions.designer = addDocumentAction(kind_.lent.designer, designerCaption, menuupravy);
     actions.designer->setIcon(toolImage(29));
+    designerTools_ = designerTools;
+    hiddenByDesigner_ = hiddenByDesigner;
+    connect(actions.designer, &QAction::triggered, this, &DocumentWindow::acNavrharExecute);
     return actions;
 }
 
 DocumentWindow::TemplateActions DocumentWindow::addTemplateActions() {
-    return {addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony),
-            addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony)};
+    const TemplateActions actions{addDocumentAction("aczvolsablonu", QStringLiteral("&Zvol šablonu"), menusablony),
+                                  addDocumentAction("aculozsablonu", QStringLiteral("&Ulož šablonu"), menusablony)};
+    connect(actions.open, &QAction::triggered, this, &DocumentWindow::aczvolsablonuExecute);
+    connect(actions.save, &QAction::triggered, this, &DocumentWindow::aculozsablonuExecute);
+    return actions;
+}
+
+void DocumentWindow::aczvolsablonuExecute() {
+    if (loadGridTemplate(this, [this] { clearForTemplate(); })) templateLoaded();
+}
+
+void DocumentWindow::aculozsablonuExecute() { saveGridTemplate(this); }
+
+void DocumentWindow::clearForTemplate() {
+    grid_.clearCells();
+    letterUse = {};
 }
 
 DocumentWindow::FileActions DocumentWindow::addFileActions() { return addFileActions(FileActionTexts{}); }
+
+void DocumentWindow::setCellKind(CellGrid::Kind kind) {
+    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
+    grid_.setKind(std::move(kind));
+}
 
 QLabel* DocumentWindow::makeInfoPanel(QWidget* parent) {
     auto* panel = new QLabel(parent);
@@ -236,6 +262,7 @@ void DocumentWindow::connectFileActions() {
 
 bool DocumentWindow::saveToFile(const QString& path) {
     const QString file = withExtension(path, kind_.extension);
+    documentSaving();
     if (!file_ || !file_->write(localPath(file))) {
         desktop::warning(this, writeFailureText(file));
         return false;
@@ -305,15 +332,24 @@ void DocumentWindow::showPicture(const PictureGrid& picture, PictureStyle style)
     form->exec();
 }
 
-std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const ShapeDesigner::Tools& tools,
-                                                const std::string& digits) {
+void DocumentWindow::acNavrharExecute() {
+    GridShape shape = shapeOfGrid(grid_);
+    DesignerOffer offer{.tools = designerTools_, .digits = {}};
+    designerOpening(shape, offer);
+    const std::optional<GridShape> designed = design(shape, offer);
+    if (!designed) return;
+    applyShape(grid_, *designed, hiddenByDesigner_);
+    shapeDesigned(*designed);
+}
+
+std::optional<GridShape> DocumentWindow::design(const GridShape& shape, const DesignerOffer& offer) {
     Tnavrharform* form = host() ? host()->designer() : nullptr;
     if (!form) return std::nullopt;
     const CellGrid::ResizeResult resized = form->resizeGrid(shape.columns, shape.rows, cellSize());
     if (resized != CellGrid::ResizeResult::resized && resized != CellGrid::ResizeResult::sameSize) return std::nullopt;
     loadDesigner(form->designer(), shape);
-    form->setTools(tools);
-    form->designer().fullDigits = digits;
+    form->setTools(offer.tools);
+    form->designer().fullDigits = offer.digits;
     if (form->exec() != QDialog::Accepted) return std::nullopt;
     return designerShape(form->designer());
 }

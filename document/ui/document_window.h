@@ -24,6 +24,7 @@
 #include "document/core/document_codec.h"
 #include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
+#include "document/core/letter_use.h"
 #include "document/core/picture_drawing.h"
 #include "document/core/shape_designer.h"
 #include "document/ui/excel_form.h"
@@ -72,6 +73,10 @@ public:
     // The cells of the document.
     CellGrid& grid() { return grid_; }
     const CellGrid& grid() const { return grid_; }
+    // Per cell [col][row]: how its letter came there (see letter_use.h), in
+    // the kinds that fill their grid word by word or mark a secret phrase's
+    // cells. Every cell inside a new size starts unused.
+    LetterUseTable letterUse{};
 
     // Gives the document cols × rows cells (2 to 40 each) of the host's cell
     // size, with the progress window; every cell inside the new size ends up
@@ -111,6 +116,21 @@ public:
     // copy of the frame's words.
     void receiveWordLists();
 
+    // "Návrhář": the grid's shape (shapeOfGrid, with what designerOpening
+    // adds) goes to the shape designer through the host. On OK the grid takes
+    // the designed visibility and colours (applyShape, a cell hidden now
+    // marked or keeping its text as addGridActions was told), then the kind
+    // takes back what else it keeps (shapeDesigned). "Storno" changes nothing.
+    void acNavrharExecute();
+
+    // "Zvol šablonu": a template read whole gives the grid its size and which
+    // cells are shown (see loadGridTemplate); the kind empties first what it
+    // keeps of the old grid (clearForTemplate) and takes the new one up after
+    // (templateLoaded). A template that cannot be read changes nothing.
+    void aczvolsablonuExecute();
+    // "Ulož šablonu": the grid's size and shown cells go to a template file.
+    void aculozsablonuExecute();
+
     // An action of this window by its object name; nullptr when it has none.
     QAction* ownAction(const char* name) const;
 
@@ -133,14 +153,18 @@ protected:
     QAction* addDocumentAction(const char* name, const QString& caption, QMenu* menu = nullptr, bool enabled = true);
 
     // The first two actions of `menuupravy`, named as the kind's row says:
-    // "&Velikost", which runs the size dialog, and the shape designer, both
-    // with their pictures (the kind connects the designer).
+    // "&Velikost", which runs the size dialog, and the shape designer, which
+    // runs acNavrharExecute, both with their pictures. `designerTools`: the
+    // tools the designer offers for this kind; `hiddenByDesigner`: what a cell
+    // the designer hides does with its text.
     struct GridActions {
         QAction* size;
         QAction* designer;
     };
-    GridActions addGridActions(const QString& designerCaption);
-    // "&Zvol šablonu" and "&Ulož šablonu" in `menusablony`.
+    GridActions addGridActions(const QString& designerCaption, const ShapeDesigner::Tools& designerTools,
+                               HiddenCellText hiddenByDesigner = HiddenCellText::mark);
+    // "&Zvol šablonu" and "&Ulož šablonu" in `menusablony`, which run the two
+    // handlers above.
     struct TemplateActions {
         QAction* open;
         QAction* save;
@@ -170,6 +194,11 @@ protected:
     // two save actions run the file flow.
     FileActions addFileActions(const FileActionTexts& texts);
     FileActions addFileActions();  // with the usual texts
+
+    // What the cells of this kind add to those of the plain grid (see
+    // CellGrid::Kind); every cell inside a new size also gets its letter uses
+    // reset.
+    void setCellKind(CellGrid::Kind kind);
 
     // The sunken panel beside the grid where the window tells what it is doing.
     static QLabel* makeInfoPanel(QWidget* parent);
@@ -206,13 +235,6 @@ protected:
     std::optional<WorkbookExport> exportBook(const std::function<bool(Workbook&)>& fill);
     // The picture window with the grid handed over, drawn in `style`.
     void showPicture(const PictureGrid& picture, PictureStyle style);
-    // The shape designer with `shape` and the tools the kind offers. On OK the
-    // shape the user made; nothing on "Storno", or when the designer's grid
-    // could not be given the shape's size. A kind with digits (a criss-cross
-    // with a coded phrase) hands them over; the user places them into the red
-    // cells.
-    std::optional<GridShape> design(const GridShape& shape, const ShapeDesigner::Tools& tools,
-                                    const std::string& digits = {});
 
     // The host's phrase dialog holding `phrase` (Windows-1250): on OK the
     // text typed, in Windows-1250; nothing on "Storno", without a dialog, or
@@ -220,6 +242,19 @@ protected:
     // user). `letterLimit` is how many distinct characters the phrase may
     // hold (Ttajenkaform::noLetterLimit: any), "ch" one with `chAsOneLetter`.
     std::optional<std::string> askSecretPhrase(const std::string& phrase, int letterLimit, bool chAsOneLetter);
+
+    // What the designer step (acNavrharExecute) offers the user: the tools
+    // (as addGridActions was told) and the digits placed into red cells (a
+    // criss-cross's coded phrase, with tools.digits).
+    struct DesignerOffer {
+        ShapeDesigner::Tools tools;
+        std::string digits;
+    };
+    // As the designer opens, the kind may add to the shape handed over and to
+    // what is offered.
+    virtual void designerOpening(GridShape& /*shape*/, DesignerOffer& /*offer*/) {}
+    // On OK, after the grid took the designed shape: what else the kind takes back.
+    virtual void shapeDesigned(const GridShape& /*designed*/) {}
 
     DocumentHost* host() const;
     // The side of a grid cell the host's settings give.
@@ -233,6 +268,16 @@ protected:
     // The size action of every kind: the size dialog preset with the current
     // size, then resizeGrid with the columns and rows chosen.
     void runSizeDialog();
+
+    // Before a template's grid: every cell inside the size empty, white,
+    // without bars and letter uses; which cells are shown stays. A kind that
+    // keeps more of the old grid's work drops it here too.
+    virtual void clearForTemplate();
+    // After a template's grid went in.
+    virtual void templateLoaded() {}
+
+    // Just before the document is written to a file.
+    virtual void documentSaving() {}
 
     // What has to end before the window may go (runs first when it closes).
     virtual void stopWork() {}
@@ -270,9 +315,15 @@ private:
 
     void connectFileActions();
     void freeWordLists();
+    // The shape designer with `shape` and what is offered. On OK the shape
+    // the user made; nothing on "Storno", or when the designer's grid could
+    // not be given the shape's size.
+    std::optional<GridShape> design(const GridShape& shape, const DesignerOffer& offer);
 
     const DocumentKindInfo& kind_;
     CellGrid grid_;
+    HiddenCellText hiddenByDesigner_ = HiddenCellText::mark;
+    ShapeDesigner::Tools designerTools_;
     DocumentWordLists wordLists_;
     std::unique_ptr<DocumentFile> file_;
     bool closed_ = false;

@@ -208,9 +208,9 @@ QIcon programIcon() {
         32);
 }
 
-QIcon wordEndsImage(Qt::Orientation orientation) {
-    return drawn([orientation](QPainter& p) {
-        if (orientation == Qt::Vertical) {
+QIcon wordEndsImage(Direction direction) {
+    return drawn([direction](QPainter& p) {
+        if (direction == Direction::down) {
             p.translate(8, 8);
             p.rotate(90);
             p.translate(-8, -8);

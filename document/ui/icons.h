@@ -2,6 +2,8 @@
 // The pictures of the frame's tool bars and of the windows' own buttons,
 // drawn by the program itself.
 
+#include "document/core/direction.h"
+
 #include <QIcon>
 
 // A picture of the frame's first image list by its index (6 new, 7 open,
@@ -13,6 +15,6 @@ QIcon toolImage(int index);
 // The program's own icon: a small puzzle grid.
 QIcon programIcon();
 
-// The picture of a button that marks where a word ends across
-// (Qt::Horizontal) or down: a double arrow between two bars.
-QIcon wordEndsImage(Qt::Orientation orientation);
+// The picture of a button that marks where a word of `direction` ends: a
+// double arrow between two bars.
+QIcon wordEndsImage(Direction direction);

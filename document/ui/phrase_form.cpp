@@ -1,36 +1,22 @@
 #include "document/ui/phrase_form.h"
 
 #include "document/core/phrase_letters.h"
+#include "document/core/document_kinds.h"
+#include "platform/core/czech.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialog_buttons.h"
+#include "platform/ui/typed_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
-#include <QValidator>
 #include <QVBoxLayout>
 
 #include <bitset>
 #include <string>
 
 Ttajenkaform* tajenkaform = nullptr;
-
-namespace {
-
-// Turns what is typed into lower case and keeps out "@", which the puzzles
-// use for their own marks.
-class PhraseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        if (input.contains(QLatin1Char('@'))) return Invalid;
-        input = input.toLower();
-        return Acceptable;
-    }
-};
-
-}  // namespace
 
 Ttajenkaform::Ttajenkaform(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("tajenkaform"));
@@ -39,7 +25,11 @@ Ttajenkaform::Ttajenkaform(QWidget* parent) : QDialog(parent) {
     Label1->setObjectName(QStringLiteral("Label1"));
     inputboxtajenka = new QLineEdit(this);
     inputboxtajenka->setObjectName(QStringLiteral("inputboxtajenka"));
-    inputboxtajenka->setValidator(new PhraseValidator(inputboxtajenka));
+    // What is typed goes in lower case, without "@": neither the byte of a
+    // joined "ch" nor the hidden cell's mark may stand in a phrase.
+    inputboxtajenka->setValidator(new TypedTextValidator(
+        {.lowerCase = true, .refused = QString(QLatin1Char(chPlaceholder)) + toQString(hiddenCellText)},
+        inputboxtajenka));
     inputboxtajenka->setMinimumWidth(280);
     Label1->setBuddy(inputboxtajenka);
     const DialogButtons buttons = makeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("Storno"));

@@ -1,12 +1,12 @@
 #include "document/ui/slot_window.h"
 
 #include "document/ui/direction_form.h"
-#include "document/ui/document_files.h"
 #include "document/ui/document_host.h"
 #include "platform/core/czech.h"
 #include "platform/ui/cell_grid_widget.h"
 #include "platform/ui/codec.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/typed_text.h"
 #include "stores/core/word_stores.h"
 
 #include <QAction>
@@ -63,17 +63,9 @@ SlotWindow::SlotWindow(int kind, Behaviour behaviour)
     panel->addWidget(infopanel);
     panel->addWidget(ListBox1, 1);
 
-    connect(inputword, &QLineEdit::textChanged, this, [this](const QString& text) {
-        // The edit holds lower case only, as the words of the stores are written.
-        const QString lower = text.toLower();
-        if (lower != text) {
-            const int position = inputword->cursorPosition();
-            inputword->setText(lower);  // comes back here once more, in lower case
-            inputword->setCursorPosition(position);
-            return;
-        }
-        inputwordChange();
-    });
+    // The edit holds lower case only, as the words of the stores are written.
+    keepToRules(inputword, {.lowerCase = true});
+    connect(inputword, &QLineEdit::textChanged, this, &SlotWindow::inputwordChange);
     connect(vlozitbutton, &QToolButton::clicked, this, &SlotWindow::vlozitbuttonClick);
     connect(ListBox1, &CandidateList::doubleClicked, this, &SlotWindow::ListBox1DblClick);
     connect(timerzobrazenislov, &QTimer::timeout, this, &SlotWindow::timerzobrazenislovTimer);
@@ -128,19 +120,14 @@ void SlotWindow::gridChanged() {
     inputwordChange();
 }
 
-void SlotWindow::aczvolsablonuExecute() {
-    if (loadGridTemplate(this, [this] { clearGrid(); })) gridChanged();
-}
+void SlotWindow::designerOpening(GridShape&, DesignerOffer&) { plainHoverFrame(); }
 
-void SlotWindow::aculozsablonuExecute() { saveGridTemplate(this); }
+void SlotWindow::shapeDesigned(const GridShape&) { gridChanged(); }
 
-void SlotWindow::clearGrid() {
-    grid().clearCells();
-    letterUse = {};
-}
+void SlotWindow::plainHoverFrame() { grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1); }
 
 void SlotWindow::resetHover() {
-    grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1);
+    plainHoverFrame();
     hoverCell_ = {1, 1};
 }
 
@@ -152,13 +139,13 @@ void SlotWindow::setCellCursor(int cursor) {
 }
 
 void SlotWindow::cellMouseMove(int col, int row) {
-    if (CellPos{col, row} != hoverCell_) grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1);
+    if (CellPos{col, row} != hoverCell_) plainHoverFrame();
     // Also the hover cell itself, when the pointer comes back to it from the pane.
     grid().setPen(col, row, colors::blue, 2);
     hoverCell_ = {col, row};
 }
 
-void SlotWindow::ScrollBox1MouseMove() { grid().setPen(hoverCell_.col, hoverCell_.row, colors::black, 1); }
+void SlotWindow::ScrollBox1MouseMove() { plainHoverFrame(); }
 
 void SlotWindow::cellClick(int col, int row) {
     if (cellTaken(col, row)) return;
@@ -252,7 +239,7 @@ bool SlotWindow::askDirection(const QString& question) {
     if (!form) return false;
     const Tvodsviform::Answer answer = form->ask(question);
     if (answer == Tvodsviform::Cancel) return false;
-    engine_.setDirection(answer == Tvodsviform::Yes ? SlotEngine::horizontal : SlotEngine::vertical);
+    engine_.setDirection(answer == Tvodsviform::Yes ? Direction::across : Direction::down);
     return true;
 }
 

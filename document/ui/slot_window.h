@@ -26,7 +26,6 @@
 // designer, a file), gridChanged() drops it: no highlight, no slot, no search
 // pending, no candidates, the hover frame back on cell (1, 1).
 
-#include "document/core/letter_use.h"
 #include "document/core/slot_engine.h"
 #include "document/ui/candidate_list.h"
 #include "document/ui/document_host.h"
@@ -55,8 +54,6 @@ public:
     SlotWindow(int kind, Behaviour behaviour);
     ~SlotWindow() override;
 
-    // Per cell [col][row]: how its letter came there (see letter_use.h).
-    LetterUseTable letterUse{};
     // Copies of the frame's dictionary words and user words.
     StringPairList documentDictionaryWords;
     StringPairList documentUserWords;
@@ -86,13 +83,6 @@ public:
     void insertWord(const std::string& word);
     // Every cell's cursor.
     void setCellCursor(int cursor);
-    // "Zvol šablonu" and "Ulož šablonu": a template read whole replaces the
-    // grid, its letters and their uses gone.
-    void aczvolsablonuExecute();
-    void aculozsablonuExecute();
-    // Before a template is read: every cell of the size empty, white, unused
-    // and without bars; which cells are shown stays.
-    void clearGrid();
 
     // The message of a word that cannot go in.
     static QString cannotInsert();
@@ -120,8 +110,18 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The designer takes the hover frame off first; its shape and a
+    // template's grid drop the selection.
+    void designerOpening(GridShape& shape, DesignerOffer& offer) override;
+    void shapeDesigned(const GridShape& designed) override;
+    void templateLoaded() override { gridChanged(); }
+    // Saving takes the highlight off the screen; the selection stays.
+    void documentSaving() override { engine_.clearSelection(); }
+
     // Drops the selection and the search after the grid changed (see the top).
     void gridChanged();
+    // Puts the hover frame back to plain on its cell (which stays the hover cell).
+    void plainHoverFrame();
     // Puts the hover frame back to plain on its cell and moves it to (1, 1).
     void resetHover();
     // The engine, for the kind's own end-mark actions.

@@ -41,6 +41,12 @@ struct CzechThenBytesLess {
 // with czechCompare, and whole texts are compared only where those agree.
 void sortCzechThenBytes(std::vector<std::string>& texts);
 
+// The byte that stands for a "ch" joined into one letter in the letter units
+// of the puzzles: the words of the stores, the cells of a slot, the letters
+// of a criss-cross phrase. (The word search's generator joins "ch" into a
+// byte of its own.)
+inline constexpr char chPlaceholder = '@';
+
 // "ch" as one letter: every lower-case "ch", taken from the left, becomes
 // `placeholder` ("chch" is two letters, "cch" is "c" and one letter); every
 // other byte, "CH" and "Ch" too, stays as it is.

@@ -37,7 +37,3 @@ QString trimControls(const QString& text) {
 QString codePageRefusal() {
     return QStringLiteral("Text obsahuje znak, který nelze uložit v kódování Windows-1250 (střední Evropa).");
 }
-
-QValidator::State CodePageValidator::validate(QString& input, int&) const {
-    return fitsCodePage(input) ? Acceptable : Invalid;
-}

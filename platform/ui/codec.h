@@ -2,7 +2,6 @@
 // The one place where Windows-1250 text of the core meets Qt's Unicode strings.
 
 #include <QString>
-#include <QValidator>
 
 #include <optional>
 #include <string>
@@ -23,11 +22,3 @@ QString trimControls(const QString& text);
 
 // The message shown when input does not fit the code page.
 QString codePageRefusal();
-
-// For edits that take text for the core: a character the code page cannot
-// hold cannot be typed or pasted in.
-class CodePageValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& position) const override;
-};

@@ -6,12 +6,6 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
-constexpr char kPlaceholder = '@';
-
-}  // namespace
-
 bool SlotPattern::matches(std::string_view wordUnits) const {
     if (impossible || wordUnits.size() != units.size()) return false;
     for (std::size_t i = 0; i < units.size(); ++i)
@@ -20,7 +14,7 @@ bool SlotPattern::matches(std::string_view wordUnits) const {
 }
 
 std::string letterUnits(std::string_view word, bool chAsOneLetter) {
-    return chAsOneLetter ? joinDigraphs(word, kPlaceholder) : std::string(word);
+    return chAsOneLetter ? joinDigraphs(word, chPlaceholder) : std::string(word);
 }
 
 WordIndex::WordIndex(const StringPairList& words, bool chAsOneLetter)
@@ -42,8 +36,8 @@ void WordIndex::takeInNewWords() {
             break;
         }
         const auto place = static_cast<std::uint32_t>(taken_++);
-        if (word.find(kPlaceholder) != std::string::npos) continue;
-        if (chAsOne_) joinDigraphs(word, kPlaceholder, units);
+        if (word.find(chPlaceholder) != std::string::npos) continue;
+        if (chAsOne_) joinDigraphs(word, chPlaceholder, units);
         const std::string_view unitsOfWord = chAsOne_ ? std::string_view(units) : std::string_view(word);
         if (groups_.size() <= unitsOfWord.size()) groups_.resize(unitsOfWord.size() + 1);
         Group& group = groups_[unitsOfWord.size()];

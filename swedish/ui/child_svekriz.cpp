@@ -2,7 +2,7 @@
 
 #include "document/core/document_kinds.h"
 #include "document/core/grid_shape.h"
-#include "document/ui/document_files.h"
+#include "document/core/document_kinds.h"
 #include "platform/ui/actions.h"
 #include "platform/ui/placement.h"
 #include "stores/ui/store_files.h"
@@ -22,7 +22,12 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     : SlotWindow(swedishDocument, Behaviour{.rules = SlotRules{.blackCellsBlock = true, .endBars = false},
                                             .askDirectionOfOneLetter = false,
                                             .selectOnPress = true}) {
-    const GridActions gridActions = addGridActions(QStringLiteral("&Návrhář"));
+    // The designer changes visibility and colours only: a hidden cell keeps its
+    // letter, to show it again with the cell, as its letter uses say it holds
+    // one. Letter uses and clue records stay; only a template's "@" goes from
+    // a cell shown again.
+    const GridActions gridActions = addGridActions(
+        QStringLiteral("&Návrhář"), {.showHide = true, .secretPhrase = true, .clue = true}, HiddenCellText::keep);
     Velikost = gridActions.size;
     setHint(Velikost, QStringLiteral("Velikost|Změní velikost"));
     acNavrhar = gridActions.designer;
@@ -55,25 +60,15 @@ TMDIChildSveKriz::TMDIChildSveKriz()
     // Cells show the start cursor; a resize frees the letter uses, never the clue records.
     CellGrid::Kind kind;
     kind.cursor = cellcursor::startCursor;
-    kind.cellReset = [this](int col, int row) { letterUse[col][row] = LetterUse{}; };
-    grid().setKind(std::move(kind));
+    setCellKind(std::move(kind));
 
     // The size action takes the hover frame off before the dialog.
     disconnect(Velikost, &QAction::triggered, this, nullptr);
     connect(Velikost, &QAction::triggered, this, &TMDIChildSveKriz::VelikostExecute);
     connect(smazatpismena, &QAction::triggered, this, &TMDIChildSveKriz::smazatpismenaExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &SlotWindow::aczvolsablonuExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &SlotWindow::aculozsablonuExecute);
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildSveKriz::acNavrharExecute);
     connect(print, &QAction::triggered, this, &TMDIChildSveKriz::printExecute);
     setDocumentFile<swedish::SkrDocument>(
-        swedish::skrCodec,
-        [this] {
-            swedish::SkrDocument document = toDocument();
-            // Saving takes the highlight off the screen too; the selection stays.
-            slotEngine().clearSelection();
-            return document;
-        },
+        swedish::skrCodec, [this] { return toDocument(); },
         [this](const swedish::SkrDocument& document) { return showDocument(document); });
 
     auto* client = new QWidget;
@@ -113,18 +108,6 @@ void TMDIChildSveKriz::smazatpismenaExecute() {
     GridCells::Batch batch(cells);
     for (int row = 1; row <= cells.currentRows(); ++row)
         for (int col = 1; col <= cells.currentCols(); ++col) cells.setText(col, row, {});
-}
-
-void TMDIChildSveKriz::acNavrharExecute() {
-    grid().setPen(hoverCell().col, hoverCell().row, colors::black, 1);
-    // Cells shown or hidden, secret-phrase cells and clue cells.
-    const auto shape = design(shapeOfGrid(grid()), {.showHide = true, .secretPhrase = true, .clue = true});
-    if (!shape) return;
-    // Visibility and colours only: a hidden cell keeps its letter, to show it
-    // again with the cell, as its letter uses say it holds one. Letter uses
-    // and clue records stay; only a template's "@" goes from a cell shown again.
-    applyShape(grid(), *shape, HiddenCellText::keep);
-    gridChanged();
 }
 
 // ---- the .skr file and the printout ---------------------------------------------------------

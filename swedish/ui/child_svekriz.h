@@ -30,7 +30,6 @@ public:
     // Handlers.
     void VelikostExecute();
     void smazatpismenaExecute();
-    void acNavrharExecute();
     // The legend editor for the clue cell (col, row): its two words and its
     // record; the record changes on OK only.
     void editLegend(int col, int row);

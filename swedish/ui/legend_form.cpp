@@ -4,6 +4,7 @@
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialog_buttons.h"
 #include "platform/ui/painter_canvas.h"
+#include "platform/ui/typed_text.h"
 #include "stores/core/clue_index.h"
 #include "stores/core/word_stores.h"
 #include "stores/ui/store_files.h"
@@ -19,23 +20,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QValidator>
 #include <QVBoxLayout>
 
 namespace {
-
-// A line of a record is one line of the file: a line break typed or pasted
-// into the text becomes a blank.
-class NoLineBreaks : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& /*position*/) const override {
-        for (QChar& c : input)
-            if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0x2028) || c == QChar(0x2029))
-                c = QLatin1Char(' ');
-        return Acceptable;
-    }
-};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -101,7 +88,9 @@ Tsvelegform::Tsvelegform(QWidget* parent) : QDialog(parent) {
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(static_cast<int>(swedish::kLegendTextLength));
-    Edit1->setValidator(new NoLineBreaks(Edit1));
+    // A line of a record is one line of the file: a line break typed or pasted
+    // into the text becomes a blank.
+    Edit1->setValidator(new TypedTextValidator({.lineBreaks = TextRules::LineBreaks::blanked}, Edit1));
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setRange(swedish::kSmallestFontSize, swedish::kLargestFontSize);

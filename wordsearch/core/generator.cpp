@@ -353,7 +353,7 @@ public:
         static const std::array<bool, 256> refused = [] {
             std::array<bool, 256> table{};
             for (int c = 0; c <= 0x20; ++c) table[c] = true;
-            for (const int c : {0x7F, int{'@'}, 0xA9, int{'#'}}) table[c] = true;
+            for (const int c : {0x7F, int{kHidden}, 0xA9, int{'#'}}) table[c] = true;
             return table;
         }();
         bool bad = word.empty();

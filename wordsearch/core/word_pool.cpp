@@ -1,5 +1,6 @@
 #include "wordsearch/core/word_pool.h"
 
+#include "document/core/document_kinds.h"
 #include "platform/core/czech.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace {
 
 bool isBlankOrControl(unsigned char c) { return c <= 0x20 || c == 0x7F; }
 
-bool clashesWithGridMarks(unsigned char c) { return c == '@' || c == 0xA9 || c == '#'; }
+bool clashesWithGridMarks(unsigned char c) { return c == hiddenCellText[0] || c == 0xA9 || c == '#'; }
 
 }  // namespace
 

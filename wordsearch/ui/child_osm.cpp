@@ -49,7 +49,8 @@ QString tableFullText() {
 // The phrase's own characters must not look like the grid's marks: "@" is a
 // hidden cell in the file, "#" the generator's digraph, "©" its phrase cell.
 bool holdsGridMark(const std::string& phrase) {
-    return phrase.find_first_of(std::string("@#\xA9")) != std::string::npos;
+    const std::string marks = std::string(hiddenCellText) + kDigraphPlaceholder + '\xA9';
+    return phrase.find_first_of(marks) != std::string::npos;
 }
 
 }  // namespace
@@ -73,10 +74,9 @@ public:
     void wordsTooFew(std::int64_t letters, int cells) override {
         Report report;
         report.kind = Report::Kind::WordsTooFew;
-        report.run = run_;
         report.letters = letters;
         report.freeCells = cells;
-        window_.queueReport(std::move(report));
+        window_.runs_.send(run_, std::move(report));
     }
     void finishGeneration(const std::vector<CellText>& upperCasedCells) override {
         send(Report::Kind::Finished, {}, upperCasedCells);
@@ -84,15 +84,16 @@ public:
 
 private:
     void send(Report::Kind kind, std::string text = {}, std::vector<CellText> cells = {}) {
-        window_.queueReport(Report{kind, run_, std::move(text), std::move(cells)});
+        window_.runs_.send(run_, Report{kind, std::move(text), std::move(cells)});
     }
 
     TMDIChildOsm& window_;
     int run_;
 };
 
-TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
-    const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"));
+TMDIChildOsm::TMDIChildOsm()
+    : DocumentWindow(wordSearchDocument), runs_(this, [this](std::vector<Report>& batch) { applyReports(batch); }) {
+    const GridActions gridActions = addGridActions(QStringLiteral("Návrhář"), {.showHide = true});  // only shows and hides cells
     acVelikost = gridActions.size;
     acNavrhar = gridActions.designer;
     aczadattajenku = addDocumentAction("aczadattajenku", QStringLiteral("&Tajenka"), menuupravy);
@@ -167,12 +168,9 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
     connect(generujosmismerku, &QAction::triggered, this, &TMDIChildOsm::generujosmismerkuExecute);
     connect(zrusitgenerovani, &QAction::triggered, this, &TMDIChildOsm::zrusitgenerovaniExecute);
     connect(acstartstop, &QAction::triggered, this, &TMDIChildOsm::acstartstopExecute);
-    connect(aculozsablonu, &QAction::triggered, this, &TMDIChildOsm::aculozsablonuExecute);
-    connect(aczvolsablonu, &QAction::triggered, this, &TMDIChildOsm::aczvolsablonuExecute);
     connect(actisk, &QAction::triggered, this, &TMDIChildOsm::actiskExecute);
     connect(acExport, &QAction::triggered, this, &TMDIChildOsm::acExportExecute);
     connect(acExportObr, &QAction::triggered, this, &TMDIChildOsm::acExportObrExecute);
-    connect(acNavrhar, &QAction::triggered, this, &TMDIChildOsm::acNavrharExecute);
 
     setWordLists({.wordSearchWords = &documentWordSearchWords});
     resize(640, 460);
@@ -180,12 +178,12 @@ TMDIChildOsm::TMDIChildOsm() : DocumentWindow(wordSearchDocument) {
 
 TMDIChildOsm::~TMDIChildOsm() {
     // A window deleted without closing must not leave a worker that reports to it.
-    currentRun_ = 0;
+    runs_.end();
     endWorker();
 }
 
 void TMDIChildOsm::stopWork() {
-    currentRun_ = 0;
+    runs_.end();
     endWorker();
     generatorSlot_ = 0;
     std::vector<std::string>().swap(wordPool);
@@ -215,11 +213,6 @@ void TMDIChildOsm::acExportObrExecute() {
     const auto picture = std::make_unique<PictureGrid>();
     fillWordSearchPicture(*picture, toDocument());
     showPicture(*picture, PictureStyle::plainGrid);
-}
-
-void TMDIChildOsm::acNavrharExecute() {
-    // A word search only shows and hides cells.
-    if (const auto shape = design(shapeOfGrid(grid()), {.showHide = true})) applyShape(grid(), *shape);
 }
 
 void TMDIChildOsm::aczadattajenkuExecute() {
@@ -323,16 +316,16 @@ GeneratorSetup TMDIChildOsm::makeSetup(bool firstRun) const {
 bool TMDIChildOsm::startRun(bool firstRun) {
     endWorker();
     GeneratorSetup setup = makeSetup(firstRun);
-    const int run = ++runCounter_;
+    const int run = runs_.begin();
     auto listener = std::make_unique<RunListener>(*this, run);
     auto worker = std::make_unique<Tosm>(*listener);
     if (worker->start(std::move(setup)) == Tosm::StartResult::TableFull) {
+        runs_.end();
         desktop::warning(this, tableFullText());
         return false;
     }
     listener_ = std::move(listener);
     worker_ = std::move(worker);
-    currentRun_ = run;
     generatorSlot_ = worker_->generatorSlot();
     infopanel->setText(QStringLiteral("Připravuji slovníky..."));
     enterGenerating();
@@ -347,7 +340,7 @@ void TMDIChildOsm::generujosmismerkuExecute() {
 }
 
 void TMDIChildOsm::acstartstopExecute() {
-    if (currentRun_ != 0) {
+    if (runs_.running()) {
         // Pause: the run stops after the step it is in; what it still reports is not shown.
         if (worker_) worker_->requestStop();
         endRun(QStringLiteral("Vytváření je pozastaveno"));
@@ -361,7 +354,7 @@ void TMDIChildOsm::acstartstopExecute() {
 }
 
 void TMDIChildOsm::RadioGroup2Click() {
-    if (currentRun_ != 0 && worker_) worker_->setRandomOrder(RadioGroup2->itemIndex() == 0);
+    if (runs_.running() && worker_) worker_->setRandomOrder(RadioGroup2->itemIndex() == 0);
 }
 
 void TMDIChildOsm::zrusitgenerovaniExecute() {
@@ -371,46 +364,30 @@ void TMDIChildOsm::zrusitgenerovaniExecute() {
 }
 
 void TMDIChildOsm::endRun(const QString& status) {
-    currentRun_ = 0;
+    runs_.end();
     generatorSlot_ = 0;
     infopanel->setText(status);
 }
 
-void TMDIChildOsm::queueReport(Report report) {
-    {
-        std::lock_guard lock(reportMutex_);
-        reports_.push_back(std::move(report));
-        if (drainQueued_) return;
-        drainQueued_ = true;
-    }
-    QMetaObject::invokeMethod(this, [this] { applyReports(); }, Qt::QueuedConnection);
-}
-
-void TMDIChildOsm::applyReports() {
-    std::vector<Report> batch;
-    {
-        std::lock_guard lock(reportMutex_);
-        batch.swap(reports_);
-        drainQueued_ = false;
-    }
+void TMDIChildOsm::applyReports(std::vector<Report>& batch) {
     // A restart empties the grid and the list: of what the run reported before
     // its last restart in this batch only the status text still matters.
     std::size_t first = 0;
     for (std::size_t i = batch.size(); i-- > 0;) {
-        if (batch[i].run == currentRun_ && batch[i].kind == Report::Kind::LettersCleared) {
+        if (batch[i].kind == Report::Kind::LettersCleared) {
             first = i;
             break;
         }
     }
     for (std::size_t i = first; i-- > 0;) {
-        if (batch[i].run == currentRun_ && batch[i].kind == Report::Kind::Status) {
+        if (batch[i].kind == Report::Kind::Status) {
             apply(batch[i]);
             break;
         }
     }
     ListBox1->setUpdatesEnabled(false);
-    for (std::size_t i = first; i < batch.size(); ++i)
-        if (currentRun_ != 0 && batch[i].run == currentRun_) apply(batch[i]);
+    // A report that ends the run ends the batch.
+    for (std::size_t i = first; i < batch.size() && runs_.running(); ++i) apply(batch[i]);
     ListBox1->setUpdatesEnabled(true);
 }
 
@@ -598,10 +575,6 @@ bool TMDIChildOsm::showDocument(const OsmDocument& document) {
     }
     return true;
 }
-
-void TMDIChildOsm::aculozsablonuExecute() { saveGridTemplate(this); }
-
-void TMDIChildOsm::aczvolsablonuExecute() { loadGridTemplate(this, [this] { clearLetters(); }); }
 
 // ---- analyzer -------------------------------------------------------------
 

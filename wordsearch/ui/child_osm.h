@@ -14,16 +14,16 @@
 //   created -> generating -> finished | paused | failed | cancelled
 //   generating <-> paused;  cancelled, failed or finished -> "Začít znovu".
 //
-// Runs. Each start or resume makes a new run with a number of its own. The run
-// reports from its worker thread; the reports are copied into a queue and the
-// window applies them on its own thread, in order, as long as the run is still
-// its current one. Pausing, cancelling and closing end that at once, so nothing
-// a stopped run still reports reaches the window. Every report is complete in
-// itself (a word's letters together with its list entry), so the grid and the
-// list always agree. Cancel and close wait for the worker; it never waits for
-// the window, so that wait always ends.
+// Runs. Each start or resume makes a new run (WorkerRuns, platform/ui/worker_runs.h):
+// its reports reach the window on its own thread, in order, as long as the run
+// is still its current one. Pausing, cancelling and closing end that at once,
+// so nothing a stopped run still reports reaches the window. Every report is
+// complete in itself (a word's letters together with its list entry), so the
+// grid and the list always agree. Cancel and close wait for the worker; it
+// never waits for the window, so that wait always ends.
 
 #include "document/ui/document_window.h"
+#include "platform/ui/worker_runs.h"
 #include "wordsearch/core/generator_run.h"
 #include "wordsearch/core/osm_file.h"
 
@@ -31,7 +31,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -64,7 +63,6 @@ public:
     void actiskExecute();
     void acExportExecute();
     void acExportObrExecute();
-    void acNavrharExecute();
     void aczadattajenkuExecute();
     void acupravitslovaExecute();
     void acVlozitslovaExecute();
@@ -74,8 +72,6 @@ public:
     void zrusitgenerovaniExecute();
     void acstartstopExecute();
     void RadioGroup2Click();
-    void aculozsablonuExecute();
-    void aczvolsablonuExecute();
 
     // Empties every cell that is not hidden (white again) and the placed-word
     // list, and turns the editing actions on; the template actions keep their state.
@@ -131,6 +127,8 @@ public:
     QAction* acExportObr;
 
 protected:
+    // Before a template is read: the letters go (clearLetters).
+    void clearForTemplate() override { clearLetters(); }
     void stopWork() override;
 
 private:
@@ -148,7 +146,6 @@ private:
             Finished
         };
         Kind kind = Kind::Status;
-        int run = 0;
         std::string text;  // the status text, or the placed word
         std::vector<CellText> cells;
         std::int64_t letters = 0;  // WordsTooFew: the pool's letters and the cells to fill
@@ -169,9 +166,8 @@ private:
     // and the status says how it ended. The caller then enters the phase.
     void endRun(const QString& status);
 
-    // Called on the worker thread: queues the report for the window's thread.
-    void queueReport(Report report);
-    void applyReports();
+    // A batch of the current run's reports.
+    void applyReports(std::vector<Report>& batch);
     void apply(const Report& report);
 
     void enterGenerating();
@@ -187,14 +183,7 @@ private:
     std::string processedSecretPhrase_;
     int generatorSlot_ = 0;
 
-    // Shared with the worker thread: the reports not yet applied.
-    std::mutex reportMutex_;
-    std::vector<Report> reports_;
-    bool drainQueued_ = false;
-
-    // The run whose reports the window applies; 0 when none.
-    int currentRun_ = 0;
-    int runCounter_ = 0;
+    WorkerRuns<Report> runs_;
     std::unique_ptr<RunListener> listener_;
     std::unique_ptr<Tosm> worker_;  // declared last, so it is stopped before the rest goes
 };

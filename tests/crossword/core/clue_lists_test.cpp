@@ -62,32 +62,33 @@ TEST(Legend, RowsAreCutIntoWordsAtTheirBars) {
         std::vector<std::string> across;
         std::vector<LegendProblem> problems;
     };
+    constexpr Direction row = Direction::across;  // every problem here lies in a row
     const Case cases[] = {
         {"no bars", {"pes", "kos"}, {}, {}},
         {"two words, the rest after the last bar ignored", {"pes|kos|xy"}, {"pes 1.1", "kos 1.2"}, {}},
-        {"a word through a hidden cell", {"ab#cd|"}, {"ab@cd 1.1"}, {{Kind::unclosed, true, 1, 1, "abcd"}}},
+        {"a word through a hidden cell", {"ab#cd|"}, {"ab@cd 1.1"}, {{Kind::unclosed, row, 1, 1, "abcd"}}},
         {"a hidden cell alone between bars", {"a|#|b|"}, {"a 1.1", "b 1.2"}, {}},
         {"a row starting hidden starts at its first bar", {"#|pes|"}, {"pes 1.1"}, {}},
         {"a row starting hidden without a bar", {"#pes"}, {}, {}},
-        {"an empty cell in a word", {"p.s|kos|"}, {"ps 1.1", "kos 1.2"}, {{Kind::incomplete, true, 1, 1, ""}}},
-        {"an empty cell before a word", {".|kos|"}, {"kos 1.1"}, {{Kind::incomplete, true, 1, 1, ""}}},
-        {"an empty piece between words", {"a|..|b|"}, {"a 1.1", "b 1.2"}, {{Kind::incomplete, true, 1, 2, ""}}},
-        {"an empty cell and a hidden one: unclosed only", {"a.#b|"}, {"a@b 1.1"}, {{Kind::unclosed, true, 1, 1, "ab"}}},
+        {"an empty cell in a word", {"p.s|kos|"}, {"ps 1.1", "kos 1.2"}, {{Kind::incomplete, row, 1, 1, ""}}},
+        {"an empty cell before a word", {".|kos|"}, {"kos 1.1"}, {{Kind::incomplete, row, 1, 1, ""}}},
+        {"an empty piece between words", {"a|..|b|"}, {"a 1.1", "b 1.2"}, {{Kind::incomplete, row, 1, 2, ""}}},
+        {"an empty cell and a hidden one: unclosed only", {"a.#b|"}, {"a@b 1.1"}, {{Kind::unclosed, row, 1, 1, "ab"}}},
         {"every empty piece has its own number",
          {"..|..|..|"},
          {},
-         {{Kind::incomplete, true, 1, 1, ""}, {Kind::incomplete, true, 1, 2, ""}, {Kind::incomplete, true, 1, 3, ""}}},
+         {{Kind::incomplete, row, 1, 1, ""}, {Kind::incomplete, row, 1, 2, ""}, {Kind::incomplete, row, 1, 3, ""}}},
         {"pieces are counted as they stand, the entries by the words with letters",
          {"..|a#b|#|c.|"},
          {"a@b 1.1", "c 1.2"},
-         {{Kind::incomplete, true, 1, 1, ""}, {Kind::unclosed, true, 1, 2, "ab"}, {Kind::incomplete, true, 1, 3, ""}}},
+         {{Kind::incomplete, row, 1, 1, ""}, {Kind::unclosed, row, 1, 2, "ab"}, {Kind::incomplete, row, 1, 3, ""}}},
     };
     for (const Case& c : cases) {
         const Legend legend = Drawn(c.grid).legend();
         EXPECT_EQ(words(legend.across), c.across) << c.what;
         std::vector<LegendProblem> across;
         for (const LegendProblem& p : legend.problems)
-            if (p.across) across.push_back(p);
+            if (p.direction == Direction::across) across.push_back(p);
         EXPECT_EQ(across, c.problems) << c.what;
     }
 }

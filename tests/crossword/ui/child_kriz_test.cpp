@@ -645,9 +645,9 @@ protected:
 TEST_F(CrosswordLegendTest, TheBoxListsTheFirstProblemsWithTheirLineAndWordThenHowManyMore) {
     using Kind = crossword::LegendProblem::Kind;
     const QString mend = QStringLiteral("Klikněte na tlačítko \"Opravit křížovku\" a opravte křížovku.");
-    EXPECT_EQ(TMDIChildKriz::problemsText({{Kind::unclosed, true, 1, 1, "abcd"}}),
+    EXPECT_EQ(TMDIChildKriz::problemsText({{Kind::unclosed, Direction::across, 1, 1, "abcd"}}),
               QStringLiteral("Chyba v řádku 1. pravděpodobně není ukončeno slovo č. 1. (Zjištěné slovo:  abcd).\n") + mend);
-    EXPECT_EQ(TMDIChildKriz::problemsText({{Kind::incomplete, false, 7, 2, ""}}),
+    EXPECT_EQ(TMDIChildKriz::problemsText({{Kind::incomplete, Direction::down, 7, 2, ""}}),
               QStringLiteral("Chyba ve sloupci 7. slovo č. 2 není celé vyplněno.\n") + mend);
 
     // Ten are listed; the rest are counted.
@@ -664,7 +664,8 @@ TEST_F(CrosswordLegendTest, TheBoxListsTheFirstProblemsWithTheirLineAndWordThenH
     for (const Case& c : cases) {
         SCOPED_TRACE(c.problems);
         std::vector<crossword::LegendProblem> problems;
-        for (int line = 1; line <= c.problems; ++line) problems.push_back({Kind::incomplete, true, line, 1, ""});
+        for (int line = 1; line <= c.problems; ++line)
+            problems.push_back({Kind::incomplete, Direction::across, line, 1, ""});
         QStringList expected;
         for (int line = 1; line <= 10; ++line)
             expected << QStringLiteral("Chyba v řádku %1. slovo č. 1 není celé vyplněno.").arg(line);
@@ -697,10 +698,10 @@ TEST_F(CrosswordLegendTest, OneBuildOnAFaultyGridShowsOneBoxAndKeepsTheEntries) 
     EXPECT_EQ(desktop.boxes[0].text, expected.join(QLatin1Char('\n')));
 
     // The word through the hidden cell stays in the list with its mark.
-    ASSERT_EQ(window->horizontalWords.size(), 1u);
-    EXPECT_EQ(window->horizontalWords[0], (crossword::ClueRow{"ab@cd", "", 1, 1}));
+    ASSERT_EQ(window->acrossWords.size(), 1u);
+    EXPECT_EQ(window->acrossWords[0], (crossword::ClueRow{"ab@cd", "", 1, 1}));
     EXPECT_EQ(wordCell(window->StringGrid2, 1), QStringLiteral("ab@cd"));
-    EXPECT_TRUE(window->verticalWords.empty());
+    EXPECT_TRUE(window->downWords.empty());
 }
 
 TEST_F(CrosswordLegendTest, TheHeadingsStayInPlaceWhileTheRowsScroll) {
@@ -805,7 +806,7 @@ TEST_F(CrosswordLegendTest, ATypedClueStaysWithItsWordThroughOpravit) {
     crosswordSettings.bytes[0] = 1;  // remember the legend
     window->dokoncitkrizovku->trigger();
     EXPECT_TRUE(window->finished);
-    EXPECT_EQ(window->horizontalWords[1].clue, cp("zvíře"));
+    EXPECT_EQ(window->acrossWords[1].clue, cp("zvíře"));
     EXPECT_EQ(userLegends.find("pes")->value, cp("zvíře"));
     EXPECT_FALSE(window->opravitkrizovku->isEnabled());
     EXPECT_FALSE(window->dokoncitkrizovku->isEnabled());
@@ -817,7 +818,7 @@ TEST_F(CrosswordLegendTest, AGridWithoutBarsHasEmptyListsAndAnEmptyRowTakesNoClu
     window->vytvoritlegenduExecute();
     EXPECT_EQ(window->StringGrid2->rowCount(), 2);
     EXPECT_EQ(window->StringGrid1->rowCount(), 2);
-    EXPECT_TRUE(window->horizontalWords.empty());
+    EXPECT_TRUE(window->acrossWords.empty());
     typeClue(window->StringGrid2, 1, QStringLiteral("nic"));
     crosswordSettings.bytes[0] = 1;
     window->dokoncitkrizovku->trigger();
@@ -830,6 +831,9 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
     window->grid().setBrush(2, 2, colors::red);
     select(window, 1, 2, 3, 2);
     ASSERT_EQ(window->grid().cellShapes()[2][2]->brush, colors::silver);
+    const crossword::KriDocument selected = window->toDocument();
+    EXPECT_EQ(selected.cell(2, 2).colour, 255) << "the outputs take no highlight";
+    EXPECT_EQ(selected.cell(1, 2).colour, 16777215);
     const QString path = displayPath(folder / "krizovka");
     ASSERT_TRUE(window->saveToFile(path));
     EXPECT_EQ(window->grid().cellShapes()[2][2]->brush, colors::red) << "the highlight is gone from the screen";
@@ -851,7 +855,7 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
     EXPECT_TRUE(reopened->dokoncitkrizovku->isEnabled());
     EXPECT_TRUE(reopened->opravitkrizovku->isEnabled());
     EXPECT_EQ(clueCell(reopened->StringGrid2, 1), QStringLiteral("zvíře"));
-    EXPECT_EQ(reopened->horizontalWords.size(), 1u);
+    EXPECT_EQ(reopened->acrossWords.size(), 1u);
 
     // Finished: both off.
     reopened->dokoncitkrizovku->trigger();
@@ -862,8 +866,8 @@ TEST_F(CrosswordLegendTest, SavingTakesTheHighlightOffAndReopensInItsPhase) {
     EXPECT_TRUE(finished->finished);
     EXPECT_FALSE(finished->dokoncitkrizovku->isEnabled());
     EXPECT_FALSE(finished->opravitkrizovku->isEnabled());
-    ASSERT_EQ(finished->horizontalWords.size(), 1u);
-    EXPECT_EQ(finished->horizontalWords[0].clue, cp("zvíře"));
+    ASSERT_EQ(finished->acrossWords.size(), 1u);
+    EXPECT_EQ(finished->acrossWords[0].clue, cp("zvíře"));
 }
 
 TEST_F(CrosswordLegendTest, ABadFileIsReportedAndLeavesNoWindow) {

@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int across = SlotEngine::horizontal;
-constexpr int down = SlotEngine::vertical;
+constexpr Direction across = Direction::across;
+constexpr Direction down = Direction::down;
 
 // A grid of `cols` × `rows` cells with word-end bars, as a crossword has,
 // with its letter-use table and an engine on it.
@@ -54,17 +55,17 @@ TEST(SlotEngine, TwoClicksSelectARowOrColumnOfUsableCellsOrOneCell) {
         bool accepted;
         int length;
         bool valid;
-        int direction;
+        std::optional<Direction> direction;  // after the selection; one cell keeps the direction before
         bool single;
     };
     const Case cases[] = {
         {"a row, right to left", {5, 1}, {2, 1}, true, 4, true, across, false},
         {"a column", {2, 4}, {2, 1}, true, 4, true, down, false},
-        {"a row through a hidden cell", {1, 2}, {6, 2}, false, 0, false, 0, false},
-        {"a column through a hidden cell", {4, 1}, {4, 3}, false, 0, false, 0, false},
-        {"a diagonal", {1, 1}, {3, 3}, false, 0, false, 0, false},
-        {"the same cell", {3, 3}, {3, 3}, true, 1, false, -1, true},
-        {"the same hidden cell", {4, 2}, {4, 2}, false, 0, false, -1, false},
+        {"a row through a hidden cell", {1, 2}, {6, 2}, false, 0, false, {}, false},
+        {"a column through a hidden cell", {4, 1}, {4, 3}, false, 0, false, {}, false},
+        {"a diagonal", {1, 1}, {3, 3}, false, 0, false, {}, false},
+        {"the same cell", {3, 3}, {3, 3}, true, 1, false, across, true},
+        {"the same hidden cell", {4, 2}, {4, 2}, false, 0, false, across, false},
     };
     for (const Case& c : cases) {
         ShapedPuzzle p;
@@ -81,11 +82,8 @@ TEST(SlotEngine, TwoClicksSelectARowOrColumnOfUsableCellsOrOneCell) {
         } else {
             EXPECT_EQ(s.slotLength, 3) << c.what << ": a rejected selection keeps the length";
         }
-        if (c.direction >= 0 && c.accepted) {
-            EXPECT_EQ(s.selectionDirection, c.direction) << c.what;
-        }
-        if (c.direction < 0) {
-            EXPECT_EQ(s.selectionDirection, across) << c.what << ": one cell keeps the direction";
+        if (c.direction) {
+            EXPECT_EQ(s.selectionDirection, *c.direction) << c.what;
         }
     }
 }
