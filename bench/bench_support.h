@@ -1,6 +1,8 @@
 #pragma once
 // What the benchmark programs share: a clock, the median of measured times,
-// and the peak memory of the process.
+// the peak memory of the process, and the shipped crossword stores.
+
+#include "stores/core/word_stores.h"
 
 #include <sys/resource.h>
 
@@ -32,6 +34,20 @@ inline double peakMemoryMiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
+}
+
+// The crossword stores as the shipped data fills them (the dictionary
+// "cestina" and the built-in words), once per program; false when the
+// program folder lacks them.
+inline bool loadShippedCrosswordStores() {
+    static const bool loaded = [] {
+        resetWordStores();
+        crosswordDictionaryNames = {"cestina"};
+        loadCrosswordWords(GRILPAD_PROGRAM_DIR);
+        return dictionaryWords.size() > 0 && !dictionaryWords.keyAt(0).empty() && builtinWords.size() > 0 &&
+               !builtinWords.keyAt(0).empty();
+    }();
+    return loaded;
 }
 
 }  // namespace bench

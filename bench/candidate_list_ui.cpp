@@ -24,18 +24,8 @@ namespace {
 
 using namespace bench;
 
-bool loadShippedStores() {
-    static const bool loaded = [] {
-        resetWordStores();
-        crosswordDictionaryNames = {"cestina"};
-        loadCrosswordWords(GRILPAD_PROGRAM_DIR);
-        return dictionaryWords.size() > 0 && !dictionaryWords.keyAt(0).empty();
-    }();
-    return loaded;
-}
-
 void listCandidates(benchmark::State& state) {
-    if (!loadShippedStores()) {
+    if (!loadShippedCrosswordStores()) {
         state.SkipWithError("the shipped cestina.slv is not built");
         return;
     }

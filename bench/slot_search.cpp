@@ -26,17 +26,6 @@ namespace {
 
 using namespace bench;
 
-bool loadShippedStores() {
-    static const bool loaded = [] {
-        resetWordStores();
-        crosswordDictionaryNames = {"cestina"};
-        loadCrosswordWords(GRILPAD_PROGRAM_DIR);
-        return dictionaryWords.size() > 0 && !dictionaryWords.keyAt(0).empty() && builtinWords.size() > 0 &&
-               !builtinWords.keyAt(0).empty();
-    }();
-    return loaded;
-}
-
 // The anchor: one store's letter units by length, contiguous, in store order.
 class FlatScan {
 public:
@@ -101,7 +90,7 @@ std::vector<SlotPattern> patterns(int length, int fixed, bool chAsOne, int count
 // Builds the index or the anchor of one store: the dictionary (0) or the
 // built-in words (1), "ch" as one letter or not.
 void buildIndex(benchmark::State& state) {
-    if (!loadShippedStores()) {
+    if (!loadShippedCrosswordStores()) {
         state.SkipWithError("the shipped cestina.slv and kriz.dat are not built");
         return;
     }
@@ -127,7 +116,7 @@ void buildIndex(benchmark::State& state) {
 }
 
 void findSlotWords(benchmark::State& state) {
-    if (!loadShippedStores()) {
+    if (!loadShippedCrosswordStores()) {
         state.SkipWithError("the shipped cestina.slv and kriz.dat are not built");
         return;
     }
